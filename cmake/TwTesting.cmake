@@ -1,0 +1,22 @@
+# tw_add_test(<name> SOURCES <files...> [LIBS <targets...>] [WIN32_ONLY])
+# Builds a GoogleTest executable and registers each of its test cases with CTest.
+# In the Windows build the cases run under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+include(GoogleTest)
+
+function(tw_add_test name)
+  cmake_parse_arguments(T "WIN32_ONLY;NATIVE_ONLY" "" "SOURCES;LIBS" ${ARGN})
+  if(T_WIN32_ONLY AND NOT WIN32)
+    return()
+  endif()
+  if(T_NATIVE_ONLY AND WIN32)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 300
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()

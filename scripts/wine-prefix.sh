@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# wine-prefix.sh DIR [null|x11]: creates an isolated 32-bit Wine prefix in DIR once.
+# "null" (the default) sets the null graphics driver, for tests without a display;
+# "x11" keeps the normal driver, for screenshots under Xvfb.
+set -euo pipefail
+dir=$(realpath -m "$1")
+driver=${2:-null}
+marker="$dir/.tallywick-ready"
+[[ -f "$marker" ]] && exit 0
+
+mkdir -p "$dir"
+export WINEPREFIX="$dir" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+echo "wine: creating prefix $dir ($driver driver)"
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+if [[ "$driver" == null ]]; then
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+fi
+# No crash dialogs: a crashing test must fail, not wait for a click.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wineserver -w
+touch "$marker"
