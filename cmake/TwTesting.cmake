@@ -20,3 +20,17 @@ function(tw_add_test name)
     PROPERTIES TIMEOUT 300
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
+
+# tw_add_tests_in_folder(LIBS <targets...>)
+# One test executable per *_test.cpp of the calling folder, named test_<folder>_<file>.
+function(tw_add_tests_in_folder)
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REPLACE "/" "_" folder "${folder}")
+  foreach(test IN LISTS tests)
+    get_filename_component(stem ${test} NAME_WE)
+    string(REGEX REPLACE "_test$" "" stem "${stem}")
+    tw_add_test(test_${folder}_${stem} SOURCES ${test} LIBS ${T_LIBS})
+  endforeach()
+endfunction()
