@@ -1,0 +1,118 @@
+#include "grid/sort_order.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "grid/text_compare.h"
+#include "view/grid_interface.h"
+
+namespace tw {
+namespace grid {
+
+bool SortOrder::SetColumn(int level, int column) {
+  if (!ValidLevel(level) || column < 0) return false;
+  levels_[level - 1].column = column;
+  return true;
+}
+
+bool SortOrder::SetAscending(int level, bool ascending) {
+  if (!ValidLevel(level)) return false;
+  levels_[level - 1].ascending = ascending;
+  return true;
+}
+
+bool SortOrder::SetNoCase(int level, bool noCase) {
+  if (!ValidLevel(level)) return false;
+  levels_[level - 1].noCase = noCase;
+  return true;
+}
+
+bool SortOrder::Clear(int level) {
+  if (!ValidLevel(level)) return false;
+  levels_[level - 1] = SortLevel{};
+  return true;
+}
+
+std::vector<SortLevel> SortOrder::Active(const ColumnSet& columns) const {
+  std::vector<SortLevel> active;
+  for (const SortLevel& level : levels_) {
+    if (!columns.Valid(level.column)) break;
+    active.push_back(level);
+  }
+  if (!active.empty()) return active;
+  for (int c = 0; c < columns.Count(); ++c) {
+    if (columns.At(c).flags & kFlagAutoSort) {
+      active.push_back(SortLevel{c, true, true});
+      break;
+    }
+  }
+  return active;
+}
+
+namespace {
+
+template <typename T>
+int CompareNumbers(const char* a, const char* b) {
+  T x, y;
+  std::memcpy(&x, a, sizeof x);
+  std::memcpy(&y, b, sizeof y);
+  return x < y ? -1 : (y < x ? 1 : 0);
+}
+
+int CompareFields(const Column& column, const SortLevel& level, const char* a, const char* b) {
+  const char* x = a + column.offset;
+  const char* y = b + column.offset;
+  switch (column.type) {
+    case kTypeKey:
+    case kTypeMark: return CompareNumbers<int32_t>(x, y);
+    case kTypeDate:
+    case kTypeTime: return CompareNumbers<uint16_t>(x, y);
+    default: return CompareText(x, y, level.noCase);
+  }
+}
+
+}  // namespace
+
+int CompareRecords(const ColumnSet& columns, const std::vector<SortLevel>& levels,
+                   const char* a, const char* b) {
+  for (const SortLevel& level : levels) {
+    const int order = CompareFields(columns.At(level.column), level, a, b);
+    if (order != 0) return level.ascending ? order : -order;
+  }
+  return 0;
+}
+
+std::vector<int> SortRows(RowStore& rows, const ColumnSet& columns,
+                          const std::vector<SortLevel>& levels) {
+  std::vector<int> order(size_t(rows.Count()));
+  for (int i = 0; i < rows.Count(); ++i) order[size_t(i)] = i;
+  if (levels.empty()) return order;
+  std::vector<const char*> records(order.size());
+  for (int i = 0; i < rows.Count(); ++i) records[size_t(i)] = rows.Record(i);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    return CompareRecords(columns, levels, records[size_t(a)], records[size_t(b)]) < 0;
+  });
+  rows.Permute(order);
+  return order;
+}
+
+int SortedPlace(const RowStore& rows, const ColumnSet& columns,
+                const std::vector<SortLevel>& levels, const char* record, int skip) {
+  const int count = rows.Count() - (rows.Valid(skip) ? 1 : 0);
+  if (levels.empty()) return count;
+  auto rowAt = [&](int i) { return (skip >= 0 && i >= skip) ? i + 1 : i; };
+  int low = 0, high = count;
+  while (low < high) {
+    const int mid = low + (high - low) / 2;
+    if (CompareRecords(columns, levels, record, rows.Record(rowAt(mid))) < 0) {
+      high = mid;
+    } else {
+      low = mid + 1;
+    }
+  }
+  return low;
+}
+
+}  // namespace grid
+}  // namespace tw
