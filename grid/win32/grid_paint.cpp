@@ -4,6 +4,7 @@
 
 #include "grid/win32/cell_format.h"
 #include "grid/win32/grid_layout.h"
+#include "grid/win32/grid_scroll.h"
 
 namespace tw {
 namespace grid {
@@ -169,6 +170,7 @@ HFONT RowFont(const GridState& state, int row) {
 }
 
 void OnPaint(GridState& state) {
+  if (state.scrollBarsStale) UpdateScrollBars(state);
   PAINTSTRUCT ps;
   HDC windowDc = BeginPaint(state.hwnd, &ps);
   RECT client;

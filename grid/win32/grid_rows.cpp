@@ -5,6 +5,7 @@
 
 #include "grid/win32/grid_editor.h"
 #include "grid/win32/grid_handlers.h"
+#include "grid/win32/grid_layout.h"
 #include "grid/win32/grid_notify.h"
 #include "grid/win32/grid_scroll.h"
 
@@ -16,9 +17,11 @@ namespace {
 constexpr size_t kMaxRowFonts = 255;
 constexpr int kMaxRowHeight = 1000;
 
-void RowsChanged(GridState& state) {
-  UpdateScrollBars(state);
-  InvalidateRect(state.hwnd, nullptr, FALSE);
+// Rows were inserted or removed at `row`: the scroll bars are brought up to date when the
+// grid next paints, and the window is repainted only when the change can be seen.
+void RowsChanged(GridState& state, int row) {
+  state.scrollBarsStale = true;
+  if (row <= state.topRow + VisibleRowCapacity(state)) InvalidateRect(state.hwnd, nullptr, FALSE);
 }
 
 bool EditingRow(const GridState& state, int row) {
@@ -33,7 +36,7 @@ LRESULT Grid_ClearRows(GridState& state) {
   state.model.ClearRows();
   state.topRow = 0;
   state.anchorRow = -1;
-  RowsChanged(state);
+  RowsChanged(state, 0);
   return 0;
 }
 
@@ -53,7 +56,7 @@ LRESULT Grid_OverwriteRow(GridState& state, const void* record) {
 
 LRESULT Grid_InsertRow(GridState& state, const void* record) {
   const int row = state.model.InsertAtCurrent(record);
-  if (row >= 0) RowsChanged(state);
+  if (row >= 0) RowsChanged(state, row);
   return row;
 }
 
@@ -61,7 +64,7 @@ LRESULT Grid_DeleteRow(GridState& state) {
   if (EditingRow(state, state.model.CurrentRow())) CancelEditor(state);
   if (!state.model.DeleteCurrent()) return kFailed;
   state.anchorRow = -1;
-  RowsChanged(state);
+  RowsChanged(state, state.model.CurrentRow());
   return 0;
 }
 

@@ -46,6 +46,7 @@ int TrackPosition(HWND hwnd, int bar) {
 }  // namespace
 
 void UpdateScrollBars(GridState& state) {
+  state.scrollBarsStale = false;
   state.topRow = std::clamp(state.topRow, 0, MaxTopRow(state));
   state.scrollX = std::clamp(state.scrollX, 0, MaxScrollX(state));
   SetBar(state.hwnd, SB_VERT, std::max(0, state.model.Rows().Count() - 1),

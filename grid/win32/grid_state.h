@@ -39,6 +39,7 @@ struct GridState {
   unsigned gridLines = kLinesHorizontal | kLinesVertical;
   unsigned selectorStyle = 1;
   unsigned placement = kPlaceNearest;
+  bool scrollBarsStale = false; // rows changed since the scroll bars were last set
   int topRow = 0;               // first visible row
   int scrollX = 0;              // horizontal scroll offset of the data columns in pixels
   int notifyRow = 0;            // row and column of the last notification
