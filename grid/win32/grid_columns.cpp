@@ -19,6 +19,15 @@ void Relayout(GridState& state) {
   InvalidateRect(state.hwnd, nullptr, FALSE);
 }
 
+// A change of the record layout, which empties the rows: any editor is closed first.
+template <typename Change>
+LRESULT ChangeLayout(GridState& state, Change change) {
+  CancelEditor(state);
+  if (!change()) return kFailed;
+  Relayout(state);
+  return 0;
+}
+
 std::string* TextOf(Column& column, ColumnText which) {
   switch (which) {
     case ColumnText::kPicture: return &column.picture;
@@ -32,19 +41,15 @@ std::string* TextOf(Column& column, ColumnText which) {
 }  // namespace
 
 LRESULT Grid_SetColumnCount(GridState& state, int count) {
-  CancelEditor(state);
-  if (!state.model.SetColumnCount(count)) return kFailed;
-  state.topRow = 0;
-  state.scrollX = 0;
-  Relayout(state);
-  return 0;
+  return ChangeLayout(state, [&] {
+    state.topRow = 0;
+    state.scrollX = 0;
+    return state.model.SetColumnCount(count);
+  });
 }
 
 LRESULT Grid_SetColumnType(GridState& state, int col, unsigned type) {
-  CancelEditor(state);
-  if (!state.model.SetColumnType(col, type)) return kFailed;
-  Relayout(state);
-  return 0;
+  return ChangeLayout(state, [&] { return state.model.SetColumnType(col, type); });
 }
 
 LRESULT Grid_GetColumnFlags(const GridState& state, int col) {
@@ -60,10 +65,7 @@ LRESULT Grid_SetColumnFlags(GridState& state, int col, unsigned flags) {
 }
 
 LRESULT Grid_SetMaxLength(GridState& state, int col, int length) {
-  CancelEditor(state);
-  if (!state.model.SetMaxLength(col, length)) return kFailed;
-  Relayout(state);
-  return 0;
+  return ChangeLayout(state, [&] { return state.model.SetMaxLength(col, length); });
 }
 
 LRESULT Grid_SetColumnWidth(GridState& state, unsigned col, int width) {

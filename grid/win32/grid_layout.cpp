@@ -5,12 +5,14 @@
 namespace tw {
 namespace grid {
 
-namespace {
-int ClientHeight(const GridState& state) {
+SIZE ClientSize(const GridState& state) {
   RECT client;
   GetClientRect(state.hwnd, &client);
-  return client.bottom;
+  return SIZE{client.right, client.bottom};
 }
+
+namespace {
+int ClientHeight(const GridState& state) { return ClientSize(state).cy; }
 }  // namespace
 
 int RowHeightOf(const GridState& state, int row) {

@@ -13,6 +13,7 @@ struct HitTest {
   bool inside = false;  // false: outside the rows and the header (empty area)
 };
 
+SIZE ClientSize(const GridState& state);
 int RowHeightOf(const GridState& state, int row);
 // Rows that fit in the client area below the header at the normal row height (at least 1).
 int VisibleRowCapacity(const GridState& state);

@@ -10,11 +10,7 @@ namespace grid {
 
 namespace {
 
-int ClientWidth(const GridState& state) {
-  RECT client;
-  GetClientRect(state.hwnd, &client);
-  return client.right;
-}
+int ClientWidth(const GridState& state) { return ClientSize(state).cx; }
 
 int MaxTopRow(const GridState& state) {
   return std::max(0, state.model.Rows().Count() - VisibleRowCapacity(state));

@@ -1,5 +1,7 @@
 #include "tests/grid/grid_fixture.h"
 
+#include "grid/demo/demo_rows.h"
+
 namespace tw {
 namespace test {
 
@@ -25,32 +27,6 @@ HMODULE LoadGrid() {
   static HMODULE module = LoadLibraryA("dtbl32.dll");
   return module;
 }
-
-struct ColumnSpec {
-  const char* name;
-  const char* title;
-  unsigned type;
-  int maxLength;
-  unsigned flags;
-};
-
-const ColumnSpec kTimeTable[] = {
-    {"POSITION", "Position", grid::kTypeKey, 0, grid::kFlagHidden},
-    {"START_DATE", "Start Date", grid::kTypeDate, 0, grid::kFlagEditable},
-    {"START_TIME", "Start Time", grid::kTypeTime, 0, grid::kFlagEditable},
-    {"STOP_DATE", "Stop Date", grid::kTypeDate, 0, grid::kFlagEditable},
-    {"STOP_TIME", "Stop Time", grid::kTypeTime, 0, grid::kFlagEditable},
-    {"ELAPSED_TIME", "Elapsed Time", grid::kTypeText, 30, grid::kFlagEditable},
-    {"PAUSED_TIME", "Paused  Time", grid::kTypeText, 30, grid::kFlagEditable},
-    {"HOURLY_RATE", "Hourly Rate", grid::kTypeText, 40, grid::kFlagEditable | 0x80},
-    {"CHARGE", "Charge", grid::kTypeText, 40, 0x80},
-    {"PROJECT", "Project", grid::kTypeText, 64, grid::kFlagEditable},
-    {"CATEGORY", "Category", grid::kTypeText, 64, grid::kFlagEditable},
-    {"CLIENT", "Client", grid::kTypeText, 64, grid::kFlagEditable},
-    {"EXPENSE", "Expense", grid::kTypeText, 40, grid::kFlagEditable | 0x80},
-    {"MARK", "X", grid::kTypeMark, 0, grid::kFlagEditable | 0x40},
-    {"NOTES", "Notes", grid::kTypeText, 256, grid::kFlagEditable},
-};
 
 }  // namespace
 
@@ -83,24 +59,13 @@ void GridFixture::TearDown() {
 }
 
 void GridFixture::SetupTimeTable() {
-  grid_.SetStyle(static_cast<unsigned>(grid_.GetStyle()) | 0x50B122F8);
-  grid_.SetOptions(0x300033);
-  ASSERT_EQ(grid_.SetColumnCount(grid::kTimeTableColumnCount), 0);
+  demo::SetupTimeTableColumns(grid_);
+  // Plain editors and even widths, which the tests' click positions rely on.
   grid_.SetRowSelectorWidth(10);
   for (int c = 0; c < grid::kTimeTableColumnCount; ++c) {
-    const ColumnSpec& spec = kTimeTable[c];
-    ASSERT_EQ(grid_.SetColumnType(c, spec.type), 0);
-    if (spec.type == grid::kTypeDate) grid_.SetPicture(c, "M/d/yyyy");
-    if (spec.type == grid::kTypeTime) grid_.SetPicture(c, "h:mm tt");
-    grid_.SetColumnFlags(c, spec.flags);
-    if (spec.maxLength > 0) grid_.SetMaxLength(c, spec.maxLength);
     grid_.SetColumnWidth(c, 60);
-    grid_.SetTitle(c, spec.title);
-    grid_.SetName(c, spec.name);
+    grid_.SetChoices(c, "");
   }
-  grid_.SetNullText(0, "-1");
-  grid_.SetEditStyle(grid::kColNotes, 0x44);
-  grid_.SetGrowStep(2 * grid_.GetGrowStep());
 }
 
 long GridFixture::AppendRow(int key, const char* project, const char* notes, int mark,

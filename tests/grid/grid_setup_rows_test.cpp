@@ -21,7 +21,7 @@ TEST_F(GridSetup, ColumnsKeepTheirAttributesAndAreFoundByName) {
   EXPECT_EQ(grid_.GetColumnCount(), 15);
   EXPECT_EQ(grid_.GetStyle(), 0x50B122F8);
   EXPECT_EQ(grid_.GetColumnFlags(0), grid::kFlagHidden);
-  EXPECT_EQ(grid_.GetColumnFlags(grid::kColCharge), 0x80);
+  EXPECT_EQ(grid_.GetColumnFlags(grid::kColCharge), 0x180);
   EXPECT_EQ(grid_.FindColumn("NOTES"), grid::kColNotes);
   EXPECT_EQ(grid_.FindColumn("START_TIME"), grid::kColStartTime);
   EXPECT_EQ(grid_.FindColumn("NO_SUCH"), -1);
