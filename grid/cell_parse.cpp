@@ -23,8 +23,8 @@ bool DigitRuns(const std::string& text, std::vector<int>& numbers, size_t& end) 
     }
     int value = 0, digits = 0;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++digits) {
-      value = value * 10 + (text[i] - '0');
       if (digits >= 9) return false;
+      value = value * 10 + (text[i] - '0');
     }
     numbers.push_back(value);
   }
