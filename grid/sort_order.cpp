@@ -83,16 +83,63 @@ int CompareRecords(const ColumnSet& columns, const std::vector<SortLevel>& level
   return 0;
 }
 
+namespace {
+
+// The first level's value of one row, as bytes that compare like the value (texts folded when
+// the level ignores case), so that most comparisons of a sort never touch the row records.
+struct SortKey {
+  static constexpr size_t kPrefix = 24;
+  unsigned char prefix[kPrefix];
+  bool complete;  // the prefix holds the whole value
+  int row;
+};
+
+SortKey MakeSortKey(const Column& column, const SortLevel& level, const char* record, int row) {
+  SortKey key = {};
+  key.row = row;
+  key.complete = true;
+  const char* field = record + column.offset;
+  if (column.type == kTypeKey || column.type == kTypeMark) {
+    int32_t value;
+    std::memcpy(&value, field, sizeof value);
+    const uint32_t biased = static_cast<uint32_t>(value) ^ 0x80000000u;
+    for (int i = 0; i < 4; ++i) key.prefix[i] = static_cast<unsigned char>(biased >> (24 - 8 * i));
+  } else if (column.type == kTypeDate || column.type == kTypeTime) {
+    uint16_t value;
+    std::memcpy(&value, field, sizeof value);
+    key.prefix[0] = static_cast<unsigned char>(value >> 8);
+    key.prefix[1] = static_cast<unsigned char>(value);
+  } else {
+    size_t i = 0;
+    for (; i < SortKey::kPrefix && field[i] != '\0'; ++i) {
+      const unsigned char c = static_cast<unsigned char>(field[i]);
+      key.prefix[i] = (level.noCase && c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c;
+    }
+    key.complete = i < SortKey::kPrefix;
+  }
+  return key;
+}
+
+}  // namespace
+
 std::vector<int> SortRows(RowStore& rows, const ColumnSet& columns,
                           const std::vector<SortLevel>& levels) {
   std::vector<int> order(size_t(rows.Count()));
   for (int i = 0; i < rows.Count(); ++i) order[size_t(i)] = i;
   if (levels.empty()) return order;
-  std::vector<const char*> records(order.size());
-  for (int i = 0; i < rows.Count(); ++i) records[size_t(i)] = rows.Record(i);
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return CompareRecords(columns, levels, records[size_t(a)], records[size_t(b)]) < 0;
+  const Column& first = columns.At(levels[0].column);
+  std::vector<SortKey> keys(order.size());
+  for (int i = 0; i < rows.Count(); ++i) keys[size_t(i)] = MakeSortKey(first, levels[0], rows.Record(i), i);
+  const std::vector<SortLevel> rest(levels.begin() + 1, levels.end());
+  std::stable_sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
+    const int order = std::memcmp(a.prefix, b.prefix, SortKey::kPrefix);
+    if (order != 0) return levels[0].ascending ? order < 0 : order > 0;
+    if (a.complete && b.complete) {
+      return !rest.empty() && CompareRecords(columns, rest, rows.Record(a.row), rows.Record(b.row)) < 0;
+    }
+    return CompareRecords(columns, levels, rows.Record(a.row), rows.Record(b.row)) < 0;
   });
+  for (size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].row;
   rows.Permute(order);
   return order;
 }

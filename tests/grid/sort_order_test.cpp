@@ -65,6 +65,36 @@ TEST_F(SortModel, TextsDatesAndKeysCompareByType) {
   EXPECT_EQ(Keys(), (std::vector<int>{2, 1, 3, -5})) << "Beta and beta equal: stays as before";
 }
 
+TEST(SortLongTexts, TextsThatShareALongBeginningStillSortByTheirWholeText) {
+  GridModel model;
+  model.SetColumnCount(2);
+  model.SetColumnType(0, kTypeKey);
+  model.SetMaxLength(1, 40);
+  const char* texts[] = {"Quarterly planning meeting with B", "quarterly planning meeting with a",
+                         "Quarterly planning meeting with C", "Quarterly planning meeting"};
+  for (int k = 0; k < 4; ++k) {
+    char record[44] = {};
+    std::memcpy(record, &k, 4);
+    std::strcpy(record + 4, texts[k]);
+    model.SetCurrentCell(0, kNoRow);
+    model.InsertAtCurrent(record);
+  }
+  auto keys = [&] {
+    model.MarkUnsorted();
+    model.EnsureSorted();
+    std::vector<int> out;
+    for (int r = 0; r < model.Rows().Count(); ++r) out.push_back(model.NumberField(r, 0));
+    return out;
+  };
+  model.Sort().SetColumn(1, 1);
+  model.Sort().SetNoCase(1, true);
+  EXPECT_EQ(keys(), (std::vector<int>{3, 1, 0, 2}));
+  model.Sort().SetAscending(1, false);
+  EXPECT_EQ(keys(), (std::vector<int>{2, 0, 1, 3}));
+  model.Sort().SetNoCase(1, false);
+  EXPECT_EQ(keys(), (std::vector<int>{1, 2, 0, 3})) << "lower case after upper case";
+}
+
 TEST_F(SortModel, SortedPlaceAndCurrentRowFollowTheRecord) {
   Add(1, "m");
   Add(2, "c");
