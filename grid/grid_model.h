@@ -52,6 +52,7 @@ class GridModel {
 
   // Sorting: level changes take effect at the next EnsureSorted.
   SortOrder& Sort() { return sort_; }
+  const SortOrder& Sort() const { return sort_; }
   void MarkUnsorted() { unsorted_ = true; }
   void EnsureSorted();
   bool Sorted() const { return !sort_.Active(columns_).empty(); }

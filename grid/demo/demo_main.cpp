@@ -58,6 +58,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   tw::CGridCtrl grid(gridWindow);
   tw::demo::SetupTimeTableColumns(grid);
   tw::demo::FillSampleRows(grid, kRows);
+  grid.SetSortColumn(grid.FindColumn("START_DATE"), 1);
+  grid.SetSortAscending(true, 1);
+  grid.SetSortColumn(grid.FindColumn("START_TIME"), 2);
+  grid.SetSortAscending(true, 2);
   ShowActiveRowBold(grid, 3);
   grid.SelectRow(5, true);
   grid.SelectRow(6, true);

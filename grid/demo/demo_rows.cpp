@@ -19,10 +19,10 @@ struct ColumnSpec {
 
 const ColumnSpec kColumns[] = {
     {"POSITION", "Position", grid::kTypeKey, 0, grid::kFlagHidden, 40},
-    {"START_DATE", "Start Date", grid::kTypeDate, 0, 0x04 | 0x100, 78},
-    {"START_TIME", "Start Time", grid::kTypeTime, 0, 0x04 | 0x100 | 0x80, 72},
-    {"STOP_DATE", "Stop Date", grid::kTypeDate, 0, 0x04 | 0x100, 78},
-    {"STOP_TIME", "Stop Time", grid::kTypeTime, 0, 0x04 | 0x100 | 0x80, 72},
+    {"START_DATE", "Start Date", grid::kTypeDate, 0, 0x04 | 0x100, 90},
+    {"START_TIME", "Start Time", grid::kTypeTime, 0, 0x04 | 0x100 | 0x80, 84},
+    {"STOP_DATE", "Stop Date", grid::kTypeDate, 0, 0x04 | 0x100, 90},
+    {"STOP_TIME", "Stop Time", grid::kTypeTime, 0, 0x04 | 0x100 | 0x80, 84},
     {"ELAPSED_TIME", "Elapsed Time", grid::kTypeText, 30, 0x04 | 0x100 | 0x80, 88},
     {"PAUSED_TIME", "Paused  Time", grid::kTypeText, 30, 0x04 | 0x100 | 0x80, 88},
     {"HOURLY_RATE", "Hourly Rate", grid::kTypeText, 40, 0x04 | 0x100 | 0x80, 76},

@@ -31,6 +31,28 @@ void DrawButtonFace(HDC dc, RECT rect, bool pressed) {
   DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT | BF_SOFT);
 }
 
+// Draws the sort arrow of a column that orders the rows (pointing up when ascending) at the
+// right of its header cell; returns the room it took.
+int DrawSortArrow(const GridState& state, HDC dc, int col, const RECT& cell) {
+  const std::vector<SortLevel> levels = state.model.Sort().Active(state.model.Columns());
+  for (size_t level = 0; level < levels.size(); ++level) {
+    if (levels[level].column != col) continue;
+    const int half = level == 0 ? 4 : 3;
+    const int cx = cell.right - 8, cy = (cell.top + cell.bottom) / 2;
+    const int dy = levels[level].ascending ? -half / 2 - 1 : half / 2 + 1;
+    POINT arrow[3] = {{cx - half, cy - dy}, {cx + half, cy - dy}, {cx, cy + dy}};
+    HBRUSH brush = CreateSolidBrush(GetSysColor(level == 0 ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    Polygon(dc, arrow, 3);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+    return 14;
+  }
+  return 0;
+}
+
 void DrawHeader(const GridState& state, HDC dc, const RECT& client) {
   const ColumnSet& columns = state.model.Columns();
   SelectObject(dc, state.font);
@@ -46,7 +68,9 @@ void DrawHeader(const GridState& state, HDC dc, const RECT& client) {
     RECT cell = {left, 0, left + columns.At(col).width, state.headerHeight};
     if (cell.right <= state.selectorWidth) continue;
     DrawButtonFace(dc, cell, false);
-    RECT text = {cell.left + kTextPadding, cell.top, cell.right - kTextPadding, cell.bottom};
+    const int arrowRoom = DrawSortArrow(state, dc, col, cell);
+    RECT text = {cell.left + kTextPadding, cell.top, cell.right - kTextPadding - arrowRoom,
+                 cell.bottom};
     DrawTextA(dc, columns.At(col).title.c_str(), -1, &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS |
                   JustifyFlags(columns.At(col).flags, kFlagHeaderCenter, kFlagHeaderRight));
