@@ -31,6 +31,16 @@ void DrawButtonFace(HDC dc, RECT rect, bool pressed) {
   DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT | BF_SOFT);
 }
 
+void FillTriangle(HDC dc, const POINT (&points)[3], COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+  Polygon(dc, points, 3);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
+}
+
 // Draws the sort arrow of a column that orders the rows (pointing up when ascending) at the
 // right of its header cell; returns the room it took.
 int DrawSortArrow(const GridState& state, HDC dc, int col, const RECT& cell) {
@@ -40,14 +50,8 @@ int DrawSortArrow(const GridState& state, HDC dc, int col, const RECT& cell) {
     const int half = level == 0 ? 4 : 3;
     const int cx = cell.right - 8, cy = (cell.top + cell.bottom) / 2;
     const int dy = levels[level].ascending ? -half / 2 - 1 : half / 2 + 1;
-    POINT arrow[3] = {{cx - half, cy - dy}, {cx + half, cy - dy}, {cx, cy + dy}};
-    HBRUSH brush = CreateSolidBrush(GetSysColor(level == 0 ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    Polygon(dc, arrow, 3);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
+    const POINT arrow[3] = {{cx - half, cy - dy}, {cx + half, cy - dy}, {cx, cy + dy}};
+    FillTriangle(dc, arrow, GetSysColor(level == 0 ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     return 14;
   }
   return 0;
@@ -86,14 +90,8 @@ void DrawSelector(const GridState& state, HDC dc, int row, const RECT& rect) {
   DrawButtonFace(dc, rect, selected);
   if (row != state.model.CurrentRow() || state.selectorStyle == 0) return;
   const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
-  POINT arrow[3] = {{cx - 2, cy - 4}, {cx + 2, cy}, {cx - 2, cy + 4}};
-  HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNTEXT));
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-  Polygon(dc, arrow, 3);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  DeleteObject(brush);
+  const POINT arrow[3] = {{cx - 2, cy - 4}, {cx + 2, cy}, {cx - 2, cy + 4}};
+  FillTriangle(dc, arrow, GetSysColor(COLOR_BTNTEXT));
 }
 
 void DrawMark(HDC dc, const RECT& cell, bool on) {
