@@ -51,23 +51,23 @@ void UpdateScrollBars(GridState& state) {
          std::max(1, ClientWidth(state) - state.selectorWidth), state.scrollX);
 }
 
-void ScrollToRow(GridState& state, int topRow) {
-  topRow = std::clamp(topRow, 0, MaxTopRow(state));
-  if (topRow == state.topRow) return;
+namespace {
+// Moves one scroll position (the first visible row or the horizontal offset) within 0..max.
+void ScrollTo(GridState& state, int& position, int target, int max) {
+  target = std::clamp(target, 0, max);
+  if (target == position) return;
   CommitEditorIfOpen(state);
-  state.topRow = topRow;
+  position = target;
   UpdateScrollBars(state);
   InvalidateRect(state.hwnd, nullptr, FALSE);
+}
+}  // namespace
+
+void ScrollToRow(GridState& state, int topRow) {
+  ScrollTo(state, state.topRow, topRow, MaxTopRow(state));
 }
 
-void ScrollToX(GridState& state, int x) {
-  x = std::clamp(x, 0, MaxScrollX(state));
-  if (x == state.scrollX) return;
-  CommitEditorIfOpen(state);
-  state.scrollX = x;
-  UpdateScrollBars(state);
-  InvalidateRect(state.hwnd, nullptr, FALSE);
-}
+void ScrollToX(GridState& state, int x) { ScrollTo(state, state.scrollX, x, MaxScrollX(state)); }
 
 bool EnsureRowVisible(GridState& state, int row, unsigned placement) {
   if (!state.model.Rows().Valid(row)) return false;
@@ -97,34 +97,33 @@ void EnsureColumnVisible(GridState& state, int col) {
   }
 }
 
+namespace {
+// New scroll position for a scroll-bar code, or `pos` when the code moves nothing.
+int PositionForCode(HWND hwnd, int bar, int code, int pos, int line, int page, int max) {
+  switch (code) {
+    case SB_LINEUP: return pos - line;
+    case SB_LINEDOWN: return pos + line;
+    case SB_PAGEUP: return pos - page;
+    case SB_PAGEDOWN: return pos + page;
+    case SB_TOP: return 0;
+    case SB_BOTTOM: return max;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: return TrackPosition(hwnd, bar);
+    default: return pos;
+  }
+}
+}  // namespace
+
 void OnVScroll(GridState& state, int code) {
   const int page = std::max(1, VisibleRowCapacity(state) - 1);
-  switch (code) {
-    case SB_LINEUP: ScrollToRow(state, state.topRow - 1); break;
-    case SB_LINEDOWN: ScrollToRow(state, state.topRow + 1); break;
-    case SB_PAGEUP: ScrollToRow(state, state.topRow - page); break;
-    case SB_PAGEDOWN: ScrollToRow(state, state.topRow + page); break;
-    case SB_TOP: ScrollToRow(state, 0); break;
-    case SB_BOTTOM: ScrollToRow(state, MaxTopRow(state)); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: ScrollToRow(state, TrackPosition(state.hwnd, SB_VERT)); break;
-    default: break;
-  }
+  ScrollToRow(state, PositionForCode(state.hwnd, SB_VERT, code, state.topRow, 1, page,
+                                     MaxTopRow(state)));
 }
 
 void OnHScroll(GridState& state, int code) {
   const int page = std::max(1, ClientWidth(state) - state.selectorWidth - 20);
-  switch (code) {
-    case SB_LINELEFT: ScrollToX(state, state.scrollX - 20); break;
-    case SB_LINERIGHT: ScrollToX(state, state.scrollX + 20); break;
-    case SB_PAGELEFT: ScrollToX(state, state.scrollX - page); break;
-    case SB_PAGERIGHT: ScrollToX(state, state.scrollX + page); break;
-    case SB_LEFT: ScrollToX(state, 0); break;
-    case SB_RIGHT: ScrollToX(state, MaxScrollX(state)); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: ScrollToX(state, TrackPosition(state.hwnd, SB_HORZ)); break;
-    default: break;
-  }
+  ScrollToX(state, PositionForCode(state.hwnd, SB_HORZ, code, state.scrollX, 20, page,
+                                   MaxScrollX(state)));
 }
 
 void OnMouseWheel(GridState& state, int delta) {
