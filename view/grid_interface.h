@@ -103,6 +103,7 @@ enum Message : unsigned {
 
   // Our own additions, beyond what the program sends.
   kFindKey = 0x4F0,          // w = key value -> row whose key column holds it, or -1
+  kGetColumnWidth = 0x4F1,   // w = col or kRowSelectorColumn -> width in pixels
 };
 
 // Results and special indices ----------------------------------------------------------------

@@ -82,6 +82,11 @@ LRESULT Grid_SetColumnWidth(GridState& state, unsigned col, int width) {
   return 0;
 }
 
+LRESULT Grid_GetColumnWidth(const GridState& state, unsigned col) {
+  if (col == kRowSelectorColumn) return state.selectorWidth;
+  return state.model.Columns().Valid(int(col)) ? state.model.Columns().At(int(col)).width : kFailed;
+}
+
 LRESULT Grid_SetColumnText(GridState& state, int col, ColumnText which, const char* text) {
   if (!state.model.Columns().Valid(col)) return kFailed;
   *TextOf(state.model.Columns().At(col), which) = text ? text : "";

@@ -14,6 +14,7 @@ LRESULT Grid_GetColumnFlags(const GridState& state, int col);
 LRESULT Grid_SetColumnFlags(GridState& state, int col, unsigned flags);
 LRESULT Grid_SetMaxLength(GridState& state, int col, int length);
 LRESULT Grid_SetColumnWidth(GridState& state, unsigned col, int width);
+LRESULT Grid_GetColumnWidth(const GridState& state, unsigned col);
 // Which text of a column a set/get message addresses.
 enum class ColumnText { kPicture, kTitle, kName, kChoices, kNullText };
 LRESULT Grid_SetColumnText(GridState& state, int col, ColumnText which, const char* text);

@@ -101,6 +101,7 @@ bool DispatchGridMessage(GridState& state, UINT msg, WPARAM w, LPARAM l, LRESULT
     case kSetHeaderHeight: result = Grid_SetHeaderHeight(state, I(w)); break;
     case kSetDefaultRowHeight: result = Grid_SetDefaultRowHeight(state, I(w)); break;
     case kFindKey: result = Grid_FindKey(state, static_cast<int32_t>(w)); break;
+    case kGetColumnWidth: result = Grid_GetColumnWidth(state, unsigned(w)); break;
     default: return false;
   }
   return true;

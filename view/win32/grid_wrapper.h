@@ -32,6 +32,7 @@ class CGridCtrl {
   long SetColumnFlags(int col, unsigned flags) { return Send(grid::kSetColumnFlags, col, flags); }
   long SetMaxLength(int col, int length) { return Send(grid::kSetMaxLength, col, length); }
   long SetColumnWidth(int col, int width) { return Send(grid::kSetColumnWidth, col, width); }
+  long GetColumnWidth(int col) const { return Send(grid::kGetColumnWidth, col); }
   long SetRowSelectorWidth(int width) {
     return Send(grid::kSetColumnWidth, grid::kRowSelectorColumn, width);
   }
