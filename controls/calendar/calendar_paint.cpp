@@ -114,10 +114,12 @@ void DrawCalendar(CalendarState* s, HDC dc, const RECT& client) {
         Fill(dc, below, Color(s, kColorDayBack));
     }
     DrawHeader(s, dc);
-    // Panels name their months, except the one-month view, whose header does.
+    // Panels name their months, except the one-month view, whose header does, and the first
+    // panel under a month selector, which shows that name and covers the line.
     const bool names = s->view != CalendarView::Month;
     for (int i = 0; i < ViewMonthCount(s->view); ++i)
-        DrawPanel(s, dc, PanelAt(s->view, s->metrics, s->month, i), names);
+        DrawPanel(s, dc, PanelAt(s->view, s->metrics, s->month, i),
+                  names && !(i == 0 && s->monthSelector));
     SelectObject(dc, oldFont);
 }
 
