@@ -13,10 +13,9 @@ namespace tw {
 
 namespace {
 
-constexpr int kChildLeft = 4;
-constexpr int kChildTop = 2;
-constexpr int kSelectorLeft = 84;
-constexpr int kSpinWidth = 12;
+// Placement of the children in the header, in pixels.
+enum ChildPlacement { kChildLeft = 4, kChildTop = 2, kSelectorLeft = 84, kSpinWidth = 12 };
+
 constexpr int kYearDigits = 4;
 
 HWND CreateChild(CalendarState* s, DWORD exStyle, const char* cls, DWORD style, int x, int width,

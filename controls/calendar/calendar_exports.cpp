@@ -21,6 +21,27 @@ LONG SetColor(HWND hwnd, CalendarColor which, COLORREF color) {
     return 1;
 }
 
+enum class DatePart { Month, Day, Year };
+
+int& PartOf(int (&date)[3], DatePart part) { return date[int(part)]; }
+
+// Stores one part of the date unchecked; the others stay.
+LONG SetDatePart(HWND hwnd, DatePart part, LONG value) {
+    CalendarState* s = CalendarStateOf(hwnd);
+    if (!s) return 0;
+    int date[3] = {s->month, s->day, s->year};
+    PartOf(date, part) = int(value);
+    SetCalendarDate(s, date[0], date[1], date[2]);
+    return 1;
+}
+
+LONG GetDatePart(HWND hwnd, DatePart part) {
+    CalendarState* s = CalendarStateOf(hwnd);
+    if (!s) return 0;
+    int date[3] = {s->month, s->day, s->year};
+    return PartOf(date, part);
+}
+
 }  // namespace
 
 extern "C" {
@@ -40,41 +61,12 @@ LONG WINAPI ccSetDOWLiterals(HWND hwnd, LPCSTR letters) {
     return 1;
 }
 
-LONG WINAPI ccSetYear(HWND hwnd, LONG year) {
-    CalendarState* s = CalendarStateOf(hwnd);
-    if (!s) return 0;
-    SetCalendarDate(s, s->month, s->day, year);
-    return 1;
-}
-
-LONG WINAPI ccGetYear(HWND hwnd) {
-    CalendarState* s = CalendarStateOf(hwnd);
-    return s ? s->year : 0;
-}
-
-LONG WINAPI ccSetMonth(HWND hwnd, LONG month) {
-    CalendarState* s = CalendarStateOf(hwnd);
-    if (!s) return 0;
-    SetCalendarDate(s, month, s->day, s->year);
-    return 1;
-}
-
-LONG WINAPI ccGetMonth(HWND hwnd) {
-    CalendarState* s = CalendarStateOf(hwnd);
-    return s ? s->month : 0;
-}
-
-LONG WINAPI ccSetDay(HWND hwnd, LONG day) {
-    CalendarState* s = CalendarStateOf(hwnd);
-    if (!s) return 0;
-    SetCalendarDate(s, s->month, day, s->year);
-    return 1;
-}
-
-LONG WINAPI ccGetDay(HWND hwnd) {
-    CalendarState* s = CalendarStateOf(hwnd);
-    return s ? s->day : 0;
-}
+LONG WINAPI ccSetYear(HWND hwnd, LONG year) { return SetDatePart(hwnd, DatePart::Year, year); }
+LONG WINAPI ccGetYear(HWND hwnd) { return GetDatePart(hwnd, DatePart::Year); }
+LONG WINAPI ccSetMonth(HWND hwnd, LONG month) { return SetDatePart(hwnd, DatePart::Month, month); }
+LONG WINAPI ccGetMonth(HWND hwnd) { return GetDatePart(hwnd, DatePart::Month); }
+LONG WINAPI ccSetDay(HWND hwnd, LONG day) { return SetDatePart(hwnd, DatePart::Day, day); }
+LONG WINAPI ccGetDay(HWND hwnd) { return GetDatePart(hwnd, DatePart::Day); }
 
 LONG WINAPI ccSetDate(HWND hwnd, const DWORD* monthDayYear) {
     CalendarState* s = CalendarStateOf(hwnd);
