@@ -26,7 +26,7 @@ HWND CreateChild(CalendarState* s, DWORD exStyle, const char* cls, DWORD style, 
 }
 
 bool CreateYearField(CalendarState* s) {
-    const bool modern = WindowsMajorVersion() >= 4;
+    const bool modern = RunningWindowsMajor() >= 4;
     const CalendarMetrics& m = s->metrics;
     s->yearField = CreateChild(s, modern ? WS_EX_CLIENTEDGE : 0, "EDIT",
                                ES_CENTER | ES_NUMBER | ES_AUTOHSCROLL | (modern ? 0 : WS_BORDER),

@@ -18,7 +18,7 @@ ScreenRect WorkScreen() {
 
 HWND CreateCalendarPopup(HWND dateEdit, void* createParam) {
     if (!dateEdit || !IsWindow(dateEdit)) return nullptr;
-    DWORD frame = WindowsMajorVersion() >= 4 ? WS_DLGFRAME : WS_BORDER;
+    DWORD frame = RunningWindowsMajor() >= 4 ? WS_DLGFRAME : WS_BORDER;
     HINSTANCE module = reinterpret_cast<HINSTANCE>(GetClassLongPtrA(dateEdit, GCLP_HMODULE));
     HWND popup = CreateWindowExA(WS_EX_TOPMOST, TARN_CALENDAR_CLASS, "",
                                  WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | frame |

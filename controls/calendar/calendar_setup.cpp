@@ -156,8 +156,8 @@ bool TakeMonthNames(CalendarState* s, const char* names) {
 }
 
 bool TakeDayLetters(CalendarState* s, const char* letters) {
-    if (!letters || std::strlen(letters) != kDayLetterCount) return false;
-    std::memcpy(s->dayLetters, letters, kDayLetterCount + 1);
+    if (!letters || std::strlen(letters) != kCalendarDayLetters) return false;
+    std::memcpy(s->dayLetters, letters, kCalendarDayLetters + 1);
     return true;
 }
 

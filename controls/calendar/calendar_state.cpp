@@ -53,7 +53,7 @@ COLORREF ResolveCalendarColor(COLORREF value) {
     return value;
 }
 
-int WindowsMajorVersion() { return int(GetVersion() & 0xFF); }
+int RunningWindowsMajor() { return int(GetVersion() & 0xFF); }
 
 int ControlId(HWND hwnd) { return int(GetWindowLongPtrA(hwnd, GWLP_ID)); }
 

@@ -10,7 +10,7 @@ namespace tw {
 
 constexpr int kCalendarStateOffset = 8;  // window extra word holding the state pointer
 constexpr int kMonthNameSize = 60;       // up to 59 characters and the terminator
-constexpr int kDayLetterCount = 7;
+constexpr int kCalendarDayLetters = 7;
 
 // Indexes into CalendarState::colors.
 enum CalendarColor {
@@ -39,7 +39,7 @@ struct CalendarState {
     HFONT font;             // set by WM_SETFONT; the stock system font at first
     HFONT digitFont;        // scaled style: small Arial for the day numbers (owned)
     char monthNames[12][kMonthNameSize];
-    char dayLetters[kDayLetterCount + 1];  // Sunday first
+    char dayLetters[kCalendarDayLetters + 1];  // Sunday first
     ShortDateFormat dateFormat;
     COLORREF colors[kCalendarColorCount];
     BOOL hasFocus;
@@ -61,8 +61,9 @@ void DetachCalendarState(HWND hwnd);
 // A stored colour as RGB: a value with bit 28 set is the complement of a system colour index.
 COLORREF ResolveCalendarColor(COLORREF value);
 
-// Major version of the running Windows (the low byte of the system version).
-int WindowsMajorVersion();
+// Major version of the running Windows (the low byte of the system version), read at each
+// call: the calendar may be created before any edit control records it.
+int RunningWindowsMajor();
 
 // Identifier of the control (the owner's for a popup), for notifications.
 int ControlId(HWND hwnd);
