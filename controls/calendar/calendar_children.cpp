@@ -18,19 +18,41 @@ enum ChildPlacement { kChildLeft = 4, kChildTop = 2, kSelectorLeft = 84, kSpinWi
 
 constexpr int kYearDigits = 4;
 
-HWND CreateChild(CalendarState* s, DWORD exStyle, const char* cls, DWORD style, int x, int width,
-                 int height, int id) {
+struct ChildBox {
+    int x, width, height;
+};
+
+ChildBox YearFieldBox(const CalendarMetrics& m) { return {kChildLeft, 2 * m.cellWidth, m.rowHeight + 8}; }
+
+ChildBox YearSpinBox(const CalendarMetrics& m) {
+    return {kChildLeft + 2 * m.cellWidth, kSpinWidth, m.rowHeight + 4};
+}
+
+// The selector stands at its usual place unless a wide font pushes the year field into it.
+ChildBox MonthSelectorBox(const CalendarState* s) {
+    const CalendarMetrics& m = s->metrics;
+    int left = kSelectorLeft;
+    if (s->yearField && left < kChildLeft + 2 * m.cellWidth + kChildLeft)
+        left = kChildLeft + 2 * m.cellWidth + kChildLeft;
+    return {left, 4 * m.cellWidth, 8 * m.rowHeight};
+}
+
+HWND CreateChild(CalendarState* s, DWORD exStyle, const char* cls, DWORD style, ChildBox box, int id) {
     HINSTANCE module = reinterpret_cast<HINSTANCE>(GetClassLongPtrA(s->self, GCLP_HMODULE));
-    return CreateWindowExA(exStyle, cls, "", WS_CHILD | WS_VISIBLE | style, x, kChildTop, width,
-                           height, s->self, reinterpret_cast<HMENU>(INT_PTR(id)), module, nullptr);
+    return CreateWindowExA(exStyle, cls, "", WS_CHILD | WS_VISIBLE | style, box.x, kChildTop,
+                           box.width, box.height, s->self, reinterpret_cast<HMENU>(INT_PTR(id)),
+                           module, nullptr);
+}
+
+void MoveChild(HWND child, ChildBox box) {
+    if (child) MoveWindow(child, box.x, kChildTop, box.width, box.height, TRUE);
 }
 
 bool CreateYearField(CalendarState* s) {
     const bool modern = RunningWindowsMajor() >= 4;
-    const CalendarMetrics& m = s->metrics;
     s->yearField = CreateChild(s, modern ? WS_EX_CLIENTEDGE : 0, "EDIT",
                                ES_CENTER | ES_NUMBER | ES_AUTOHSCROLL | (modern ? 0 : WS_BORDER),
-                               kChildLeft, 2 * m.cellWidth, m.rowHeight + 8, CC_ID_YEARFIELD);
+                               YearFieldBox(s->metrics), CC_ID_YEARFIELD);
     if (!s->yearField) return false;
     SendMessageA(s->yearField, EM_LIMITTEXT, kYearDigits, 0);
     if (!modern) return true;
@@ -38,8 +60,7 @@ bool CreateYearField(CalendarState* s) {
     InitCommonControlsEx(&icc);
     s->yearSpin = CreateChild(s, 0, UPDOWN_CLASSA,
                               UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
-                              kChildLeft + 2 * m.cellWidth, kSpinWidth, m.rowHeight + 4,
-                              CC_ID_YEARSPIN);
+                              YearSpinBox(s->metrics), CC_ID_YEARSPIN);
     if (!s->yearSpin) return false;
     SendMessageA(s->yearSpin, UDM_SETBUDDY, WPARAM(s->yearField), 0);
     SendMessageA(s->yearSpin, UDM_SETRANGE32, 1, 9999);
@@ -47,17 +68,8 @@ bool CreateYearField(CalendarState* s) {
 }
 
 bool CreateMonthSelector(CalendarState* s) {
-    const CalendarMetrics& m = s->metrics;
-    // Never over the year field, whatever the font.
-    int left = kSelectorLeft;
-    if (s->yearField) {
-        RECT field;
-        GetWindowRect(s->yearField, &field);
-        int fieldRight = kChildLeft + (field.right - field.left) + (s->yearSpin ? kSpinWidth : 0);
-        if (left < fieldRight + kChildLeft) left = fieldRight + kChildLeft;
-    }
-    s->monthSelector = CreateChild(s, 0, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, left,
-                                   4 * m.cellWidth, 8 * m.rowHeight, CC_ID_MONTHSELECTOR);
+    s->monthSelector = CreateChild(s, 0, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL,
+                                   MonthSelectorBox(s), CC_ID_MONTHSELECTOR);
     return s->monthSelector != nullptr;
 }
 
@@ -136,6 +148,15 @@ void FillMonthSelector(CalendarState* s) {
 void SetChildrenFont(CalendarState* s) {
     for (HWND child : {s->yearField, s->monthSelector})
         if (child) SendMessageA(child, WM_SETFONT, WPARAM(s->font), TRUE);
+}
+
+void LayoutCalendarChildren(CalendarState* s) {
+    MoveChild(s->yearField, YearFieldBox(s->metrics));
+    if (s->yearSpin) {
+        MoveChild(s->yearSpin, YearSpinBox(s->metrics));
+        SendMessageA(s->yearSpin, UDM_SETBUDDY, WPARAM(s->yearField), 0);  // aligns it again
+    }
+    MoveChild(s->monthSelector, MonthSelectorBox(s));
 }
 
 bool OnChildCommand(CalendarState* s, int id, int code) {

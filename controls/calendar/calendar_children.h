@@ -19,6 +19,9 @@ void FillMonthSelector(CalendarState* s);
 // Gives the children the calendar's font.
 void SetChildrenFont(CalendarState* s);
 
+// Places the children for the current cell metrics (after a change of font).
+void LayoutCalendarChildren(CalendarState* s);
+
 // WM_COMMAND from a child; true when it was one the calendar handles.
 bool OnChildCommand(CalendarState* s, int id, int code);
 

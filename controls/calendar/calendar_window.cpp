@@ -38,6 +38,7 @@ void OnSize(CalendarState* s) {
 void OnSetFont(CalendarState* s, HFONT font, BOOL redraw) {
     SetCalendarFont(s, font);
     SetChildrenFont(s);
+    LayoutCalendarChildren(s);
     FitCalendarWindow(s);
     if (redraw) InvalidateRect(s->self, nullptr, FALSE);
 }

@@ -134,6 +134,40 @@ TEST_F(CalendarWindow, ClickChoosesTheDayAndNotifies) {
     EXPECT_EQ(1, ChangeNotifications());
 }
 
+TEST_F(CalendarWindow, ClickInAMultiMonthViewChoosesThatMonth) {
+    HWND cal = Make(0x0008);  // half year: two rows of three months
+    SetDate(cal, 2, 10, 2005);
+    const int w = (api.GetMinWidth(cal) - 2) / 21;
+    const int h = (api.GetMinHeight(cal)) / (12 + 2 + 3);
+    // June 2005 is the last panel: second row, third column; 1 June is a Wednesday.
+    const int left = 2 * (7 * w + 1), top = 3 * h + 6 * h + 2 * h;
+    SendMessageA(cal, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(left + 3 * w + 2, top + 2));
+    ExpectDate(cal, 6, 1, 2005);
+    EXPECT_EQ(1, ChangeNotifications());
+}
+
+TEST_F(CalendarWindow, FontChangeResizesTheViewAndPlacesTheChildren) {
+    HWND cal = Make(0x0001 | 0x0080 | 0x0100);
+    HFONT big = CreateFontA(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    const LONG before = api.GetMinWidth(cal);
+    SendMessageA(cal, WM_SETFONT, WPARAM(big), TRUE);
+    const LONG w = api.GetMinWidth(cal) / 7;
+    EXPECT_GT(api.GetMinWidth(cal), before);
+    EXPECT_EQ(LRESULT(big), SendMessageA(cal, WM_GETFONT, 0, 0));
+    RECT client, field, spin, selector;
+    GetClientRect(cal, &client);
+    EXPECT_EQ(7 * w, client.right);
+    GetWindowRect(GetDlgItem(cal, 10), &field);
+    GetWindowRect(GetDlgItem(cal, 20), &spin);
+    GetWindowRect(GetDlgItem(cal, 30), &selector);
+    EXPECT_NEAR(2 * w, spin.right - field.left, 4) << "year field and spin span two cells";
+    EXPECT_GE(selector.left, spin.right) << "the selector never covers the year";
+    EXPECT_EQ(4 * w, selector.right - selector.left);
+    SendMessageA(cal, WM_SETFONT, 0, TRUE);  // back to the system font
+    EXPECT_EQ(before, api.GetMinWidth(cal));
+    DeleteObject(big);
+}
+
 TEST_F(CalendarWindow, SettersGettersTextsAndNotifications) {
     HWND cal = Make(0x0001 | 0x0080 | 0x0100);
     EXPECT_EQ(1, api.SetYear(cal, 1999));
