@@ -41,6 +41,21 @@ void SetSampleDate(HWND calendar) {
     SendMessageA(calendar, 0x1471, 0, reinterpret_cast<LPARAM>(date));
 }
 
+// A real date edit with its calendar dropped down, when the full library is loaded.
+bool DropDateEdit(HWND frame, HINSTANCE instance, HMODULE library) {
+    using SetDateFn = int(WINAPI*)(HWND, const WORD*);
+    using DropFn = int(WINAPI*)(HWND);
+    auto setDate = reinterpret_cast<SetDateFn>(reinterpret_cast<void*>(GetProcAddress(library, "dtSetDate")));
+    auto drop = reinterpret_cast<DropFn>(reinterpret_cast<void*>(GetProcAddress(library, "dtDropDownCalendar")));
+    if (!setDate || !drop) return false;
+    HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "TarnDateEdit32", "", WS_CHILD | WS_VISIBLE | 0x0004,
+                                940, 10, 140, 26, frame, nullptr, instance, nullptr);
+    if (!edit) return false;
+    WORD date[3] = {3, 31, 2000};
+    setDate(edit, date);
+    return drop(edit) != 0;
+}
+
 // A popup dropped under a stand-in field, as a date edit drops its own.
 void DropPopup(HWND frame, HINSTANCE instance) {
     HWND field = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "3/31/2000", WS_CHILD | WS_VISIBLE,
@@ -59,7 +74,8 @@ void DropPopup(HWND frame, HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    if (!LoadLibraryA("tarn32.dll") && !LoadLibraryA("tarncal_host.dll")) return 1;
+    HMODULE library = LoadLibraryA("tarn32.dll");
+    if (!library && !LoadLibraryA("tarncal_host.dll")) return 1;
     HWND frame = CreateFrame(instance);
     HFONT font = HFONT(GetStockObject(DEFAULT_GUI_FONT));
     for (const Sample& s : kSamples) {
@@ -68,7 +84,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         if (!(s.style & 0x0200)) SendMessageA(cal, WM_SETFONT, WPARAM(font), TRUE);
         SetSampleDate(cal);
     }
-    DropPopup(frame, instance);
+    if (!library || !DropDateEdit(frame, instance, library)) DropPopup(frame, instance);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
