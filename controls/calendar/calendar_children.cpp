@@ -105,6 +105,17 @@ void Subclass(HWND child, WNDPROC proc, WNDPROC* base) {
     SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
 }
 
+// Enter, Escape and Tab typed in a child of a dropped popup close the popup as they do on the
+// calendar itself (a month list that is open keeps them to close the list).
+bool PassClosingKey(HWND child, UINT msg, WPARAM key) {
+    if (msg != WM_KEYDOWN || (key != VK_RETURN && key != VK_ESCAPE && key != VK_TAB)) return false;
+    CalendarState* s = CalendarOfChild(child);
+    if (!s || !s->dropped) return false;
+    if (child == s->monthSelector && SendMessageA(child, CB_GETDROPPEDSTATE, 0, 0)) return false;
+    SendMessageA(s->self, WM_KEYDOWN, key, 0);
+    return true;
+}
+
 }  // namespace
 
 bool CreateCalendarChildren(CalendarState* s) {
@@ -192,6 +203,7 @@ using namespace tw;
 // (unless the focus went to the calendar's year field).
 extern "C" LRESULT CALLBACK ComboMonthWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!g_comboMonthBaseProc) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (PassClosingKey(hwnd, msg, wParam)) return 0;
     LRESULT result = CallWindowProcA(g_comboMonthBaseProc, hwnd, msg, wParam, lParam);
     if (msg == WM_KILLFOCUS) {
         CalendarState* s = CalendarOfChild(hwnd);
@@ -203,10 +215,11 @@ extern "C" LRESULT CALLBACK ComboMonthWndProc(HWND hwnd, UINT msg, WPARAM wParam
     return result;
 }
 
-// The year field of a popup: everything passes through; after a click the calendar takes the
-// capture back so that a click outside the popup still cancels it.
+// The year field of a popup: everything else passes through; after a click the calendar takes
+// the capture back so that a click outside the popup still cancels it.
 extern "C" LRESULT CALLBACK EditYearWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!g_editYearBaseProc) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (PassClosingKey(hwnd, msg, wParam)) return 0;
     LRESULT result = CallWindowProcA(g_editYearBaseProc, hwnd, msg, wParam, lParam);
     if (msg == WM_LBUTTONUP) {
         CalendarState* s = CalendarOfChild(hwnd);

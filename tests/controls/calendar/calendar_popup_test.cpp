@@ -142,6 +142,21 @@ TEST_F(CalendarPopup, YearFieldChangesReachTheOwner) {
     EXPECT_EQ(1u, EventsOf(kDtSetDate).size());
 }
 
+TEST_F(CalendarPopup, ClosingKeysWorkFromTheChildren) {
+    HWND field = GetDlgItem(popup, 10);
+    SetFocus(field);
+    PressKey(field, VK_ESCAPE);
+    EXPECT_EQ((std::vector<std::string>{closeUp, cancelMode}), Sequence());
+    ExpectClosedTowardsOwner();
+
+    DropDown(popup, 3, 15, 2000);
+    HWND selector = GetDlgItem(popup, 30);
+    SetFocus(selector);
+    PressKey(selector, VK_RETURN);
+    EXPECT_EQ((std::vector<std::string>{setDate, closeUp, closed}), Sequence());
+    ExpectClosedTowardsOwner();
+}
+
 TEST_F(CalendarPopup, ClickInsideButOffTheDaysDoesNothing) {
     SendMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(w * 7 - 2, 3 * h - 2));  // letters
     EXPECT_TRUE(IsWindowVisible(popup));
