@@ -123,16 +123,16 @@ public:
 
 private:
     uint32_t ReadLittle(size_t width) {
-        if (static_cast<size_t>(end_ - cur_) < width) Refill(width);
+        if (static_cast<size_t>(readEnd_ - readCur_) < width) Refill(width);
         uint32_t v = 0;
-        for (size_t i = 0; i < width; ++i) v |= static_cast<uint32_t>(cur_[i]) << (8 * i);
-        cur_ += width;
+        for (size_t i = 0; i < width; ++i) v |= static_cast<uint32_t>(readCur_[i]) << (8 * i);
+        readCur_ += width;
         return v;
     }
     void WriteLittle(uint32_t v, size_t width) {
-        if (static_cast<size_t>(end_ - cur_) < width) Drain();
-        for (size_t i = 0; i < width; ++i) cur_[i] = static_cast<uint8_t>(v >> (8 * i));
-        cur_ += width;
+        if (static_cast<size_t>(writeEnd_ - writeCur_) < width) Drain();
+        for (size_t i = 0; i < width; ++i) writeCur_[i] = static_cast<uint8_t>(v >> (8 * i));
+        writeCur_ += width;
     }
     void Refill(size_t atLeast);  // loading: makes `atLeast` bytes available or throws
     void Drain();                 // storing: empties the buffer into the sink or throws
@@ -142,8 +142,12 @@ private:
     IByteSource* source_ = nullptr;
     IByteSink* sink_ = nullptr;
     std::vector<uint8_t> buffer_;
-    uint8_t* cur_ = nullptr;  // next byte to read or write
-    uint8_t* end_ = nullptr;  // end of valid bytes (loading) or of the buffer (storing)
+    // Loading uses the read pair, storing the write pair; the other pair stays null, so a
+    // read while storing (or the reverse) always takes the slow path, which refuses it.
+    const uint8_t* readCur_ = nullptr;   // next byte to read
+    const uint8_t* readEnd_ = nullptr;   // end of the bytes read into the buffer
+    uint8_t* writeCur_ = nullptr;        // next free byte
+    uint8_t* writeEnd_ = nullptr;        // end of the buffer
     void* document_ = nullptr;
     ArchiveReadContext context_;
 };
