@@ -16,11 +16,6 @@ int64_t WholeMinutes(int64_t x) {
 
 int64_t Clamp(int64_t x, int64_t lo, int64_t hi) { return x < lo ? lo : (x > hi ? hi : x); }
 
-int32_t ToInt32(int64_t x) {
-    return static_cast<int32_t>(
-        Clamp(x, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
 void DropSeconds(AdjustWork& w) {
     w.S = WholeMinutes(w.S);
     if (!w.A) {
@@ -35,6 +30,11 @@ void DropSeconds(AdjustWork& w) {
 }
 
 }  // namespace
+
+int32_t SaturateToInt32(int64_t x) {
+    return static_cast<int32_t>(
+        Clamp(x, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
 
 bool AdjustWork::SetIfInRange(int64_t& x, int64_t value) const {
     if (!InRange(value)) return false;
@@ -103,12 +103,12 @@ void ResetIfInconsistent(AdjustWork& w, CalTime now) {
 }
 
 void EndAdjust(const AdjustWork& w, TimeAdjustValues& v) {
-    v.start = ToInt32(w.S);
-    v.stop = ToInt32(w.T);
-    v.elapsed = ToInt32(w.E);
-    v.paused = ToInt32(w.P);
-    v.pauseBegan = ToInt32(w.R);
-    v.pausedBefore = ToInt32(w.Q);
+    v.start = SaturateToInt32(w.S);
+    v.stop = SaturateToInt32(w.T);
+    v.elapsed = SaturateToInt32(w.E);
+    v.paused = SaturateToInt32(w.P);
+    v.pauseBegan = SaturateToInt32(w.R);
+    v.pausedBefore = SaturateToInt32(w.Q);
 }
 
 }  // namespace tw

@@ -23,6 +23,9 @@ struct AdjustWork {
     void Fit(int64_t& x, int64_t& y);
 };
 
+// x limited to the 32-bit range in which times and durations are stored.
+int32_t SaturateToInt32(int64_t x);
+
 // Copies the values and, with wholeMinutes, drops their seconds.
 AdjustWork BeginAdjust(const TimeAdjustValues& v, bool wholeMinutes);
 
