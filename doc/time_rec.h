@@ -75,6 +75,7 @@ public:
 
     // The record's lock, for callers that need to hold it across several operations.
     RecordLock& Lock() { return lock_; }
+    const RecordLock& Lock() const { return lock_; }
 
     // Plain setters
     int SetNotes(std::string_view notes);  // cut to kMaxNotes characters
