@@ -188,15 +188,17 @@ TEST(Archive, FileStreamsRoundTripAndTellWhatIsLeft) {
         ar.WriteI32(123456);
         ar.Flush();
     }
-    FileSource source(path);
-    ASSERT_TRUE(source.IsOpen());
-    CArchive ar(source);
-    EXPECT_EQ(14u, ar.BytesLeft());
-    EXPECT_EQ("file text", ar.ReadString());
-    EXPECT_EQ(4u, ar.BytesLeft());
-    EXPECT_EQ(123456, ar.ReadI32());
-    EXPECT_THROW(ar.ReadU16(), CArchiveException);
-    std::remove(path.c_str());
+    {
+        FileSource source(path);
+        ASSERT_TRUE(source.IsOpen());
+        CArchive ar(source);
+        EXPECT_EQ(14u, ar.BytesLeft());
+        EXPECT_EQ("file text", ar.ReadString());
+        EXPECT_EQ(4u, ar.BytesLeft());
+        EXPECT_EQ(123456, ar.ReadI32());
+        EXPECT_THROW(ar.ReadU16(), CArchiveException);
+    }
+    ASSERT_EQ(0, std::remove(path.c_str()));
 
     FileSource missing(path);
     EXPECT_FALSE(missing.IsOpen());
