@@ -4,7 +4,7 @@
 
 #include "doc/locale_formatter.h"
 #include "doc/platform.h"
-#include "formatter_cases.h"
+#include "tests/doc/formatter_cases.h"
 
 namespace tw {
 namespace {
@@ -27,8 +27,9 @@ TEST(PortableLocaleFormatter, UnknownIntlKeyGivesDefault) {
     EXPECT_EQ(PortableLocaleFormatterInstance().IntlProfileInt(nullptr, -3), -3);
 }
 
-// Amounts of a million and more are grouped all the way (the system's own formatter does this;
-// Wine groups only the last three digits, so these cases are not in the shared table).
+// Every group of three digits is separated, also one that a rounding carry creates (Windows does
+// this; Wine groups only the last three digits and before rounding, so these cases are not in
+// the shared table).
 TEST(PortableLocaleFormatter, GroupsEveryThreeDigits) {
     const ILocaleFormatter& f = PortableLocaleFormatterInstance();
     std::string out;
@@ -36,6 +37,8 @@ TEST(PortableLocaleFormatter, GroupsEveryThreeDigits) {
     EXPECT_EQ(out, "$1,234,567.89");
     ASSERT_TRUE(f.FormatCurrency("-99999999999999999999.99", out));
     EXPECT_EQ(out, "($99,999,999,999,999,999,999.99)");
+    ASSERT_TRUE(f.FormatCurrency("999.995", out));
+    EXPECT_EQ(out, "$1,000.00");
 }
 
 // Many different pictures overflow the cache; every one of them must still format right.
