@@ -41,7 +41,7 @@ void AdjustTimes(TimeAdjustValues& v, RecalcTarget target, bool wholeMinutes) {
             case RecalcTarget::kPaused: RecomputeDuration(w, w.P, w.E, kMove, kMove); break;
         }
     });
-    ResetIfInconsistent(w, Platform().clock->Now());
+    if (!IsConsistent(w)) ResetTo(w, Platform().clock->Now());
     EndAdjust(w, v);
 }
 

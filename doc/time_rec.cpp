@@ -5,7 +5,7 @@
 
 namespace tw {
 
-TW_IMPLEMENT_SERIAL(CTimeRec, 1)
+TW_IMPLEMENT_SERIAL_OWN_CREATE(CTimeRec, 1)
 
 namespace {
 
@@ -21,6 +21,12 @@ float NormalOwnRate(float rate) { return rate >= 0.0f ? rate : CTimeRec::kNoOwnR
 CTimeRec::CTimeRec() : start_(Platform().clock->Now()), stop_(start_), pauseBegan_(start_) {}
 
 CTimeRec::CTimeRec(CalTime t) : start_(t), stop_(t), pauseBegan_(t), running_(true) {}
+
+std::unique_ptr<CObject> CTimeRec::CreateObject() {
+    auto rec = std::make_unique<CTimeRec>(0);
+    rec->running_ = false;
+    return rec;
+}
 
 CTimeRec::CTimeRec(const CTimeRec& other) : CObject(other) { CopyFields(other); }
 

@@ -48,6 +48,10 @@ public:
     // Constructors
     CTimeRec();                      // idle, at the current time
     explicit CTimeRec(CalTime t);    // running, not paused, started at t
+
+    // (CreateObject, the creation by class name for reading, makes an idle record at time 0
+    // without reading the clock: that is slow on some systems, and the body read next
+    // replaces the times.)
     CTimeRec(const CTimeRec& other);
     CTimeRec& operator=(const CTimeRec& other);  // CopyFrom; self-assignment does nothing
     int CopyFrom(const CTimeRec& other);         // every field but the lock

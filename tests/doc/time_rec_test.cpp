@@ -81,7 +81,11 @@ TEST_F(TimeRecTest, ConstructorsAndCreationByName) {
     const CRuntimeClass* cls = ClassRegistry::Find("CTimeRec");
     ASSERT_EQ(&CTimeRec::classInfo, cls);
     EXPECT_EQ(1, cls->schema);
-    EXPECT_TRUE(ClassRegistry::Create("CTimeRec")->IsKindOf(&CTimeRec::classInfo));
+    const std::unique_ptr<CObject> created = ClassRegistry::Create("CTimeRec");
+    ASSERT_TRUE(created->IsKindOf(&CTimeRec::classInfo));
+    const auto& forReading = static_cast<const CTimeRec&>(*created);
+    ExpectTimes(forReading, 0, 0, 0, 0);
+    EXPECT_FALSE(forReading.IsRunning() || forReading.IsPaused());
 }
 
 TEST_F(TimeRecTest, PlainSettersNormaliseNotesAndRate) {
