@@ -114,8 +114,16 @@ public:
 private:
     TimeAdjustValues AdjustValues() const;
     void StoreAdjusted(const TimeAdjustValues& v);
-    template <typename Edit>
-    int AdjustWithLock(Edit edit);
+    using AdjustRoutine = void (*)(TimeAdjustValues&, RecalcTarget, bool);
+    int EditTime(int32_t TimeAdjustValues::*field, int32_t value, AdjustRoutine adjust,
+                 RecalcTarget target, bool wholeMinutes);
+    using ClockStep = int (CTimeRec::*)(CalTime now);
+    int RunClock(ClockStep step);
+    int StartAt(CalTime now);
+    int PauseAt(CalTime now);
+    int ResumeAt(CalTime now);
+    int UpdateAt(CalTime now);
+    int StopAt(CalTime now);
     void CopyFields(const CTimeRec& other);
     void StoreBody(CArchive& ar) const;
     void LoadBody(CArchive& ar);
