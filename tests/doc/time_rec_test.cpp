@@ -103,16 +103,6 @@ TEST_F(TimeRecTest, PlainSettersNormaliseNotesAndRate) {
         r.SetOwnRate(c.in);
         EXPECT_EQ(c.stored, r.GetOwnRate()) << c.in;
     }
-    r.SetExpense(3.25f);
-    r.SetProjectIndex(4);
-    r.SetCategoryIndex(5);
-    r.SetClientIndex(6);
-    r.SetMark(1);
-    EXPECT_EQ(3.25f, r.GetExpense());
-    EXPECT_EQ(4, r.GetProjectIndex());
-    EXPECT_EQ(5, r.GetCategoryIndex());
-    EXPECT_EQ(6, r.GetClientIndex());
-    EXPECT_EQ(1, r.GetMark());
 }
 
 TEST_F(TimeRecTest, RestartCountsTheGapAsPausedOrMovesStartBack) {

@@ -205,20 +205,5 @@ TEST(Archive, FileStreamsRoundTripAndTellWhatIsLeft) {
     EXPECT_EQ(0u, missing.Remaining());
 }
 
-TEST(Archive, DocumentAndReadContextAreCarried) {
-    MemorySink sink;
-    CArchive ar(sink);
-    EXPECT_TRUE(ar.IsStoring());
-    EXPECT_EQ(nullptr, ar.GetDocument());
-    EXPECT_EQ(ArchiveReadContext::kCurrentVersion, ar.Context().versionIndex);
-    int document = 0;
-    ar.SetDocument(&document);
-    ar.Context().versionIndex = 7;
-    ar.Context().oldFileRate = 25.0f;
-    EXPECT_EQ(&document, ar.GetDocument());
-    EXPECT_EQ(7, ar.Context().versionIndex);
-    EXPECT_EQ(25.0f, ar.Context().oldFileRate);
-}
-
 }  // namespace
 }  // namespace tw
