@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controls/common/edit_caret.h"
+#include "controls/common/edit_clipboard.h"
 #include "controls/common/edit_fields.h"
 
 namespace tw {
@@ -76,6 +77,23 @@ void ExtendSelectionTo(EditCore& core, int pos)
     FollowCaret(core);
     PlaceCaret(core);
     InvalidateRect(core.hwnd, nullptr, FALSE);
+}
+
+void HandleShiftEditKey(EditCore& core, UINT vk)
+{
+    switch (vk) {
+    case VK_LEFT: ExtendSelectionInField(core, -1); break;
+    case VK_RIGHT: ExtendSelectionInField(core, +1); break;
+    case VK_HOME: ExtendSelectionTo(core, 0); break;
+    case VK_END: ExtendSelectionTo(core, TextLength(core)); break;
+    case VK_INSERT: PasteClipboard(core); break;
+    case VK_DELETE: CutSelection(core); break;
+    case VK_BACK:
+        CopySelection(core);
+        core.behavior->deleteAtCaret(core);
+        break;
+    default: break;
+    }
 }
 
 int DigitOfKey(UINT vk)

@@ -21,6 +21,10 @@ void ExtendSelectionInField(EditCore& core, int delta);
 // Shift+Home / Shift+End: selects from the anchor to the text's start or end.
 void ExtendSelectionTo(EditCore& core, int pos);
 
+// Shift with Left, Right, Home, End (selection), Insert (paste), Delete (cut) and
+// Backspace (copy and delete); other keys do nothing.
+void HandleShiftEditKey(EditCore& core, UINT vk);
+
 // Digit of a main-row or keypad digit key, -1 for another key.
 int DigitOfKey(UINT vk);
 

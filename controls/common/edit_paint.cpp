@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "controls/borders.h"
 #include "controls/colors.h"
 #include "controls/common/digit_strips.h"
 #include "controls/common/edit_geometry.h"
@@ -136,6 +137,18 @@ void DrawEditText(const EditCore& core, HDC dc, const PaintColors& colors)
     SelectObject(dc, previousFont);
     SelectClipRgn(dc, nullptr);
     DeleteObject(clip);
+}
+
+void PaintEditBody(EditCore& core, HDC dc, const RECT& client)
+{
+    PaintColors colors = ChoosePaintColors(core, dc);
+    FillRect(dc, &client, colors.background);
+    const BorderColors border = {ResolveColor(core.colors[kHighlightColor]),
+                                 ResolveColor(core.colors[kShadowColor]),
+                                 ResolveColor(core.colors[kFaceColor])};
+    DrawOwnBorder(dc, client, static_cast<int>(core.borderKind), border);
+    DrawEditText(core, dc, colors);
+    ReleasePaintColors(colors);
 }
 
 void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw)

@@ -6,6 +6,8 @@
 
 namespace tw {
 
+using ClientPainter = void (*)(EditCore& core, HDC dc, const RECT& client);
+
 struct PaintColors {
     HBRUSH background;      // fills the client area
     bool ownsBackground;    // the brush is to be deleted after the paint
@@ -22,8 +24,10 @@ void ReleasePaintColors(PaintColors& colors);
 // Draws the edit text, with the selection while focused, into the text area.
 void DrawEditText(const EditCore& core, HDC dc, const PaintColors& colors);
 
+// The whole client area of an edit without extras: background, own border, text.
+void PaintEditBody(EditCore& core, HDC dc, const RECT& client);
+
 // Paints `draw` into a memory bitmap of the client size and copies it onto `target`.
-using ClientPainter = void (*)(EditCore& core, HDC dc, const RECT& client);
 void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw);
 
 // WM_PAINT and WM_PRINTCLIENT: paints through `draw` double-buffered.

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "controls/borders.h"
-#include "controls/common/digit_strips.h"
+#include "controls/common/edit_appearance.h"
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_notify.h"
@@ -43,19 +43,6 @@ void MakeNull(DateEditState& s)
 {
     s.month = s.day = s.year = 0;
     s.core.isNull = TRUE;
-}
-
-DWORD* ColorSlotForIndex(DateEditState& s, int index)
-{
-    switch (index) {
-    case TARN_COLOR_BACKGROUND: return &s.core.colors[kBackgroundColor];
-    case TARN_COLOR_TEXT: return &s.core.colors[kTextColor];
-    case TARN_COLOR_HIGHLIGHT: return &s.core.colors[kHighlightColor];
-    case TARN_COLOR_SHADOW: return &s.core.colors[kShadowColor];
-    case TARN_COLOR_FACE: return &s.core.colors[kFaceColor];
-    case TARN_COLOR_BUTTONFACE: return &s.core.colors[kButtonFaceColor];
-    default: return nullptr;
-    }
 }
 
 void ChangeStyleBits(HWND hwnd, DWORD set, DWORD clear)
@@ -173,7 +160,7 @@ int WINAPI dtSetDate(HWND hwnd, const WORD* mdy)
 int WINAPI dtSetColor(HWND hwnd, int index, DWORD color)
 {
     DateEditState* s = FetchDateState(hwnd);
-    DWORD* slot = s ? ColorSlotForIndex(*s, index) : nullptr;
+    DWORD* slot = s ? ColorSlotForIndex(s->core, index, true) : nullptr;
     if (!slot)
         return 0;
     *slot = color;
@@ -196,22 +183,7 @@ int WINAPI dtSetDisplayStyle(HWND hwnd, int style)
     DateEditState* s = FetchDateState(hwnd);
     if (!s)
         return 0;
-    if (style == 1 && LoadDigitStrips(s->core, StripSizeForFontHeight(s->core.metrics.height))) {
-        s->core.digitStyle = kBitmapDigits;
-        ChangeStyleBits(hwnd, DTS_BITMAPDIGITS, DTS_FIXEDCELLS);
-    } else if (style == 2) {
-        s->core.digitStyle = kFixedCells;
-        ChangeStyleBits(hwnd, DTS_FIXEDCELLS, DTS_BITMAPDIGITS);
-    } else {
-        if (style == 0)
-            s->core.digitStyle = kPlainText;
-        ChangeStyleBits(hwnd, 0, DTS_BITMAPDIGITS | DTS_FIXEDCELLS);
-    }
-    if (s->core.caretShown) {
-        DestroyEditCaret(s->core);
-        CreateEditCaret(s->core, true);
-    }
-    InvalidateRect(hwnd, nullptr, FALSE);
+    ApplyDisplayStyle(s->core, style, OtherStyle::KeepDigitStyle);
     return 1;
 }
 

@@ -25,37 +25,6 @@ void HandleCtrlKey(DateEditState& s, UINT vk)
         Beep();
 }
 
-void HandleShiftKey(DateEditState& s, UINT vk)
-{
-    EditCore& core = s.core;
-    switch (vk) {
-    case VK_LEFT:
-        ExtendSelectionInField(core, -1);
-        break;
-    case VK_RIGHT:
-        ExtendSelectionInField(core, +1);
-        break;
-    case VK_HOME:
-        ExtendSelectionTo(core, 0);
-        break;
-    case VK_END:
-        ExtendSelectionTo(core, TextLength(core));
-        break;
-    case VK_INSERT:
-        PasteClipboard(core);
-        break;
-    case VK_DELETE:
-        CutSelection(core);
-        break;
-    case VK_BACK:
-        CopySelection(core);
-        DeleteDateAtCaret(s);
-        break;
-    default:
-        break;
-    }
-}
-
 void MoveToEnd(EditCore& core, int pos, int field)
 {
     CollapseSelection(core, pos);
@@ -143,7 +112,7 @@ bool HandleDateKey(DateEditState& s, UINT vk, bool altDown)
     if (KeyIsDown(VK_CONTROL))
         HandleCtrlKey(s, vk);
     else if (KeyIsDown(VK_SHIFT))
-        HandleShiftKey(s, vk);
+        HandleShiftEditKey(s.core, vk);
     else
         HandlePlainKey(s, vk);
     if (IsWindow(hwnd))

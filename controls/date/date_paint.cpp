@@ -2,7 +2,6 @@
 
 #include "controls/date/date_paint.h"
 
-#include "controls/borders.h"
 #include "controls/colors.h"
 #include "controls/common/edit_paint.h"
 #include "controls/date/date_dropdown.h"
@@ -31,24 +30,14 @@ void DrawButtonFace(const DateEditState& s, HDC dc)
     DrawEdge(dc, &button, s.buttonPressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 }
 
-BorderColors OwnBorderColors(const EditCore& core)
-{
-    return {ResolveColor(core.colors[kHighlightColor]), ResolveColor(core.colors[kShadowColor]),
-            ResolveColor(core.colors[kFaceColor])};
-}
-
 }  // namespace
 
 void PaintDateEdit(EditCore& core, HDC dc, const RECT& client)
 {
+    PaintEditBody(core, dc, client);
     const DateEditState& s = DateStateOf(core);
-    PaintColors colors = ChoosePaintColors(core, dc);
-    FillRect(dc, &client, colors.background);
-    DrawOwnBorder(dc, client, static_cast<int>(core.borderKind), OwnBorderColors(core));
-    DrawEditText(core, dc, colors);
     if (s.calendarButton)
         DrawButtonFace(s, dc);
-    ReleasePaintColors(colors);
 }
 
 }  // namespace tw
