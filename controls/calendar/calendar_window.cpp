@@ -84,6 +84,9 @@ bool OnPopupMessage(CalendarState* s, UINT msg, WPARAM wParam, LPARAM lParam) {
     case CCM_SETOWNER: SetPopupOwner(s, HWND(wParam)); return true;
     case CCM_SHOWDATE: ShowPopupDate(s, reinterpret_cast<const WORD*>(lParam)); return true;
     case WM_CANCELMODE: CancelPopup(s); return true;
+    case WM_ACTIVATEAPP:
+        if (!wParam) CancelPopup(s);  // another program came to the front: do not stay on top
+        return false;
     case WM_VSCROLL:
         if (LOWORD(wParam) == SB_ENDSCROLL) TakeBackInput(s);  // the year spin let go
         return true;

@@ -107,6 +107,7 @@ TEST_F(CalendarPopup, CancelPathsReleaseTheOwner) {
         {"click far right", [](HWND p) {
              SendMessageA(p, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2000, 10));
          }},
+        {"another program activated", [](HWND p) { SendMessageA(p, WM_ACTIVATEAPP, FALSE, 0); }},
     };
     for (const Case& c : cases) {
         DropDown(popup, 3, 15, 2000);
