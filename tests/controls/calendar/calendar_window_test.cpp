@@ -107,9 +107,9 @@ TEST_F(CalendarWindow, KeysMoveTheChosenDay) {
         DWORD toMonth, toDay;
         int notifications;
     } cases[] = {
-        {3, 31, 2000, VK_PRIOR, 2, 29, 1}, {3, 31, 1900, VK_PRIOR, 2, 28, 1},
-        {3, 1, 2000, VK_LEFT, 3, 1, 0},    {3, 31, 2000, VK_RIGHT, 3, 31, 0},
-        {3, 15, 2000, VK_UP, 3, 8, 1},     {3, 15, 2000, VK_DOWN, 3, 22, 1},
+        {3, 31, 2000, VK_PRIOR, 2, 29, 1},  {3, 31, 1900, VK_PRIOR, 2, 28, 1},
+        {3, 1, 2000, VK_LEFT, 3, 1, 0},     {3, 31, 2000, VK_RIGHT, 3, 31, 0},
+        {3, 15, 2000, VK_UP, 3, 8, 1},      {3, 15, 2000, VK_DOWN, 3, 22, 1},
         {12, 31, 2000, VK_NEXT, 12, 31, 0}, {1, 31, 2001, VK_NEXT, 2, 28, 1},
         {9, 2, 1752, VK_RIGHT, 9, 14, 1},
     };
@@ -117,7 +117,8 @@ TEST_F(CalendarWindow, KeysMoveTheChosenDay) {
         SetDate(cal, c.month, c.day, c.year);
         PressKey(cal, c.key);
         ExpectDate(cal, c.toMonth, c.toDay, c.year);
-        EXPECT_EQ(c.notifications, ChangeNotifications()) << c.month << "/" << c.day << " key " << c.key;
+        EXPECT_EQ(c.notifications, ChangeNotifications())
+            << c.month << "/" << c.day << " key " << c.key;
     }
     HWND displayOnly = Make(0x0001 | 0x0040);
     SetDate(displayOnly, 3, 31, 2000);
