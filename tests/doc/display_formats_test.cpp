@@ -9,6 +9,7 @@
 #include "doc/local_time.h"
 #include "doc/platform.h"
 #include "doc/portable_locale_formatter.h"
+#include "tests/doc/chosen_locale.h"
 
 namespace tw {
 namespace {
@@ -27,20 +28,8 @@ TimeDisplaySettings Mode(int increment, bool decimal = false, int hundredths = 5
 const ILocaleFormatter& English() { return PortableLocaleFormatterInstance(); }
 LocaleFormats EnglishFormats() { return LoadLocaleFormats(English()); }
 
-// A locale whose formatters always refuse, to reach the texts built without them.
-class RefusingLocale : public ILocaleFormatter {
-public:
-    bool FormatDate(const LocaleDateTime&, const std::string&, std::string&) const override {
-        return false;
-    }
-    bool FormatTime(const LocaleDateTime&, const std::string&, unsigned,
-                    std::string&) const override {
-        return false;
-    }
-    bool FormatCurrency(const std::string&, std::string&) const override { return false; }
-    std::string Value(LocaleValue) const override { return std::string(); }
-    int IntlProfileInt(const char*, int d) const override { return d; }
-};
+// Its formatters refuse: the texts built without them.
+using RefusingLocale = ChosenLocale;
 
 TEST(DisplayFormats, IncrementMinutes) {
     const struct { int mode, hundredths, minutes; } cases[] = {
