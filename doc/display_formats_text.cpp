@@ -1,7 +1,7 @@
 #include "doc/display_formats_text.h"
 
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace tw {
 
@@ -54,6 +54,32 @@ std::string DecimalForm(long long r, const LocaleFormats& formats) {
     return text;
 }
 
+// "%.2f" of the amount. A float times 100 is exact in a double (24 + 7 bits), so rounding that
+// to an integer in the default mode (ties to even) is what printf does, at a fraction of its
+// cost; huge amounts, infinities and not-a-number go through printf.
+std::string TwoDecimals(float amount) {
+    const double hundredths = std::nearbyint(static_cast<double>(amount) * 100.0);
+    if (!(std::fabs(hundredths) < 1e18)) {
+        char number[64];
+        std::snprintf(number, sizeof number, "%.2f", static_cast<double>(amount));
+        return number;
+    }
+    unsigned long long v = static_cast<unsigned long long>(std::fabs(hundredths));
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0 || n < 3);
+    std::string text;
+    if (std::signbit(amount)) text.push_back('-');
+    while (n > 2) text.push_back(digits[--n]);
+    text.push_back('.');
+    text.push_back(digits[1]);
+    text.push_back(digits[0]);
+    return text;
+}
+
 }  // namespace
 
 std::string FormatDuration(Duration d, bool clockForm, const TimeDisplaySettings& settings,
@@ -67,11 +93,10 @@ std::string FormatDuration(Duration d, bool clockForm, const TimeDisplaySettings
 }
 
 std::string FormatMoney(float amount, const ILocaleFormatter& locale) {
-    char number[64];
-    std::snprintf(number, sizeof number, "%.2f", static_cast<double>(amount));
+    const std::string number = TwoDecimals(amount);
     std::string text;
     if (locale.FormatCurrency(number, text)) return text;
-    return std::string("$") + number;
+    return "$" + number;
 }
 
 std::string FormatCharge(Duration elapsed, float rate, const TimeDisplaySettings& settings,

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "doc/display_formats.h"
 #include "doc/portable_locale_formatter.h"
+#include "tests/doc/chosen_locale.h"
 
 namespace tw {
 namespace {
@@ -88,6 +91,25 @@ TEST(DisplayFormatsRandom, ShownMoneyReadsBack) {
         const float amount = static_cast<float>(cents(random) / 100.0);
         const std::string text = FormatMoney(amount, PortableLocaleFormatterInstance());
         EXPECT_NEAR(ParseMoney(text, formats), amount, std::fabs(amount) * 1e-6 + 0.005) << text;
+    }
+}
+
+// The number handed to the currency formatter is printf's "%.2f" of the amount, exact ties
+// (multiples of 1/8) and negative zero included; a refusing locale shows it after a "$".
+TEST(DisplayFormatsRandom, MoneyNumberIsPrintfTwoDecimals) {
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> eighths(-800000, 800000);
+    std::uniform_real_distribution<float> wide(-1e7f, 1e7f);
+    std::vector<float> amounts = {0.0f, -0.0f, -0.001f, 0.125f, 0.375f, 2.5f, 1e20f, -3e38f,
+                                  INFINITY, -INFINITY};
+    for (int i = 0; i < 2000; ++i) {
+        amounts.push_back(static_cast<float>(eighths(random)) / 8.0f);
+        amounts.push_back(wide(random));
+    }
+    for (float amount : amounts) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "$%.2f", static_cast<double>(amount));
+        EXPECT_EQ(FormatMoney(amount, ChosenLocale()), expected) << amount;
     }
 }
 
