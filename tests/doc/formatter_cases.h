@@ -130,6 +130,12 @@ const CurrencyCase kCurrencyCases[] = {
     {"+5.00", nullptr},
     {" 5.00", nullptr},
     {"1e3", nullptr},
+    {"", "$0.00"},  // empty digit runs read as 0
+    {"-", "($0.00)"},
+    {".", "$0.00"},
+    {"--5", nullptr},
+    {"5.5.5", nullptr},
+    {"5-", nullptr},
 };
 
 struct ValueCase {

@@ -21,6 +21,22 @@ TEST(PortableLocaleFormatter, CurrencyCases) {
 
 TEST(PortableLocaleFormatter, ValueCases) { ExpectValueCases(PortableLocaleFormatterInstance()); }
 
+// Texts far longer than any usual picture come out whole (Wine's formatters refuse results
+// beyond about 128 characters, so this is not in the shared table).
+TEST(PortableLocaleFormatter, LongTexts) {
+    const ILocaleFormatter& f = PortableLocaleFormatterInstance();
+    const std::string literal(1000, 'x');
+    LocaleDateTime when;
+    when.year = 2026, when.month = 3, when.day = 5, when.hour = 13, when.minute = 5;
+    std::string out;
+    EXPECT_TRUE(f.FormatTime(when, "H:mm '" + literal + "'", 0, out));
+    EXPECT_EQ(out, "13:05 " + literal);
+    EXPECT_TRUE(f.FormatDate(when, "dddd '" + literal + "'", out));
+    EXPECT_EQ(out, "Thursday " + literal);
+    EXPECT_TRUE(f.FormatCurrency(std::string(300, '0') + "7.25", out));
+    EXPECT_EQ(out, "$7.25");
+}
+
 // Only iTime and iDate are known; any other key gives the caller's default.
 TEST(PortableLocaleFormatter, UnknownIntlKeyGivesDefault) {
     EXPECT_EQ(PortableLocaleFormatterInstance().IntlProfileInt("iCountry", 42), 42);
