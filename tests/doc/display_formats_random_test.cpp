@@ -82,18 +82,6 @@ TEST(DisplayFormatsRandom, ShownDurationsReadBack) {
     }
 }
 
-// Amounts shown as money read back to the amount in cents.
-TEST(DisplayFormatsRandom, ShownMoneyReadsBack) {
-    const LocaleFormats formats = LoadLocaleFormats(PortableLocaleFormatterInstance());
-    std::mt19937 random(11);
-    std::uniform_int_distribution<int> cents(0, 100000000);
-    for (int i = 0; i < 3000; ++i) {
-        const float amount = static_cast<float>(cents(random) / 100.0);
-        const std::string text = FormatMoney(amount, PortableLocaleFormatterInstance());
-        EXPECT_NEAR(ParseMoney(text, formats), amount, std::fabs(amount) * 1e-6 + 0.005) << text;
-    }
-}
-
 // The number handed to the currency formatter is printf's "%.2f" of the amount, exact ties
 // (multiples of 1/8) and negative zero included; a refusing locale shows it after a "$".
 TEST(DisplayFormatsRandom, MoneyNumberIsPrintfTwoDecimals) {

@@ -45,25 +45,19 @@ TEST(DisplayFormats, IncrementMinutes) {
 TEST(DisplayFormats, RoundDuration) {
     const struct { int mode, hundredths; Duration s; bool exact; Duration expected; } cases[] = {
         {0, 5, 5447, false, 5447},                     // seconds kept
-        {0, 5, -5, false, -5},
         {1, 5, 0, false, 0},
         {1, 5, 1, false, 1 * M},                       // a started minute counts
         {1, 5, 1 * H + 59 * M + 1, false, 2 * H},
         {1, 5, 1 * H + 59 * M + 1, true, 1 * H + 59 * M},  // exact: cut down
-        {1, 5, 59, true, 0},
         {3, 5, 16 * M, false, 30 * M},
         {3, 5, 45 * M, false, 45 * M},
-        {3, 5, 45 * M + 1, false, 1 * H},
         {3, 5, 46 * M, false, 1 * H},
         {3, 5, 46 * M, true, 46 * M},                  // exact ignores the increment
         {2, 5, 7 * M, false, 12 * M},
         {4, 12, 58 * M, false, 63 * M},                // 7 does not divide 60: restarts hourly
         {4, 12, 1 * H + 1, false, 1 * H + 7 * M},
-        {4, 5, 1, false, 3 * M},
         {4, 100, 1, false, 1 * H},
-        {4, 100, 3 * H, false, 3 * H},
         {7, 5, 1, false, 1 * M},                       // unknown mode counts as 1 minute
-        {1, 5, 25 * H + 10 * M, false, 25 * H + 10 * M},
         {1, 5, -30, true, -60},                        // negative: floor to whole minutes
         {1, 5, -30, false, 0},
         {3, 5, INT32_MAX, false, INT32_MAX},           // saturates instead of overflowing
@@ -91,8 +85,6 @@ TEST(DisplayFormats, ComputeCharge) {
         {0, 30, 60.0f, "$0.50"},
         {3, 1, 60.0f, "$15.00"},
         {1, 1 * H, 0.0f, "$0.00"},
-        {0, 0, 99.0f, "$0.00"},
-        {1, 10 * H, 12.5f, "$125.00"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatCharge(c.elapsed, c.rate, Mode(c.mode), English()), c.text)
@@ -107,7 +99,6 @@ TEST(DisplayFormats, ChargeUsesSinglePrecisionConstants) {
     const float thousandHours = ComputeCharge(1000 * H, 1.0f, Mode(1));
     EXPECT_GT(thousandHours, 1000.0f);
     EXPECT_LT(thousandHours, 1000.001f);
-    EXPECT_EQ(ComputeCharge(1000 * H, 1.0f, Mode(0)), static_cast<float>(3600000.0L * 0.00027777778f));
 }
 
 TEST(DisplayFormats, FormatDuration) {
@@ -121,17 +112,13 @@ TEST(DisplayFormats, FormatDuration) {
             {3, false, 5, 46 * M, false, "1:00"},
             {4, false, 12, 58 * M, false, "1:03"},
             {0, false, 5, 1 * H + 30 * M + 45, false, "1:30:45"},
-            {0, false, 5, 23 * H + 59 * M + 59, false, "23:59:59"},
             // From 24 hours on the formatter refuses; the text is built with "%02d".
-            {1, false, 5, 24 * H, false, "24:00"},
             {1, false, 5, 25 * H + 10 * M, false, "25:10"},
             {0, false, 5, 24 * H + 5, false, "24:00:05"},
-            {1, false, 5, 1000 * H + 1, false, "1000:01"},
             {1, false, 5, INT32_MAX, false, "596523:14"},
             // Decimal hours.
             {2, true, 5, 7 * M, false, "00.20"},
             {0, true, 5, 1 * H + 30 * M + 45, false, "01.50"},
-            {3, true, 5, 16 * M, false, "00.50"},
             {4, true, 5, 1 * H + 1, false, "01.05"},
             {1, true, 5, 26 * H + 59 * M, false, "26.98"},
             {2, true, 5, 7 * M, true, "0:07"},  // clock form asked for
@@ -193,100 +180,71 @@ TEST(DisplayFormats, DatesAndTimesOfDay) {
 }
 
 TEST(DisplayFormats, ParseMoney) {
-    LocaleFormats euro = EnglishFormats();
+    const LocaleFormats en = EnglishFormats();
+    LocaleFormats euro = en;
     euro.currencySymbol = "EUR";
     euro.monetaryDecimalSeparator = ",";
-    const struct { const char* text; bool euro; float expected; } cases[] = {
-        {"$1,234.50", false, 1234.5f},
-        {"-5", false, 5.0f},          // signs are dropped
-        {"", false, 0.0f},
-        {"abc", false, 0.0f},
-        {"$", false, 0.0f},
-        {"12.5.3", false, 12.5f},     // reads as far as a number goes
-        {"$$5", false, 5.0f},         // only the first symbol goes; the second is dropped anyway
-        {" 7 . 25 ", false, 7.25f},
-        {"\xC3\xA9" "3\xFF.5", false, 3.5f},  // bytes above 127 are dropped
-        {"1.234,50 EUR", true, 1234.5f},
-        {"EUR 0,5", true, 0.5f},
-        {"1.5", true, 15.0f},         // "." is a group separator there
+    const struct { std::string text; const LocaleFormats& f; float expected; } cases[] = {
+        {"$1,234.50", en, 1234.5f},
+        {"-5", en, 5.0f},          // signs are dropped
+        {"", en, 0.0f},
+        {"abc $", en, 0.0f},
+        {"12.5.3", en, 12.5f},     // reads as far as a number goes
+        {" 7 . 25 ", en, 7.25f},
+        {"\xC3\xA9" "3\xFF.5", en, 3.5f},  // bytes above 127 are dropped
+        {std::string("4\0" "2", 3), en, 42.0f},
+        {std::string(5000, '9'), en, FLT_MAX},  // saturates
+        {"0." + std::string(5000, '0') + "1", en, 0.0f},
+        {"1.234,50 EUR", euro, 1234.5f},
+        {"1.5", euro, 15.0f},         // "." is a group separator there
     };
-    for (const auto& c : cases)
-        EXPECT_FLOAT_EQ(ParseMoney(c.text, c.euro ? euro : EnglishFormats()), c.expected)
-            << c.text;
-    EXPECT_EQ(ParseMoney(std::string(5000, '9'), EnglishFormats()), FLT_MAX);
-    EXPECT_EQ(ParseMoney("0." + std::string(5000, '0') + "1", EnglishFormats()), 0.0f);
-    EXPECT_FLOAT_EQ(ParseMoney(std::string("4\0" "2", 3), EnglishFormats()), 42.0f);
+    for (const auto& c : cases) EXPECT_FLOAT_EQ(ParseMoney(c.text, c.f), c.expected) << c.text;
+}
+
+// The seconds read from `text`, or -1 when it is refused.
+Duration Parsed(const std::string& text, bool decimal, const LocaleFormats& f) {
+    Duration s = 0;
+    return ParseDuration(text, decimal, f, s) ? s : -1;
 }
 
 TEST(DisplayFormats, ParseDuration) {
-    LocaleFormats comma = EnglishFormats();
+    const LocaleFormats en = EnglishFormats();
+    LocaleFormats comma = en;
     comma.decimalSeparator = ",";
-    LocaleFormats dotClock = EnglishFormats();
+    LocaleFormats dotClock = en;
     dotClock.timeSeparator = ".";
-    const struct { const char* text; bool decimal; const LocaleFormats* f; bool ok; Duration s; }
-        cases[] = {
-            // Clock form.
-            {"1:30", false, nullptr, true, 1 * H + 30 * M},
-            {"1.30", false, nullptr, true, 1 * H + 30 * M},  // "." counts as the separator
-            {"1:75", false, nullptr, true, 2 * H + 15 * M},  // minutes are not limited
-            {"1:30:15", false, nullptr, true, 1 * H + 30 * M + 15},
-            {"1.30.15", false, nullptr, true, 1 * H + 30 * M + 15},
-            {"1:30:", false, nullptr, true, 1 * H + 30 * M},
-            {"0:0:90", false, nullptr, true, 90},
-            {"100:00", false, nullptr, true, 100 * H},
-            {"596523:14:07", false, nullptr, true, INT32_MAX},
-            {"596523:14:08", false, nullptr, false, 0},  // beyond a Duration
-            {"99999999999:00", false, nullptr, false, 0},
-            {"90", false, nullptr, false, 0},            // no separator
-            {"1:", false, nullptr, false, 0},
-            {":30", false, nullptr, false, 0},
-            {"", false, nullptr, false, 0},
-            {"1::15", false, nullptr, false, 0},
-            {"1:2:3:4", false, nullptr, false, 0},
-            {"1:3a", false, nullptr, false, 0},
-            {" 1:30", false, nullptr, false, 0},
-            {"-1:30", false, nullptr, false, 0},
-            {"1,30", false, nullptr, false, 0},
-            {"\xC3\xA9" "1:30", false, nullptr, false, 0},
-            {"1.30", false, &dotClock, true, 1 * H + 30 * M},
-            // Decimal form.
-            {"1.5", true, nullptr, true, 1 * H + 30 * M},
-            {"0.25", true, nullptr, true, 15 * M},
-            {".5", true, nullptr, true, 30 * M},
-            {"2.", true, nullptr, true, 2 * H},
-            {"1.999", true, nullptr, true, 1 * H + 59 * M},
-            {"1.05", true, nullptr, true, 1 * H + 3 * M},
-            {"1.2.3", true, nullptr, true, 1 * H + 12 * M},  // the first fraction counts
-            {"1", true, nullptr, false, 0},              // no separator
-            {"1:30", true, nullptr, false, 0},
-            {"1.5x", true, nullptr, false, 0},
-            {"", true, nullptr, false, 0},
-            {"1,5", true, &comma, true, 1 * H + 30 * M},
-            {"1.5", true, &comma, false, 0},
-            {"596524.0", true, nullptr, false, 0},
-        };
-    for (const auto& c : cases) {
-        Duration s = -7;
-        const bool ok = ParseDuration(c.text, c.decimal, c.f ? *c.f : EnglishFormats(), s);
-        EXPECT_EQ(ok, c.ok) << c.text << " decimal " << c.decimal;
-        if (c.ok) {
-            EXPECT_EQ(s, c.s) << c.text;
-        }
-    }
-}
-
-// Thousands of digits and embedded zero bytes: results stay defined.
-TEST(DisplayFormats, ParseDurationLongAndOddText) {
-    Duration s = 0;
-    const LocaleFormats f = EnglishFormats();
-    EXPECT_TRUE(ParseDuration(std::string(5000, '0') + "1:00", false, f, s));
-    EXPECT_EQ(s, 1 * H);
-    EXPECT_FALSE(ParseDuration("1" + std::string(5000, '0') + ":00", false, f, s));
-    EXPECT_FALSE(ParseDuration("1:" + std::string(5000, '9'), false, f, s));
-    EXPECT_TRUE(ParseDuration("3." + std::string(5000, '9'), true, f, s));
-    EXPECT_GE(s, 3 * H + 59 * M);
-    EXPECT_LE(s, 4 * H);
-    EXPECT_FALSE(ParseDuration(std::string("1\0:30", 5), false, f, s));
+    const struct { std::string text; bool decimal; const LocaleFormats& f; Duration s; } cases[] = {
+        {"1:30", false, en, 1 * H + 30 * M},
+        {"1.30", false, en, 1 * H + 30 * M},  // "." counts as the separator
+        {"1:75", false, en, 2 * H + 15 * M},  // minutes are not limited
+        {"1.30.15", false, en, 1 * H + 30 * M + 15},
+        {"1:30:", false, en, 1 * H + 30 * M},
+        {"0:0:90", false, en, 90},
+        {"596523:14:07", false, en, INT32_MAX},
+        {std::string(5000, '0') + "1:00", false, en, 1 * H},
+        {"1.30", false, dotClock, 1 * H + 30 * M},
+        {"1.5", true, en, 1 * H + 30 * M},
+        {"0.25", true, en, 15 * M},
+        {".5", true, en, 30 * M},
+        {"2.", true, en, 2 * H},
+        {"1.999", true, en, 1 * H + 59 * M},
+        {"1.2.3", true, en, 1 * H + 12 * M},  // the first fraction counts
+        {"1,5", true, comma, 1 * H + 30 * M},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Parsed(c.text, c.decimal, c.f), c.s) << c.text << " decimal " << c.decimal;
+    const std::string refusedClock[] = {
+        "90", "1:", ":30", "", "1::15", "1:2:3:4", " 1:30", "-1:30", "\xC3\xA9" "1:30",
+        std::string("1\0:30", 5), "596523:14:08",  // the last is beyond a Duration
+        "1" + std::string(5000, '0') + ":00", "1:" + std::string(5000, '9')};
+    for (const std::string& text : refusedClock) EXPECT_EQ(Parsed(text, false, en), -1) << text;
+    for (const char* text : {"1", "1:30", "1.5x", "", "596524.0"})
+        EXPECT_EQ(Parsed(text, true, en), -1) << text;
+    EXPECT_EQ(Parsed("1.5", true, comma), -1);
+    // Thousands of fraction digits: only the first nine count.
+    const Duration nines = Parsed("3." + std::string(5000, '9'), true, en);
+    EXPECT_GE(nines, 3 * H + 59 * M);
+    EXPECT_LE(nines, 4 * H);
 }
 
 TEST(DisplayFormats, MinuteChanged) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "doc/locale_formatter.h"
-#include "doc/platform.h"
 #include "tests/doc/formatter_cases.h"
 
 namespace tw {
@@ -37,12 +36,6 @@ TEST(PortableLocaleFormatter, LongTexts) {
     EXPECT_EQ(out, "$7.25");
 }
 
-// Only iTime and iDate are known; any other key gives the caller's default.
-TEST(PortableLocaleFormatter, UnknownIntlKeyGivesDefault) {
-    EXPECT_EQ(PortableLocaleFormatterInstance().IntlProfileInt("iCountry", 42), 42);
-    EXPECT_EQ(PortableLocaleFormatterInstance().IntlProfileInt(nullptr, -3), -3);
-}
-
 // Every group of three digits is separated, also one that a rounding carry creates (Windows does
 // this; Wine groups only the last three digits and before rounding, so these cases are not in
 // the shared table).
@@ -68,11 +61,6 @@ TEST(PortableLocaleFormatter, ManyPicturesStayCorrect) {
         ASSERT_TRUE(f.FormatTime(when, picture, 0, out));
         EXPECT_EQ(out, "13:05#" + std::to_string(i));
     }
-}
-
-// The default services use the portable formatter.
-TEST(PortableLocaleFormatter, IsThePlatformDefault) {
-    EXPECT_EQ(Platform().locale, &PortableLocaleFormatterInstance());
 }
 
 }  // namespace

@@ -36,11 +36,6 @@ TEST(Win32LocaleFormatter, FieldsOutsideSystemTimeFail) {
     EXPECT_EQ(out, "");
 }
 
-TEST(Win32LocaleFormatter, MissingIntlKeyGivesDefault) {
-    EXPECT_EQ(Win32LocaleFormatter().IntlProfileInt("tallywickNoSuchKey", 42), 42);
-    EXPECT_EQ(Win32LocaleFormatter().IntlProfileInt(nullptr, -3), -3);
-}
-
 // The display formats give the same texts on the system's formatter as on the portable one,
 // the locale formats derived from either included.
 TEST(Win32LocaleFormatter, DisplayFormatsAgreeWithPortable) {
