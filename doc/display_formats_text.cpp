@@ -3,24 +3,22 @@
 #include <cmath>
 #include <cstdio>
 
+#include "doc/decimal_text.h"
+
 namespace tw {
 
 namespace {
 
-// "%02d" then the separator and "%02d" for each further part.
+// Hours with at least two digits, then the separator and two digits for each further part.
 std::string ClockText(int hours, int minutes, int seconds, bool withSeconds,
                       const std::string& separator) {
-    char buffer[64];
     std::string text;
-    std::snprintf(buffer, sizeof buffer, "%02d", hours);
-    text = buffer;
-    std::snprintf(buffer, sizeof buffer, "%02d", minutes);
+    AppendDecimal(text, hours, 2);
     text += separator;
-    text += buffer;
+    AppendDecimal(text, minutes, 2);
     if (withSeconds) {
-        std::snprintf(buffer, sizeof buffer, "%02d", seconds);
         text += separator;
-        text += buffer;
+        AppendDecimal(text, seconds, 2);
     }
     return text;
 }
@@ -42,15 +40,14 @@ std::string ClockForm(long long r, const TimeDisplaySettings& settings,
     return ClockText(hours, when.minute, when.second, withSeconds, formats.timeSeparator);
 }
 
+// Hours with at least two digits, the decimal separator, hundredths of the hour's minutes.
 std::string DecimalForm(long long r, const LocaleFormats& formats) {
     const int minutes = static_cast<int>(r % 3600 / 60);
     volatile double hundredths = minutes * 1.6666666666666667;  // no wider x87 intermediate
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%02d", static_cast<int>(r / 3600));
-    std::string text = buffer;
-    std::snprintf(buffer, sizeof buffer, "%.2d", static_cast<int>(hundredths));
+    std::string text;
+    AppendDecimal(text, r / 3600, 2);
     text += formats.decimalSeparator;
-    text += buffer;
+    AppendDecimal(text, static_cast<int>(hundredths), 2);
     return text;
 }
 
@@ -64,19 +61,10 @@ std::string TwoDecimals(float amount) {
         std::snprintf(number, sizeof number, "%.2f", static_cast<double>(amount));
         return number;
     }
-    unsigned long long v = static_cast<unsigned long long>(std::fabs(hundredths));
-    char digits[24];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0 || n < 3);
     std::string text;
     if (std::signbit(amount)) text.push_back('-');
-    while (n > 2) text.push_back(digits[--n]);
-    text.push_back('.');
-    text.push_back(digits[1]);
-    text.push_back(digits[0]);
+    AppendDecimal(text, static_cast<long long>(std::fabs(hundredths)), 3);
+    text.insert(text.size() - 2, 1, '.');
     return text;
 }
 
