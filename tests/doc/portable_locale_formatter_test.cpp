@@ -50,6 +50,19 @@ TEST(PortableLocaleFormatter, GroupsEveryThreeDigits) {
     EXPECT_EQ(out, "$1,000.00");
 }
 
+// Two quotes outside quoted text are one quote, as the system documents it (Wine drops them,
+// so this is not in the shared table).
+TEST(PortableLocaleFormatter, DoubledQuoteOutsideQuotesIsAQuote) {
+    const ILocaleFormatter& f = PortableLocaleFormatterInstance();
+    LocaleDateTime when;
+    when.year = 2026, when.month = 3, when.day = 5, when.hour = 13, when.minute = 5;
+    std::string out;
+    ASSERT_TRUE(f.FormatTime(when, "h''mm", 0, out));
+    EXPECT_EQ(out, "1'05");
+    ASSERT_TRUE(f.FormatDate(when, "d''M 'o''clock'", out));
+    EXPECT_EQ(out, "5'3 o'clock");
+}
+
 // Many different pictures overflow the cache; every one of them must still format right.
 TEST(PortableLocaleFormatter, ManyPicturesStayCorrect) {
     const ILocaleFormatter& f = PortableLocaleFormatterInstance();
