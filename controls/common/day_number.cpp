@@ -4,11 +4,10 @@ namespace tw {
 
 namespace {
 
-constexpr int kReformYear = 1752;
-constexpr int kReformMonth = 9;
-constexpr int kGapFirst = 3;
-constexpr int kGapLast = 13;
+// The calendar reform: Julian rule up to 1752, and September 1752 went from the 2nd to the 14th.
+enum Reform { kReformYear = 1752, kReformMonth = 9, kGapFirst = 3, kGapLast = 13 };
 constexpr int kGapLength = kGapLast - kGapFirst + 1;
+
 constexpr int kLastCountedYear = 99999;  // keeps the year search far from overflow
 
 constexpr int kCommonLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
