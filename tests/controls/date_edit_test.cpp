@@ -13,9 +13,7 @@ class DateEditTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteProfileStringA("intl", "sShortDate", "M/d/yy");
-        WriteProfileStringA("intl", "sDate", "/");
-        edit = parent.CreateChild("TarnDateEdit32", 0);
+        UseFormat("M/d/yy", "/");
         ASSERT_NE(edit, nullptr);
     }
     void SetDate(WORD month, WORD day, WORD year)
@@ -26,15 +24,10 @@ protected:
     // Recreates the edit under another short date format.
     void UseFormat(const char* picture, const char* separator)
     {
-        WriteProfileStringA("intl", "sShortDate", picture);
-        WriteProfileStringA("intl", "sDate", separator);
-        DestroyWindow(edit);
-        edit = parent.CreateChild("TarnDateEdit32", 0);
-    }
-    void TearDown() override
-    {
-        WriteProfileStringA("intl", "sShortDate", "M/d/yy");
-        WriteProfileStringA("intl", "sDate", "/");
+        if (edit)
+            DestroyWindow(edit);
+        edit = parent.CreateChildWithIntl("TarnDateEdit32", 0,
+                                          {{"sShortDate", picture}, {"sDate", separator}});
     }
     std::string DisplayString()
     {
@@ -393,6 +386,7 @@ TEST_F(DateEditTest, BorderKindsKeepTheClientSize)
     dtSetBorderStyle(edit, 1);
     EXPECT_EQ(sunkenHeight - dtGetMinHeight(edit), 2);
     HWND created = parent.CreateChild("TarnDateEdit32", 0, 101, 120, 24, WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongA(created, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_TRUE(GetWindowLongA(created, GWL_STYLE) & DTS_BORDERSUNKEN);
 }
 

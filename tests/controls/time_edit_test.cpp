@@ -43,14 +43,13 @@ protected:
     // (Re)creates the edit with the given styles, 24-hour flag and leading-zero flag.
     void Create(DWORD style, const char* iTime, const char* iTLZero)
     {
-        WriteProfileStringA("intl", "iTime", iTime);
-        WriteProfileStringA("intl", "iTLZero", iTLZero);
-        WriteProfileStringA("intl", "s1159", "AM");
-        WriteProfileStringA("intl", "s2359", "PM");
-        WriteProfileStringA("intl", "sTime", ":");
         if (edit)
             DestroyWindow(edit);
-        edit = parent.CreateChild("TarnTimeEdit32", style, 100, 140, 24);
+        edit = parent.CreateChildWithIntl(
+            "TarnTimeEdit32", style,
+            {{"iTime", iTime}, {"iTLZero", iTLZero}, {"s1159", "AM"}, {"s2359", "PM"},
+             {"sTime", ":"}},
+            100, 140, 24);
         ASSERT_NE(edit, nullptr);
     }
     void SetTime(WORD hour, WORD minute, WORD second)
