@@ -150,13 +150,13 @@ int HundredthsFromFile(unsigned stored) {
 int TotalsModeFromFile(unsigned stored) { return (stored == 1 || stored == 2) ? static_cast<int>(stored) : 0; }
 
 void WriteTimeDisplay(CArchive& ar, const TimeDisplaySettings& s) {
-    WriteInt(ar, s.incrementMode);
+    WriteInt(ar, s.increment);
     WriteFlag(ar, s.decimalNotation);
     WriteInt(ar, s.hundredths);
 }
 
 void ReadTimeDisplay(CArchive& ar, TimeDisplaySettings& s) {
-    s.incrementMode = IncrementModeFromFile(ar.ReadU16());
+    s.increment = IncrementModeFromFile(ar.ReadU16());
     s.decimalNotation = ReadFlag(ar);
     s.hundredths = HundredthsFromFile(ar.ReadU16());
 }

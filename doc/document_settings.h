@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "doc/display_formats_rounding.h"  // TimeDisplaySettings
+
 namespace tw {
 
 constexpr int kColumnCount = 14;  // table columns 0 Start Date .. 13 Notes
@@ -32,12 +34,6 @@ enum TableColumn : int {
 // Item list types.
 enum ItemListType : int { kProjectList = 0, kCategoryList = 1, kClientList = 2 };
 constexpr int kItemListCount = 3;
-
-struct TimeDisplaySettings {
-    int incrementMode = 1;     // 0 1 s, 1 1 min, 2 6 min, 3 15 min, 4 hundredths of an hour
-    bool decimalNotation = false;
-    int hundredths = 5;        // 5..100, the increment of mode 4 in hundredths of an hour
-};
 
 struct RateSettings {
     int rateSource = kProjectList;  // the list whose rate applies to records without an own rate
