@@ -59,16 +59,20 @@ protected:
 };
 
 TEST_F(SafeSaveTest, NewContentReplacesTheFileAndLeavesNoTemporary) {
-    WriteOriginal("old content");
     PortableFileReplace replace;
     std::string error;
+    ASSERT_TRUE(SaveFileSafely(path_, Writes("first save"), replace, &error)) << error;
+    EXPECT_EQ(Read(path_), "first save");
+#ifdef _WIN32
+    // The C runtime's rename cannot replace a file here: the program saves with the Win32
+    // service (tests/framework/win32/win32_file_replace_test.cpp), and this one refuses safely.
+    EXPECT_FALSE(SaveFileSafely(path_, Writes("new"), replace, &error));
+    EXPECT_EQ(Read(path_), "first save");
+#else
     ASSERT_TRUE(SaveFileSafely(path_, Writes("new"), replace, &error)) << error;
     EXPECT_EQ(Read(path_), "new");
+#endif
     EXPECT_EQ(FilesInFolder(), 1);
-
-    const std::string fresh = (dir_ / "fresh.tw").string();
-    ASSERT_TRUE(SaveFileSafely(fresh, Writes("first save"), replace, &error)) << error;
-    EXPECT_EQ(Read(fresh), "first save");
 }
 
 TEST_F(SafeSaveTest, EveryFailingStepKeepsTheOriginalByteForByte) {
