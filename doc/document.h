@@ -139,6 +139,7 @@ private:
     void RecordEdited(int position);  // modified, row and totals refreshed
     void ResetClock();
     void ClearActive();  // idle: no active record, stopped, not paused
+    CTimeRec* ActiveRecordOrIdle();  // the active record; without one the state becomes idle
     void ApplyNewRecordDefaults(CTimeRec& record) const;
     int ValidIndexOrZero(int type, int index) const;
     bool WholeMinutes() const { return content_.settings.timeDisplay.increment != 0; }
@@ -146,6 +147,8 @@ private:
     void AppendRecord(std::unique_ptr<CTimeRec> record);
     // Cell edits (document_cells.cpp)
     RecalcTarget CellTarget(int column) const;
+    template <class ChangeParts>
+    bool EditDateTimeCell(int row, int column, ChangeParts change);
     bool EditTimePart(int row, int column, const LocalParts& parts);
     bool EditDurationCell(int row, int column, const std::string& text);
     bool Finish(int row, bool changed);  // modified and refreshed when changed, else redrawn

@@ -26,24 +26,32 @@ RecalcTarget CWorkmetrDoc::CellTarget(int column) const {
     return app_ != nullptr ? app_->CellEditTarget(column) : DefaultTarget(column);
 }
 
-bool CWorkmetrDoc::EditDateCell(int row, int column, int year, int month, int day) {
+// The record's start or stop, split, changed by `change` and stored back.
+template <class ChangeParts>
+bool CWorkmetrDoc::EditDateTimeCell(int row, int column, ChangeParts change) {
     const CTimeRec* record = GetRecord(row);
-    if (record == nullptr || (column != kColStartDate && column != kColStopDate)) return false;
+    if (record == nullptr) return false;
     LocalParts p = SplitLocalTime(IsStartColumn(column) ? record->GetStart() : record->GetStop());
-    p.year = year;
-    p.month = month;
-    p.day = day;
+    change(p);
     return EditTimePart(row, column, p);
 }
 
+bool CWorkmetrDoc::EditDateCell(int row, int column, int year, int month, int day) {
+    if (column != kColStartDate && column != kColStopDate) return false;
+    return EditDateTimeCell(row, column, [&](LocalParts& p) {
+        p.year = year;
+        p.month = month;
+        p.day = day;
+    });
+}
+
 bool CWorkmetrDoc::EditTimeCell(int row, int column, int hour, int minute, int second) {
-    const CTimeRec* record = GetRecord(row);
-    if (record == nullptr || (column != kColStartTime && column != kColStopTime)) return false;
-    LocalParts p = SplitLocalTime(IsStartColumn(column) ? record->GetStart() : record->GetStop());
-    p.hour = hour;
-    p.minute = minute;
-    p.second = second;
-    return EditTimePart(row, column, p);
+    if (column != kColStartTime && column != kColStopTime) return false;
+    return EditDateTimeCell(row, column, [&](LocalParts& p) {
+        p.hour = hour;
+        p.minute = minute;
+        p.second = second;
+    });
 }
 
 // Checks the combined date and time and stores it as the record's start or stop.

@@ -146,12 +146,15 @@ CTimeRec* CWorkmetrDoc::RestartRecord(int position) {
     return record;
 }
 
-CTimeRec* CWorkmetrDoc::StopActiveRecord() {
+CTimeRec* CWorkmetrDoc::ActiveRecordOrIdle() {
     CTimeRec* record = GetRecord(active_);
-    if (record == nullptr) {
-        ClearActive();
-        return nullptr;
-    }
+    if (record == nullptr) ClearActive();
+    return record;
+}
+
+CTimeRec* CWorkmetrDoc::StopActiveRecord() {
+    CTimeRec* record = ActiveRecordOrIdle();
+    if (record == nullptr) return nullptr;
     if (record->IsPaused() && record->ResumeTiming() != CTimeRec::kOk) return nullptr;
     if (record->StopTiming() == CTimeRec::kLockFailed) return nullptr;
     const int position = active_;
@@ -161,13 +164,8 @@ CTimeRec* CWorkmetrDoc::StopActiveRecord() {
 }
 
 void CWorkmetrDoc::PauseActiveRecord() {
-    CTimeRec* record = GetRecord(active_);
-    if (record == nullptr) {
-        paused_ = false;
-        stopped_ = true;
-        return;
-    }
-    if (record->PauseTiming() != CTimeRec::kOk) return;
+    CTimeRec* record = ActiveRecordOrIdle();
+    if (record == nullptr || record->PauseTiming() != CTimeRec::kOk) return;
     paused_ = true;
     RecordEdited(active_);
 }
@@ -181,12 +179,8 @@ CTimeRec* CWorkmetrDoc::ResumeActiveRecord() {
 }
 
 CTimeRec* CWorkmetrDoc::TickActiveRecord() {
-    CTimeRec* record = GetRecord(active_);
-    if (record == nullptr) {
-        ClearActive();
-        return nullptr;
-    }
-    if (record->UpdateTiming() != CTimeRec::kOk) return nullptr;
+    CTimeRec* record = ActiveRecordOrIdle();
+    if (record == nullptr || record->UpdateTiming() != CTimeRec::kOk) return nullptr;
     Changed();
     return record;
 }

@@ -24,32 +24,25 @@ constexpr const char* kOpenErrorText =
 constexpr size_t kSmallestSlot = 2;    // an empty slot's tag
 constexpr size_t kSmallestRecord = 15;  // a class tag and the shortest record body
 
-void WriteList(CArchive& ar, CObjectTable& table, const ItemList& list) {
-    ar.WriteCount(static_cast<uint32_t>(list.size()));
-    for (const auto& item : list) table.WriteObject(ar, item.get());
+// A collection: COUNT, then one tagged object (or empty slot) per element.
+template <class T>
+void WriteCollection(CArchive& ar, CObjectTable& table, const std::vector<std::unique_ptr<T>>& items) {
+    ar.WriteCount(static_cast<uint32_t>(items.size()));
+    for (const auto& item : items) table.WriteObject(ar, item.get());
 }
 
-void ReadList(CArchive& ar, CObjectTable& table, ItemList& list) {
-    const uint32_t n = ar.ReadCount(kSmallestSlot);
-    list.clear();
-    list.reserve(n);
-    for (uint32_t i = 0; i < n; ++i) list.push_back(table.Read<CProjectCost>(ar));
-}
-
-void WriteRecords(CArchive& ar, CObjectTable& table, const RecordList& records) {
-    ar.WriteCount(static_cast<uint32_t>(records.size()));
-    for (const auto& record : records) table.WriteObject(ar, record.get());
-}
-
-void ReadRecords(CArchive& ar, CObjectTable& table, RecordList& records) {
-    const uint32_t n = ar.ReadCount(kSmallestRecord);
-    records.clear();
-    records.reserve(n);
+// `smallest` is the fewest bytes an element takes; `slotsMayBeEmpty` refuses empty slots
+// when off (the record list has none).
+template <class T>
+void ReadCollection(CArchive& ar, CObjectTable& table, std::vector<std::unique_ptr<T>>& items,
+                    size_t smallest, bool slotsMayBeEmpty) {
+    const uint32_t n = ar.ReadCount(smallest);
+    items.clear();
+    items.reserve(n);
     for (uint32_t i = 0; i < n; ++i) {
-        std::unique_ptr<CTimeRec> record = table.Read<CTimeRec>(ar);
-        if (!record)
+        items.push_back(table.Read<T>(ar));
+        if (!items.back() && !slotsMayBeEmpty)
             throw CArchiveException(CArchiveException::Cause::kBadIndex, "empty slot in the record list");
-        records.push_back(std::move(record));
     }
 }
 
@@ -115,8 +108,8 @@ void CWorkmetrDoc::StoreFile(CArchive& ar) {
     WriteSort(ar, s);
     WriteViewAndOutput(ar, s);
     CObjectTable table;
-    for (const ItemList& list : content_.lists) WriteList(ar, table, list);
-    WriteRecords(ar, table, content_.records);
+    for (const ItemList& list : content_.lists) WriteCollection(ar, table, list);
+    WriteCollection(ar, table, content_.records);
     ar.WriteU16(s.exporting.reportsLayout ? 1 : 0);
     WriteRecordDefaults(ar, s.defaults);
     content_.templateRecord.Serialize(ar);
@@ -134,14 +127,14 @@ void CWorkmetrDoc::LoadFile(CArchive& ar) {
             ReadWindowsSettings(ar, s);
         else
             ReadWindows10Settings(ar, s);
-        for (ItemList& list : c.lists) ReadList(ar, table, list);
+        for (ItemList& list : c.lists) ReadCollection(ar, table, list, kSmallestSlot, true);
     } else {
         s.rates.oldFileRate = ar.ReadF32();
         if (c.versionIndex >= 3) ReadTimeDisplay(ar, s.timeDisplay);
         if (c.versionIndex >= 5) s.printing.notesOnNextLine = ar.ReadU16() != 0;
     }
     ar.Context().oldFileRate = s.rates.oldFileRate;
-    ReadRecords(ar, table, c.records);
+    ReadCollection(ar, table, c.records, kSmallestRecord, false);
     if (c.versionIndex < 8) EnsureBlankItems();
     if (c.versionIndex < kCurrentFileVersion) return;
     s.exporting.reportsLayout = ar.ReadU16() != 0;

@@ -10,6 +10,7 @@
 #include "doc/document.h"
 #include "doc/document_observer.h"
 #include "doc/file_replace.h"
+#include "tests/doc/document_temp_folder.h"
 #include "tests/doc/document_test_support.h"
 
 namespace tw {
@@ -26,17 +27,9 @@ public:
 
 class DocumentSaveTest : public testing::DocumentTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               (std::string("tw_doc_save_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / "work.tw").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path dir_;
-    std::string path_;
+    testing::TempFolder folder_{"tw_doc_save_"};
+    fs::path dir_ = folder_.Path();
+    std::string path_ = folder_.File("work.tw");
 };
 
 TEST_F(DocumentSaveTest, SaveAndOpenRoundTripClearsTheModifiedFlag) {
@@ -70,7 +63,7 @@ TEST_F(DocumentSaveTest, AFailedSaveLeavesThePreviousFileByteForByte) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(messages.Count(), 1);
     EXPECT_EQ(ReadFileBytes(path_), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(folder_.FileCount(), 1);
 }
 
 TEST_F(DocumentSaveTest, AFailedOpenReportsAndKeepsTheDocument) {

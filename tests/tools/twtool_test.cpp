@@ -11,6 +11,7 @@
 #include <string>
 
 #include "doc/document.h"
+#include "tests/doc/document_temp_folder.h"
 #include "tests/tools/json_check.h"
 
 namespace tw {
@@ -33,13 +34,6 @@ std::string Sample(const std::string& relative) { return std::string(TW_SOURCE_D
 
 class TwtoolTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               (std::string("tw_twtool_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
 
     // Runs twtool with the arguments (each quoted) and collects its output.
     ToolRun Twtool(std::initializer_list<std::string> args) {
@@ -50,9 +44,10 @@ protected:
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(out), ReadText(err)};
     }
-    std::string Path(const char* name) const { return (dir_ / name).string(); }
+    std::string Path(const char* name) const { return folder_.File(name); }
 
-    fs::path dir_;
+    testing::TempFolder folder_{"tw_twtool_"};
+    fs::path dir_ = folder_.Path();
 };
 
 TEST_F(TwtoolTest, DumpsEverySampleAsJson) {
