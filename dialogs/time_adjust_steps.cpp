@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "dialogs/time_adjust_range.h"
+
 namespace tw {
 
 namespace {
@@ -55,7 +57,7 @@ void AdjustWork::Fit(int64_t& x, int64_t& y) {
 }
 
 AdjustWork BeginAdjust(const TimeAdjustValues& v, bool wholeMinutes) {
-    const TimeRange range = ValidTimeRange();
+    const TimeRange range = CachedValidTimeRange();
     AdjustWork w{v.active,     v.isPaused,   v.start,          v.stop,      v.elapsed,
                  v.paused,     v.pauseBegan, v.pausedBefore,   range.first, range.last};
     if (wholeMinutes) DropSeconds(w);
@@ -94,10 +96,11 @@ void BookPause(AdjustWork& w) {
     }
 }
 
-void ResetIfInconsistent(AdjustWork& w, CalTime now) {
-    const bool consistent = w.InRange(w.S) && w.InRange(w.T) && w.E >= 0 && w.P >= 0 &&
-                            w.T - w.S - w.E == w.P;
-    if (consistent) return;
+bool IsConsistent(const AdjustWork& w) {
+    return w.InRange(w.S) && w.InRange(w.T) && w.E >= 0 && w.P >= 0 && w.T - w.S - w.E == w.P;
+}
+
+void ResetTo(AdjustWork& w, CalTime now) {
     w.S = w.T = w.R = now;
     w.E = w.P = w.Q = 0;
 }
