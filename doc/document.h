@@ -132,7 +132,7 @@ private:
         ItemList lists[kItemListCount];
         CTimeRec templateRecord;
         DocumentSettings settings;
-        int versionIndex = 12;
+        int versionIndex = 10;  // of the file last read; a new document counts as 10
     };
 
     void Changed();  // marks modified

@@ -86,6 +86,7 @@ TEST_F(DocumentFileTest, NewEmptyDocumentWritesTheDefaultLayout) {
     expected.Count(0);
     ExpectedTail(expected);
     EXPECT_EQ(WriteToBytes(doc), expected.Bytes());
+    EXPECT_EQ(doc.GetFileVersion(), 10);
 }
 
 TEST_F(DocumentFileTest, ObjectTagsNumberClassesAndObjectsAcrossTheFile) {
