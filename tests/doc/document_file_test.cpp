@@ -185,7 +185,9 @@ TEST_F(DocumentFileTest, EveryLayoutReadsAndConvertsToOneThatReadsBackEqual) {
         ASSERT_TRUE(ReadFromBytes(back, converted, &why)) << why;
         EXPECT_EQ(back.GetFileVersion(), 12);
         EXPECT_EQ(WriteToBytes(back), converted);
-        if (c.version == 12) EXPECT_EQ(converted, original);
+        if (c.version == 12) {
+            EXPECT_EQ(converted, original);
+        }
     }
 }
 
@@ -285,8 +287,9 @@ TEST_F(DocumentFileTest, DamagedAndForeignFilesAreRefusedAndLeaveTheDocumentAsIt
         messages.Clear();
         EXPECT_FALSE(ReadFromBytes(doc, c.bytes));
         EXPECT_EQ(messages.Count(), c.openError ? 1 : 0);
-        if (c.openError)
+        if (c.openError) {
             EXPECT_EQ(messages.Last(), "Open Error\nThis file is not a Tallywick file or the file is corrupted.");
+        }
         EXPECT_EQ(WriteToBytes(doc), before);
     }
 }
