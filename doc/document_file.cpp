@@ -59,11 +59,16 @@ int ReadHeader(CArchive& ar) {
     return index;
 }
 
-// Items 3 to 14 of the newer layouts (index 10 to 12).
-void ReadWindowsSettings(CArchive& ar, DocumentSettings& s) {
+// Items 3 to 5, which every "Tallywick Windows" layout starts with.
+void ReadDisplayNotesAndRates(CArchive& ar, DocumentSettings& s) {
     ReadTimeDisplay(ar, s.timeDisplay);
     s.printing.notesOnNextLine = ar.ReadU16() != 0;
     ReadRateChoice(ar, s.rates);
+}
+
+// Items 3 to 14 of the newer layouts (index 10 to 12).
+void ReadWindowsSettings(CArchive& ar, DocumentSettings& s) {
+    ReadDisplayNotesAndRates(ar, s);
     ReadColumnWidths(ar, s);
     ReadPlacement(ar, s.placement);
     ReadSort(ar, s);
@@ -72,9 +77,7 @@ void ReadWindowsSettings(CArchive& ar, DocumentSettings& s) {
 
 // Index 8 and 9.
 void ReadWindows10Settings(CArchive& ar, DocumentSettings& s) {
-    ReadTimeDisplay(ar, s.timeDisplay);
-    s.printing.notesOnNextLine = ar.ReadU16() != 0;
-    ReadRateChoice(ar, s.rates);
+    ReadDisplayNotesAndRates(ar, s);
     ReadColumnWidthsWithoutExpense(ar, s);
     ReadShortPlacement(ar, s.placement);
     ReadSort(ar, s);

@@ -1,6 +1,8 @@
 #include "tools/twtool/dump_document.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 #include "doc/document.h"
@@ -13,6 +15,19 @@ namespace tw::twtool {
 namespace {
 
 const char* const kListNames[kItemListCount] = {"projects", "categories", "clients"};
+
+struct Field {
+    const char* key;
+    int64_t value;
+};
+
+void Ints(JsonWriter& json, std::initializer_list<Field> fields) {
+    for (const Field& f : fields) json.Key(f.key).Int(f.value);
+}
+
+void Flags(JsonWriter& json, std::initializer_list<Field> fields) {
+    for (const Field& f : fields) json.Key(f.key).Bool(f.value != 0);
+}
 
 std::string LocalText(CalTime t) {
     const LocalParts p = SplitLocalTime(t);
@@ -31,22 +46,19 @@ void Time(JsonWriter& json, const char* key, CalTime t) {
 
 void TimeDisplay(JsonWriter& json, const DocumentSettings& s) {
     json.Key("time_display").BeginObject();
-    json.Key("increment").Int(s.timeDisplay.increment);
-    json.Key("decimal_notation").Bool(s.timeDisplay.decimalNotation);
-    json.Key("hundredths").Int(s.timeDisplay.hundredths);
+    Ints(json, {{"increment", s.timeDisplay.increment}, {"hundredths", s.timeDisplay.hundredths}});
+    Flags(json, {{"decimal_notation", s.timeDisplay.decimalNotation}});
     json.EndObject();
     json.Key("rates").BeginObject();
-    json.Key("rate_source").Int(s.rates.rateSource);
-    json.Key("include_rates_in_menu").Bool(s.rates.includeRatesInMenu);
-    json.Key("always_sort_items").Bool(s.rates.alwaysSortItems);
+    Ints(json, {{"rate_source", s.rates.rateSource}});
+    Flags(json, {{"include_rates_in_menu", s.rates.includeRatesInMenu},
+                 {"always_sort_items", s.rates.alwaysSortItems}});
     json.Key("old_file_rate").Number(s.rates.oldFileRate);
     json.EndObject();
+    const RecordDefaults& d = s.defaults;
     json.Key("record_defaults").BeginObject();
-    json.Key("use_defined_items").Bool(s.defaults.useDefinedItems);
-    json.Key("mark").Int(s.defaults.mark);
-    json.Key("project").Int(s.defaults.project);
-    json.Key("category").Int(s.defaults.category);
-    json.Key("client").Int(s.defaults.client);
+    Flags(json, {{"use_defined_items", d.useDefinedItems}});
+    Ints(json, {{"mark", d.mark}, {"project", d.project}, {"category", d.category}, {"client", d.client}});
     json.EndObject();
 }
 
@@ -54,23 +66,17 @@ void Columns(JsonWriter& json, const DocumentSettings& s) {
     json.Key("columns").BeginArray();
     for (const ColumnSetting& c : s.columns) {
         json.BeginObject();
-        json.Key("width").Int(c.width);
-        json.Key("hidden").Bool(c.hidden);
-        json.Key("data_justify").Int(c.dataJustify);
-        json.Key("header_justify").Int(c.headerJustify);
+        Ints(json, {{"width", c.width}, {"data_justify", c.dataJustify}, {"header_justify", c.headerJustify}});
+        Flags(json, {{"hidden", c.hidden}, {"export", c.exported}, {"print", c.printed}});
         json.Key("custom_header").String(c.customHeader);
-        json.Key("export").Bool(c.exported);
-        json.Key("print").Bool(c.printed);
         json.EndObject();
     }
     json.EndArray();
     json.Key("sort").BeginArray();
     for (const SortLevel& l : s.sort) {
         json.BeginObject();
-        json.Key("use").Bool(l.use);
-        json.Key("column").Int(l.column);
-        json.Key("ascending").Bool(l.ascending);
-        json.Key("case_insensitive").Bool(l.caseInsensitive);
+        Flags(json, {{"use", l.use}, {"ascending", l.ascending}, {"case_insensitive", l.caseInsensitive}});
+        Ints(json, {{"column", l.column}});
         json.EndObject();
     }
     json.EndArray();
@@ -79,27 +85,26 @@ void Columns(JsonWriter& json, const DocumentSettings& s) {
 void Output(JsonWriter& json, const DocumentSettings& s) {
     const ExportSettings& e = s.exporting;
     json.Key("export").BeginObject();
-    json.Key("new_file").Bool(e.newFile);
-    json.Key("all_records").Bool(e.allRecords);
-    json.Key("header_row").Bool(e.headerRow);
-    json.Key("totals_row").Bool(e.totalsRow);
-    json.Key("remove_carriage_returns").Bool(e.removeCarriageReturns);
-    json.Key("reports_layout").Bool(e.reportsLayout);
+    Flags(json, {{"new_file", e.newFile},
+                 {"all_records", e.allRecords},
+                 {"header_row", e.headerRow},
+                 {"totals_row", e.totalsRow},
+                 {"remove_carriage_returns", e.removeCarriageReturns},
+                 {"reports_layout", e.reportsLayout}});
     json.EndObject();
     const PrintSettings& p = s.printing;
     json.Key("print").BeginObject();
-    json.Key("notes_on_next_line").Bool(p.notesOnNextLine);
-    json.Key("totals").Bool(p.totals);
-    json.Key("blank_line_between").Bool(p.blankLineBetween);
-    json.Key("column_names").Bool(p.columnNames);
-    json.Key("page_header").Bool(p.pageHeader);
-    json.Key("all_records").Bool(p.allRecords);
-    json.Key("custom_header").Bool(p.customHeader);
+    Flags(json, {{"notes_on_next_line", p.notesOnNextLine},
+                 {"totals", p.totals},
+                 {"blank_line_between", p.blankLineBetween},
+                 {"column_names", p.columnNames},
+                 {"page_header", p.pageHeader},
+                 {"all_records", p.allRecords},
+                 {"custom_header", p.customHeader},
+                 {"font_italic", p.fontItalic}});
     json.Key("custom_header_text").String(p.customHeaderText);
     json.Key("font_face").String(p.fontFace);
-    json.Key("font_height").Int(p.fontHeight);
-    json.Key("font_weight").Int(p.fontWeight);
-    json.Key("font_italic").Bool(p.fontItalic);
+    Ints(json, {{"font_height", p.fontHeight}, {"font_weight", p.fontWeight}});
     json.EndObject();
 }
 
@@ -172,11 +177,11 @@ void Record(JsonWriter& json, const CWorkmetrDoc& doc, const CTimeRec& r) {
     json.BeginObject();
     Time(json, "start", r.GetStart());
     Time(json, "stop", r.GetStop());
-    json.Key("elapsed").Int(r.GetElapsed());
-    json.Key("paused").Int(r.GetPaused());
-    json.Key("project").Int(r.GetProjectIndex());
-    json.Key("category").Int(r.GetCategoryIndex());
-    json.Key("client").Int(r.GetClientIndex());
+    Ints(json, {{"elapsed", r.GetElapsed()},
+                {"paused", r.GetPaused()},
+                {"project", r.GetProjectIndex()},
+                {"category", r.GetCategoryIndex()},
+                {"client", r.GetClientIndex()}});
     json.Key("own_rate").Number(r.GetOwnRate());
     json.Key("expense").Number(r.GetExpense());
     json.Key("mark").Int(r.GetMark());
