@@ -14,6 +14,9 @@
 #include "tools/twtool/json_writer.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
 #include "framework/win32/win32_file_replace.h"
 #endif
 
@@ -72,6 +75,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     static tw::Win32FileReplace replace;
     tw::SetFileReplaceService(&replace);
+    _setmode(_fileno(stdout), _O_BINARY);  // the same bytes as the native tool writes
 #endif
     return tw::twtool::Run(argc, argv);
 }
