@@ -124,7 +124,11 @@ void Window(JsonWriter& json, const DocumentSettings& s) {
     json.Key("normal").BeginArray();
     for (int32_t v : {w.normal.left, w.normal.top, w.normal.right, w.normal.bottom}) json.Int(v);
     json.EndArray();
-    json.Key("compacted").Bool(w.compacted);
+    Flags(json, {{"compacted", w.compacted}, {"explicit_min_position", w.explicitMinPosition}});
+    json.Key("current_top_left").BeginArray();
+    json.Int(w.currentTopLeft.x);
+    json.Int(w.currentTopLeft.y);
+    json.EndArray();
     json.EndObject();
     const SavedViewState& v = s.viewState;
     json.Key("view_state").BeginArray();
