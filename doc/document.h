@@ -144,7 +144,8 @@ private:
     int ValidIndexOrZero(int type, int index) const;
     bool WholeMinutes() const { return content_.settings.timeDisplay.increment != 0; }
     ItemList* MutableList(int type);
-    void AppendRecord(std::unique_ptr<CTimeRec> record);
+    // Appends (before < 0 or past the end) or inserts; null when there is no record or memory.
+    CTimeRec* PlaceRecord(std::unique_ptr<CTimeRec> record, int before);
     // Cell edits (document_cells.cpp)
     RecalcTarget CellTarget(int column) const;
     template <class ChangeParts>

@@ -46,10 +46,25 @@ void CWorkmetrDoc::ApplyNewRecordDefaults(CTimeRec& record) const {
     record.SetClientIndex(ValidIndexOrZero(kClientList, client));
 }
 
-void CWorkmetrDoc::AppendRecord(std::unique_ptr<CTimeRec> record) {
-    content_.records.push_back(std::move(record));
+CTimeRec* CWorkmetrDoc::PlaceRecord(std::unique_ptr<CTimeRec> record, int before) {
+    if (!record) return nullptr;
+    const bool append = before < 0 || before >= GetRecordCount();
+    CTimeRec* placed = record.get();
+    try {
+        if (append)
+            content_.records.push_back(std::move(record));
+        else
+            content_.records.insert(content_.records.begin() + before, std::move(record));
+    } catch (const std::bad_alloc&) {
+        return nullptr;  // the list is as it was
+    }
+    if (!append) {
+        if (active_ >= before) ++active_;
+        if (lastActive_ >= before) ++lastActive_;
+    }
     Changed();
     if (view_ != nullptr) view_->RowsChanged();
+    return placed;
 }
 
 CTimeRec* CWorkmetrDoc::StartNewRecord() {
@@ -60,37 +75,22 @@ CTimeRec* CWorkmetrDoc::StartNewRecord() {
     std::unique_ptr<CTimeRec> record(new (std::nothrow) CTimeRec(Platform().clock->Now()));
     if (!record) return nullptr;
     ApplyNewRecordDefaults(*record);
-    CTimeRec* added = record.get();
-    active_ = lastActive_ = GetRecordCount();
+    CTimeRec* added = PlaceRecord(std::move(record), -1);
+    if (added == nullptr) return nullptr;
+    active_ = lastActive_ = GetRecordCount() - 1;
     stopped_ = paused_ = false;
     formats_.ResetShownMinutes();
-    AppendRecord(std::move(record));
     return added;
 }
 
 CTimeRec* CWorkmetrDoc::AddRecord() {
     std::unique_ptr<CTimeRec> record(new (std::nothrow) CTimeRec());
-    if (!record) return nullptr;
-    ApplyNewRecordDefaults(*record);
-    CTimeRec* added = record.get();
-    AppendRecord(std::move(record));
-    return added;
+    if (record) ApplyNewRecordDefaults(*record);
+    return PlaceRecord(std::move(record), -1);
 }
 
 CTimeRec* CWorkmetrDoc::InsertRecordCopy(const CTimeRec& source, int before) {
-    std::unique_ptr<CTimeRec> record(new (std::nothrow) CTimeRec(source));
-    if (!record) return nullptr;
-    CTimeRec* added = record.get();
-    if (before < 0 || before >= GetRecordCount()) {
-        AppendRecord(std::move(record));
-        return added;
-    }
-    content_.records.insert(content_.records.begin() + before, std::move(record));
-    if (active_ >= before) ++active_;
-    if (lastActive_ >= before) ++lastActive_;
-    Changed();
-    if (view_ != nullptr) view_->RowsChanged();
-    return added;
+    return PlaceRecord(std::unique_ptr<CTimeRec>(new (std::nothrow) CTimeRec(source)), before);
 }
 
 void CWorkmetrDoc::RemoveRecord(int position) {
