@@ -1,0 +1,106 @@
+// Font metrics, minimum size and shared set-up of the edit controls (see edit_font.h).
+
+#include "controls/common/edit_font.h"
+
+#include "controls/borders.h"
+#include "controls/colors.h"
+#include "controls/common/digit_strips.h"
+#include "controls/control_state.h"
+#include "controls/library_data.h"
+
+namespace tw {
+namespace {
+
+constexpr DWORD kFixedCellsBit = 0x0020;
+constexpr DWORD kBitmapDigitsBit = 0x0010;
+constexpr int kMinimumExtraWidth = 16;
+
+const DWORD kDefaultColors[kColorSlotCount] = {
+    SystemColorValue(COLOR_WINDOW),       SystemColorValue(COLOR_WINDOWTEXT),
+    SystemColorValue(COLOR_BTNHIGHLIGHT), SystemColorValue(COLOR_BTNSHADOW),
+    SystemColorValue(COLOR_BTNFACE),      SystemColorValue(COLOR_BTNFACE)};
+
+}  // namespace
+
+void TakeFont(EditCore& core, HFONT font)
+{
+    core.font = font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, core.font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    core.metrics.height = static_cast<WORD>(metrics.tmHeight);
+    core.metrics.ascent = static_cast<WORD>(metrics.tmAscent);
+    core.metrics.leading = static_cast<WORD>(metrics.tmInternalLeading);
+    core.metrics.maxWidth = static_cast<WORD>(metrics.tmMaxCharWidth);
+}
+
+bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight)
+{
+    int minWidth = core.metrics.maxWidth + kMinimumExtraWidth;
+    if (core.digitStyle == kFixedCells) {
+        const int cell = core.metrics.maxWidth + 2;
+        minWidth = (minWidth + cell - 1) / cell * cell;
+    }
+    const int minHeight = core.metrics.height;
+    if (clientWidth >= minWidth && clientHeight >= minHeight) {
+        const int size = StripSizeForFontHeight(core.metrics.height);
+        if (core.digitStyle == kBitmapDigits && size != core.stripSize)
+            LoadDigitStrips(core, size);
+        return true;
+    }
+    const int kind = static_cast<int>(core.borderKind);
+    const int perSide = kind == 1 ? 1 : (kind >= 2 ? 2 : 0);
+    const int frame = 2 * perSide * (kind == 1 ? GetSystemMetrics(SM_CXBORDER) : 1);
+    RECT window;
+    GetWindowRect(core.hwnd, &window);
+    RECT client;
+    GetClientRect(core.hwnd, &client);
+    const int nonClientX = (window.right - window.left) - client.right;
+    const int nonClientY = (window.bottom - window.top) - client.bottom;
+    const int width = (clientWidth > minWidth ? clientWidth : minWidth) + nonClientX +
+                      (HasSystem3DBorders() ? 0 : frame);
+    const int height = (clientHeight > minHeight ? clientHeight : minHeight) + nonClientY +
+                       (HasSystem3DBorders() ? 0 : frame);
+    SetWindowPos(core.hwnd, nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return false;
+}
+
+bool InitEditCore(EditCore& core, HWND hwnd, const EditBehavior* behavior, DWORD style)
+{
+    core.hwnd = hwnd;
+    core.behavior = behavior;
+    core.text = static_cast<char*>(AllocateBlock(kEditTextBlockSize));
+    if (!core.text)
+        return false;
+    core.stripSize = -1;
+    core.disabled = (style & WS_DISABLED) != 0;
+    core.readOnly = (style & ES_READONLY) != 0;
+    for (int i = 0; i < kColorSlotCount; ++i)
+        core.colors[i] = kDefaultColors[i];
+    TakeFont(core, nullptr);
+    return true;
+}
+
+void ReleaseEditCore(EditCore& core)
+{
+    FreeDigitStrips(core);
+    FreeBlock(core.text);
+    core.text = nullptr;
+}
+
+void TakeDigitStyleFromBits(EditCore& core, DWORD style)
+{
+    if (style & kFixedCellsBit) {
+        core.digitStyle = kFixedCells;
+    } else if ((style & kBitmapDigitsBit) && LoadDigitStrips(core, 2)) {
+        core.digitStyle = kBitmapDigits;
+    } else {
+        core.digitStyle = kPlainText;
+    }
+}
+
+}  // namespace tw

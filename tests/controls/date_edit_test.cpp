@@ -1,0 +1,417 @@
+// The date edit driven as a client would: exported functions, messages and keys on real
+// windows of tarn32.dll, with a parent that records the notifications.
+
+#include <gtest/gtest.h>
+
+#include "control_test_support.h"
+#include "controls/tarn32.h"
+
+namespace tw::test {
+namespace {
+
+class DateEditTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseFormat("M/d/yy", "/");
+        ASSERT_NE(edit, nullptr);
+    }
+    void SetDate(WORD month, WORD day, WORD year)
+    {
+        WORD date[3] = {month, day, year};
+        ASSERT_EQ(dtSetDate(edit, date), 1);
+    }
+    // Recreates the edit under another short date format.
+    void UseFormat(const char* picture, const char* separator)
+    {
+        if (edit)
+            DestroyWindow(edit);
+        edit = parent.CreateChildWithIntl("TarnDateEdit32", 0,
+                                          {{"sShortDate", picture}, {"sDate", separator}});
+    }
+    std::string DisplayString()
+    {
+        char buffer[32] = "";
+        dtGetDateString(edit, buffer);
+        return buffer;
+    }
+
+    RecordingParent parent;
+    HWND edit = nullptr;
+};
+
+TEST_F(DateEditTest, DayNumbersCountFromFirstOfJanuary1900)
+{
+    struct Case { WORD month, day, year; LONG expected; };
+    const Case cases[] = {
+        {1, 1, 1900, 0}, {12, 31, 1899, -1}, {1, 2, 1900, 1}, {3, 1, 1900, 59}, {1, 1, 1901, 365},
+    };
+    for (const Case& c : cases) {
+        SetDate(c.month, c.day, c.year);
+        EXPECT_EQ(dtGetDate(edit, nullptr), c.expected) << c.month << "/" << c.day << "/" << c.year;
+    }
+    SetDate(9, 2, 1752);
+    const LONG second = dtGetDate(edit, nullptr);
+    SetDate(9, 14, 1752);
+    EXPECT_EQ(dtGetDate(edit, nullptr), second + 1);
+    WORD read[3] = {};
+    EXPECT_EQ(SendMessageA(edit, DEM_GETDATE, 0, reinterpret_cast<LPARAM>(read)), second + 1);
+    EXPECT_EQ(read[0], 9);
+    EXPECT_EQ(read[1], 14);
+    EXPECT_EQ(read[2], 1752);
+}
+
+TEST_F(DateEditTest, ValidityFollowsTheLeapRulesAndTheReformGap)
+{
+    struct Case { WORD month, day, year; int valid; };
+    const Case cases[] = {
+        {2, 29, 1700, 1}, {2, 29, 1600, 1}, {2, 29, 1900, 0}, {2, 29, 2000, 1}, {9, 10, 1752, 0},
+        {9, 2, 1752, 1},  {9, 14, 1752, 1}, {0, 0, 0, 1},     {13, 1, 2000, 0}, {4, 31, 2000, 0},
+        {1, 0, 2000, 0},  {1, 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SetDate(c.month, c.day, c.year);
+        EXPECT_EQ(dtIsDateValid(edit), c.valid) << c.month << "/" << c.day << "/" << c.year;
+    }
+    SetDate(2, 29, 2000);
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_VALIDATE, 0, 0), 0);
+}
+
+// Closes the "Tarn DateEdit Error" box from a timer of its modal loop and remembers its text.
+std::string g_boxText;
+void CALLBACK CloseErrorBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND box = FindWindowA(nullptr, "Tarn DateEdit Error");
+    if (!box)
+        return;
+    char text[64] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    g_boxText = text;
+    KillTimer(nullptr, timer);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(DateEditTest, ValidationReportsAnInvalidDateInAMessageBox)
+{
+    SetDate(9, 10, 1752);
+    g_boxText.clear();
+    SetTimer(nullptr, 0, 50, CloseErrorBox);
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_VALIDATE, 0, 0), -1);
+    EXPECT_EQ(g_boxText, "Invalid Date");
+}
+
+TEST_F(DateEditTest, SetDateStringReadsByFieldOrder)
+{
+    EXPECT_EQ(dtSetDateString(edit, "12/31/99"), 1);
+    EXPECT_EQ(dtGetMonth(edit), 12);
+    EXPECT_EQ(dtGetDay(edit), 31);
+    EXPECT_EQ(dtGetYear(edit), 1999);
+    EXPECT_EQ(DisplayString(), "12/31/99");
+    dtSetDateString(edit, "12/31/2005");
+    EXPECT_EQ(dtGetYear(edit), 2005);
+    EXPECT_EQ(dtIsNull(edit), 0);
+    dtSetDateString(edit, "");
+    EXPECT_EQ(dtIsNull(edit), 1);
+    EXPECT_EQ(dtGetMonth(edit), 0);
+    EXPECT_EQ(WindowText(edit), "");
+    dtSetDateString(edit, "3/4/05");
+    EXPECT_EQ(SendMessageA(edit, DEM_ISNULL, 0, 0), 0);
+
+    UseFormat("dd.MM.yyyy", ".");
+    dtSetDateString(edit, "7.4.1999");
+    EXPECT_EQ(dtGetDay(edit), 7);
+    EXPECT_EQ(dtGetMonth(edit), 4);
+    EXPECT_EQ(dtGetYear(edit), 1999);
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    EXPECT_EQ(WindowText(edit), "05.03.2001");
+}
+
+TEST_F(DateEditTest, EditTextIsPaddedOnlyWhileFocused)
+{
+    SetDate(3, 5, 2001);
+    EXPECT_EQ(WindowText(edit), "3/5/01");
+    SetFocus(edit);
+    EXPECT_EQ(WindowText(edit), "03/05/01");
+    EXPECT_EQ(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0), 8);
+    SetFocus(parent.hwnd());
+    EXPECT_EQ(WindowText(edit), "3/5/01");
+    EXPECT_EQ(DisplayString(), "3/5/01");
+}
+
+TEST_F(DateEditTest, FocusNotifiesAndSelectsTheWholeText)
+{
+    parent.Clear();
+    SetFocus(edit);
+    SetFocus(parent.hwnd());
+    const std::vector<WORD> expected = {EN_SETFOCUS, EN_KILLFOCUS};
+    EXPECT_EQ(parent.Codes(), expected);
+    SetFocus(edit);
+    const DWORD sel = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
+    EXPECT_EQ(LOWORD(sel), 0);
+    EXPECT_EQ(HIWORD(sel), WindowText(edit).size());
+}
+
+TEST_F(DateEditTest, SetSelOrdersAndCutsItsPositions)
+{
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    struct Case { int start, end; WORD selStart, selEnd; };
+    const Case cases[] = {{5, 2, 2, 5}, {0, -1, 0, 8}, {3, 100, 3, 8}, {1, 1, 1, 1}};
+    for (const Case& c : cases) {
+        SendMessageA(edit, EM_SETSEL, c.start, c.end);
+        const DWORD sel = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
+        EXPECT_EQ(LOWORD(sel), c.selStart) << c.start << "," << c.end;
+        EXPECT_EQ(HIWORD(sel), c.selEnd) << c.start << "," << c.end;
+    }
+}
+
+TEST_F(DateEditTest, TypingOverwritesDigitsAndNotifies)
+{
+    SetDate(1, 5, 2001);
+    SetFocus(edit);
+    parent.Clear();
+    TypeDigits(edit, "12");
+    EXPECT_EQ(WindowText(edit), "12/05/01");
+    EXPECT_EQ(dtGetMonth(edit), 12);
+    const std::vector<WORD> expected = {EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE};
+    EXPECT_EQ(parent.Codes(), expected);
+    EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), 1);
+    TypeDigits(edit, "2");
+    EXPECT_EQ(dtGetDay(edit), 25);
+    TypeDigits(edit, "9");   // 29 December fits
+    EXPECT_EQ(dtGetDay(edit), 29);
+    TypeDigits(edit, "99");   // two typed year digits keep the century
+    EXPECT_EQ(dtGetYear(edit), 2099);
+    EXPECT_EQ(DisplayString(), "12/29/99");
+    SetDate(3, 5, 2001);
+    SetFocus(parent.hwnd());
+    SetFocus(edit);
+    TypeDigits(edit, "1");    // 13 is no month: the month is selected instead
+    EXPECT_EQ(dtGetMonth(edit), 3);
+    TypeDigits(edit, "12");   // over the selected month: 1 gives 10, then 2 gives 12
+    EXPECT_EQ(dtGetMonth(edit), 12);
+}
+
+TEST_F(DateEditTest, TypingRejectsImpossibleFieldValues)
+{
+    UseFormat("d/M/yy", "/");
+    SetDate(6, 15, 2001);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    parent.Clear();
+    TypeDigits(edit, "9");   // 95 June: refused, the day is selected
+    EXPECT_EQ(dtGetDay(edit), 15);
+    EXPECT_TRUE(parent.Codes().empty());
+    DWORD sel = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
+    EXPECT_EQ(LOWORD(sel), 0);
+    EXPECT_EQ(HIWORD(sel), 2);
+    TypeDigits(edit, "4");   // a selected first-position day takes only 0 to 3
+    EXPECT_EQ(dtGetDay(edit), 15);
+    TypeDigits(edit, "3");
+    EXPECT_EQ(dtGetDay(edit), 30);
+    SendMessageA(edit, EM_SETSEL, 3, 5);   // month selected whole
+    TypeDigits(edit, "2");
+    EXPECT_EQ(dtGetMonth(edit), 6);
+    TypeDigits(edit, "1");
+    EXPECT_EQ(dtGetMonth(edit), 10);
+}
+
+TEST_F(DateEditTest, StepsStayWithinTheirFields)
+{
+    struct Case { WORD month, day, year; int field; UINT key; WORD m, d, y; };
+    const Case cases[] = {
+        {9, 2, 1752, 1, VK_UP, 9, 14, 1752},    {9, 14, 1752, 1, VK_DOWN, 9, 2, 1752},
+        {1, 31, 2001, 0, VK_UP, 2, 28, 2001},   {1, 31, 2000, 0, VK_UP, 2, 29, 2000},
+        {2, 29, 2000, 2, VK_UP, 2, 28, 2001},   {2, 29, 2000, 2, VK_DOWN, 2, 28, 1999},
+        {12, 31, 2001, 1, VK_UP, 12, 31, 2001}, {1, 1, 2001, 1, VK_DOWN, 1, 1, 2001},
+        {12, 5, 2001, 0, VK_UP, 12, 5, 2001},   {1, 5, 2001, 0, VK_SUBTRACT, 1, 5, 2001},
+        {1, 5, 9999, 2, VK_ADD, 1, 5, 9999},
+    };
+    const int fieldStarts[3] = {0, 3, 6};
+    SetFocus(edit);
+    for (const Case& c : cases) {
+        SetDate(c.month, c.day, c.year);
+        SendMessageA(edit, EM_SETSEL, fieldStarts[c.field], fieldStarts[c.field]);
+        PressKey(edit, c.key);
+        EXPECT_EQ(dtGetMonth(edit), c.m) << c.month << "/" << c.day << "/" << c.year;
+        EXPECT_EQ(dtGetDay(edit), c.d) << c.month << "/" << c.day << "/" << c.year;
+        EXPECT_EQ(dtGetYear(edit), c.y) << c.month << "/" << c.day << "/" << c.year;
+    }
+}
+
+TEST_F(DateEditTest, DeleteSpaceAndBackspace)
+{
+    SetDate(12, 25, 2001);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    PressKey(edit, VK_DELETE);
+    EXPECT_EQ(dtGetMonth(edit), 2);   // "02"
+    SendMessageA(edit, EM_SETSEL, 2, 2);
+    PressKey(edit, VK_DELETE);        // on the separator: nothing
+    EXPECT_EQ(WindowText(edit), "02/25/01");
+    SendMessageA(edit, EM_SETSEL, 5, 5);
+    PressKey(edit, VK_BACK);          // deletes the 5 of 25
+    EXPECT_EQ(dtGetDay(edit), 20);
+    SendMessageA(edit, EM_SETSEL, 3, 3);
+    parent.Clear();
+    PressKey(edit, VK_SPACE);         // empties the day, caret to the year
+    EXPECT_EQ(WindowText(edit), "02/  /01");
+    EXPECT_EQ(dtGetDay(edit), 0xFFFF);
+    EXPECT_TRUE(parent.Codes().empty());
+    EXPECT_EQ(LOWORD(SendMessageA(edit, EM_GETSEL, 0, 0)), 6);
+}
+
+TEST_F(DateEditTest, ReadOnlyAndRefusedChangesKeepTheDate)
+{
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETREADONLY, 1, 0);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    TypeDigits(edit, "1");
+    PressKey(edit, VK_UP);
+    EXPECT_EQ(dtGetMonth(edit), 3);
+    SendMessageA(edit, EM_SETREADONLY, 0, 0);
+    TypeDigits(edit, "1");   // "13" is refused: the month is selected instead
+    EXPECT_EQ(dtGetMonth(edit), 3);
+    EXPECT_EQ(HIWORD(SendMessageA(edit, EM_GETSEL, 0, 0)), 2);
+}
+
+TEST_F(DateEditTest, ClipboardCopiesAndPastes)
+{
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, WM_COPY, 0, 0);
+    SetDate(1, 1, 2000);
+    SetFocus(parent.hwnd());
+    SetFocus(edit);
+    SendMessageA(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(dtGetMonth(edit), 3);
+    EXPECT_EQ(dtGetDay(edit), 5);
+    EXPECT_EQ(dtGetYear(edit), 2001);
+}
+
+TEST_F(DateEditTest, EditParamsRecordNeedsItsSize)
+{
+    DTEDITPARAMS params = {};
+    params.size = 40;
+    EXPECT_EQ(dtGetEditParams(edit, &params), 0);
+    EXPECT_EQ(params.setDate, 0u);
+    params.size = sizeof params;
+    params.twoDigitDay = 7;
+    SetDate(3, 5, 2001);
+    EXPECT_EQ(dtGetEditParams(edit, &params), 1);
+    EXPECT_EQ(params.month, 3);
+    EXPECT_EQ(params.year, 2001);
+    EXPECT_EQ(params.separator, '/');
+    EXPECT_EQ(params.order[0], static_cast<DWORD>(DT_FIELD_MONTH));
+    EXPECT_EQ(params.twoDigitDay, 7u);   // left as the caller had it
+
+    DTEDITPARAMS change = {};
+    change.size = sizeof change;
+    change.setDate = 1;
+    change.year = 1999;
+    change.month = 7;
+    change.day = 4;
+    change.separator = '-';
+    change.twoDigitDay = 1;
+    change.twoDigitMonth = 1;
+    change.fourDigitYear = 1;
+    change.order[0] = DT_FIELD_YEAR;
+    change.order[1] = DT_FIELD_MONTH;
+    change.order[2] = DT_FIELD_DAY;
+    EXPECT_EQ(SendMessageA(edit, DEM_SETEDITPARAMS, 0, reinterpret_cast<LPARAM>(&change)), 1);
+    EXPECT_EQ(DisplayString(), "1999-07-04");
+}
+
+TEST_F(DateEditTest, CalTimeRecordDescribesTheDate)
+{
+    SetDate(3, 1, 2000);
+    TARNCALTIME record = {};
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_GETCALTIME, 0, reinterpret_cast<LPARAM>(&record)), 1);
+    EXPECT_EQ(record.dayOfMonth, 1u);
+    EXPECT_EQ(record.month, 2u);
+    EXPECT_EQ(record.year, 100u);
+    EXPECT_EQ(record.dayOfWeek, 3u);   // a Wednesday
+    EXPECT_EQ(record.dayOfYear, 60u);
+    DWORD size = 0;
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_CALTIMETYPE, 0, reinterpret_cast<LPARAM>(&size)), 11);
+    EXPECT_EQ(size, 36u);
+}
+
+TEST_F(DateEditTest, DayLettersNeedExactlySeven)
+{
+    EXPECT_EQ(dtSetDayLiterals(edit, "SMTWTF"), 0);
+    EXPECT_EQ(dtSetDayLiterals(edit, "SMTWTFSX"), 0);
+    EXPECT_EQ(dtSetDayLiterals(edit, "SMTWTFS"), 1);
+    char* caption = dtSetButtonText(nullptr, 1, "Today");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_STREQ(caption, "Today");
+    EXPECT_EQ(dtSetButtonText(nullptr, 3, "x"), nullptr);
+}
+
+TEST_F(DateEditTest, ColoursResolveAtPaintTime)
+{
+    SetDate(3, 5, 2001);
+    const int x = 110;   // right of the text
+    const int y = 2;
+    EXPECT_EQ(PaintedPixel(edit, x, y), GetSysColor(COLOR_WINDOW));
+    dtSetColor(edit, TARN_COLOR_BACKGROUND, static_cast<DWORD>(-6));
+    const int element = COLOR_WINDOW;
+    const COLORREF original = GetSysColor(COLOR_WINDOW);
+    const COLORREF changed = RGB(10, 200, 30);
+    SetSysColors(1, &element, &changed);
+    EXPECT_EQ(PaintedPixel(edit, x, y), changed);
+    SetSysColors(1, &element, &original);
+    SendMessageA(edit, DEM_SETBKCOLOR, 0, 0x00FF0000);
+    EXPECT_EQ(PaintedPixel(edit, x, y), RGB(0, 0, 255));
+}
+
+TEST_F(DateEditTest, BorderKindsKeepTheClientSize)
+{
+    RECT before;
+    GetClientRect(edit, &before);
+    for (int kind : {3, 2, 1, 0}) {
+        EXPECT_EQ(dtSetBorderStyle(edit, kind), 1);
+        RECT after;
+        GetClientRect(edit, &after);
+        EXPECT_EQ(after.right, before.right) << kind;
+        EXPECT_EQ(after.bottom, before.bottom) << kind;
+    }
+    dtSetBorderStyle(edit, 3);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_BORDERSUNKEN);
+    const int sunkenHeight = dtGetMinHeight(edit);
+    dtSetBorderStyle(edit, 1);
+    EXPECT_EQ(sunkenHeight - dtGetMinHeight(edit), 2);
+    HWND created = parent.CreateChild("TarnDateEdit32", 0, 101, 120, 24, WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongA(created, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongA(created, GWL_STYLE) & DTS_BORDERSUNKEN);
+}
+
+TEST_F(DateEditTest, BadWindowsGiveFailureValues)
+{
+    HWND button = CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 10, 10, parent.hwnd(), nullptr,
+                                nullptr, nullptr);
+    for (HWND hwnd : {static_cast<HWND>(nullptr), button, parent.hwnd()}) {
+        EXPECT_EQ(dtGetDate(hwnd, nullptr), -1);
+        EXPECT_EQ(dtGetMonth(hwnd), -1);
+        EXPECT_EQ(dtIsNull(hwnd), 1);
+        EXPECT_EQ(dtGetMinHeight(hwnd), 24);
+        EXPECT_EQ(dtGetMinWidth(hwnd), 80);
+        EXPECT_EQ(dtSetDate(hwnd, nullptr), 0);
+        EXPECT_EQ(dtSetBorderStyle(hwnd, 1), 0);
+        EXPECT_EQ(dtSetColor(hwnd, 2, 0), 0);
+        char buffer[32];
+        EXPECT_EQ(dtGetDateString(hwnd, buffer), nullptr);
+    }
+    EXPECT_EQ(dtGetEditParams(edit, nullptr), 0);
+    EXPECT_EQ(dtGetDateString(edit, nullptr), nullptr);
+    EXPECT_EQ(dtSetColor(edit, 3, 0), 0);
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_GETCALTIME, 0, 0), 0);
+    DestroyWindow(button);
+}
+
+}  // namespace
+}  // namespace tw::test
