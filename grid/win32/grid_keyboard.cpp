@@ -91,7 +91,8 @@ bool OnKeyDown(GridState& state, WPARAM key) {
 }
 
 void OnChar(GridState& state, UINT ch) {
-  if (ch < 32 || state.editing) return;
+  // Control characters and Space (which selects the row) start no edit.
+  if (ch <= ' ' || state.editing) return;
   if (OpenEditor(state, "") != 0) return;
   SendMessageA(state.editor.edit, WM_CHAR, ch, 0);
 }

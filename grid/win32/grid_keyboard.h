@@ -9,7 +9,7 @@ namespace grid {
 
 // True when the key was handled.
 bool OnKeyDown(GridState& state, WPARAM key);
-// A typed character starts an edit of the current cell with that character.
+// A typed character other than Space starts an edit of the current cell with that character.
 void OnChar(GridState& state, UINT ch);
 
 }  // namespace grid

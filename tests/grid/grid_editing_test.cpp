@@ -201,6 +201,12 @@ TEST_F(GridEditing, TypingOnACellStartsAnEditWithThatCharacter) {
                                             grid::kNotifyCharTyped}));
   grid_.CommitEditor();
   EXPECT_EQ(TextCell(0, grid::kColCategory), "k");
+  // Space selects the row instead.
+  grid_.SetCurrentCell(grid::kColCategory, 0);
+  SendMessageA(hwnd_, WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageA(hwnd_, WM_CHAR, ' ', 0);
+  EXPECT_FALSE(grid_.IsEditing());
+  EXPECT_EQ(grid_.GetFirstSelected(), 0);
 }
 
 }  // namespace
