@@ -37,7 +37,8 @@ void ShowActiveRowBold(tw::CGridCtrl& grid, int row) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+// Command line: "edit" opens the in-cell editor on the current cell, with its drop-down list.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   if (LoadLibraryA("dtbl32.dll") == nullptr) {
     MessageBoxA(nullptr, "dtbl32.dll could not be loaded.", "dtbl32demo", MB_ICONSTOP);
     return 1;
@@ -69,6 +70,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   ShowWindow(frame, show);
   UpdateWindow(frame);
   SetFocus(gridWindow);
+  if (commandLine != nullptr && std::strstr(commandLine, "edit") != nullptr) {
+    grid.OpenEditor();
+    HWND combo = GetParent(grid.GetEditorWindow());
+    if (combo != gridWindow) PostMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  }
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);

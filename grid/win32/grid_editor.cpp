@@ -45,6 +45,8 @@ HWND CreateChoiceEditor(GridState& state, const RECT& cell, const Column& column
       nullptr, GetModuleHandleA(nullptr), nullptr);
   if (state.editor.combo == nullptr) return nullptr;
   AddChoices(state.editor.combo, column.choices);
+  // The list may be wider than a narrow cell, so that whole choices can be read.
+  SendMessageA(state.editor.combo, CB_SETDROPPEDWIDTH, std::max<LONG>(cell.right - cell.left, 160), 0);
   COMBOBOXINFO info = {};
   info.cbSize = sizeof info;
   GetComboBoxInfo(state.editor.combo, &info);
