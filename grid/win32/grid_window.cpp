@@ -54,6 +54,13 @@ void OnCommitPosted(GridState& state) {
   CommitEditor(state);
 }
 
+// In a dialog the grid takes arrows, characters and Enter (which opens the editor); Tab and
+// Escape stay with the dialog.
+LRESULT OnGetDlgCode(const MSG* msg) {
+  const bool enter = msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+  return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+}
+
 POINT PointOf(LPARAM l) {
   return POINT{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
 }
@@ -81,7 +88,7 @@ LRESULT HandleWindowMessage(GridState& state, UINT msg, WPARAM w, LPARAM l) {
       if (OnKeyDown(state, w)) return 0;
       break;
     case WM_CHAR: OnChar(state, static_cast<UINT>(w)); return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE: return OnGetDlgCode(reinterpret_cast<const MSG*>(l));
     case WM_SETFOCUS:
     case WM_KILLFOCUS: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case kCommitPosted: OnCommitPosted(state); return 0;
