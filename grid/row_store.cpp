@@ -40,7 +40,8 @@ uint32_t RowStore::NewSlot() {
   const size_t slots = attributes_.size();
   if (slots == attributes_.capacity()) {
     // Grow by the step, or geometrically once the store is larger than the step.
-    const size_t more = slots + std::max(size_t(growStep_), slots);
+    size_t more = slots + std::max(size_t(growStep_), slots);
+    more = std::min(more, data_.max_size() / size_t(recordSize_));  // no size_t overflow
     attributes_.reserve(more);
     data_.reserve(more * size_t(recordSize_));
   }

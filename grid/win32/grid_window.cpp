@@ -1,6 +1,8 @@
 // The DataTbl32 window procedure and class registration.
 #include "grid/win32/grid_window.h"
 
+#include <exception>
+
 #include "grid/win32/grid_editor.h"
 #include "grid/win32/grid_handlers.h"
 #include "grid/win32/grid_keyboard.h"
@@ -106,12 +108,18 @@ LRESULT CALLBACK GridWindowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
     return DefWindowProcA(hwnd, msg, w, l);
   }
   if (msg == WM_NCCREATE) return DefWindowProcA(hwnd, msg, w, l);
-  if (!IsSortMessage(msg)) state->model.EnsureSorted();
-  LRESULT result = 0;
-  if (msg >= WM_USER && msg < WM_APP && DispatchGridMessage(*state, msg, w, l, result)) {
-    return result;
+  // No exception may leave the window procedure: running out of memory for rows fails the
+  // message instead.
+  try {
+    if (!IsSortMessage(msg)) state->model.EnsureSorted();
+    LRESULT result = 0;
+    if (msg >= WM_USER && msg < WM_APP && DispatchGridMessage(*state, msg, w, l, result)) {
+      return result;
+    }
+    return HandleWindowMessage(*state, msg, w, l);
+  } catch (const std::exception&) {
+    return kFailed;
   }
-  return HandleWindowMessage(*state, msg, w, l);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The grid's columns, rows, cells, saved state and bad input, through the real window.
 #include <cstring>
+#include <vector>
 
 #include "tests/grid/grid_fixture.h"
 
@@ -188,6 +189,24 @@ TEST_F(GridRows, RowFontAndHeightBelongToTheirRow) {
   EXPECT_EQ(grid_.ResetRowFont(), 0);
   grid_.SetCurrentCell(0, grid::kNoRow);
   EXPECT_LT(grid_.SetRowFont(font), 0);
+}
+
+TEST_F(GridRows, RowsThatDoNotFitInMemoryFailTheInsert) {
+  // 1,024 text columns of 64 KB: one row record takes 64 MB.
+  ASSERT_EQ(grid_.SetColumnCount(1024), 0);
+  for (int c = 0; c < 1024; ++c) ASSERT_EQ(grid_.SetMaxLength(c, 65536), 0);
+  grid_.SetGrowStep(64);
+  std::vector<char> record(size_t(64) << 20, 'r');
+  long result = 0;
+  int inserted = 0;
+  for (; inserted < 64 && result >= 0; ++inserted) {
+    grid_.SetCurrentCell(0, grid::kNoRow);
+    result = grid_.InsertRow(record.data());
+  }
+  EXPECT_LT(result, 0) << "a 32-bit process cannot hold 64 rows of 64 MB";
+  EXPECT_EQ(grid_.GetRowCount(), inserted - 1);
+  EXPECT_EQ(grid_.ClearRows(), 0);
+  EXPECT_EQ(grid_.GetRowCount(), 0);
 }
 
 TEST(GridWrapper, CallsWithoutAWindowFail) {
