@@ -208,6 +208,46 @@ TEST_F(GridSortingTable, AutoSortColumnSortsOnceWhenSwitchedOn) {
   EXPECT_EQ(Keys(), (std::vector<int>{2, 0, 1}));
 }
 
+// The rate list's grid: key, name and rate; the name column keeps the rows sorted.
+TEST_F(GridSorting, RateListKeepsItsNameColumnSorted) {
+  grid_.SetOptions(0x33);
+  grid_.SetTabWidth(4);
+  ASSERT_EQ(grid_.SetColumnCount(grid::kRateColumnCount), 0);
+  grid_.SetColumnType(grid::kRateColPosition, grid::kTypeKey);
+  grid_.SetColumnFlags(grid::kRateColPosition, grid::kFlagHidden);
+  grid_.SetNullText(grid::kRateColPosition, "-1");
+  for (int c = grid::kRateColName; c <= grid::kRateColRate; ++c) {
+    grid_.SetColumnType(c, grid::kTypeText);
+    grid_.SetMaxLength(c, 64);
+  }
+  grid_.SetColumnFlags(grid::kRateColName, grid::kFlagEditable | grid::kFlagAutoSort);
+  grid_.SetName(grid::kRateColName, "NAME");
+  const char* names[] = {"delta", "Alpha", "charlie", "Bravo"};
+  for (int i = 0; i < 4; ++i) {
+    grid::RateListRow row = {};
+    row.position = i + 1;
+    grid::SetRowText(row.name, names[i]);
+    grid::SetRowText(row.hourlyRate, "10.00");
+    grid_.SetCurrentCell(0, grid::kNoRow);
+    grid_.InsertRow(&row);
+  }
+  std::vector<int> keys;
+  for (int r = 0; r < 4; ++r) {
+    int32_t key = 0;
+    ASSERT_EQ(grid_.SetCurrentCellQuiet(grid::kRateColPosition, r), 0);
+    grid_.ReadCell(&key);
+    keys.push_back(key);
+  }
+  EXPECT_EQ(keys, (std::vector<int>{2, 4, 3, 1}));
+  EXPECT_EQ(grid_.FindKey(1), 3);
+  // A renamed item moves to its place.
+  grid_.SetCurrentCell(grid::kRateColName, 3);
+  ASSERT_EQ(grid_.OpenEditor(), 0);
+  SetWindowTextA(grid_.GetEditorWindow(), "aardvark");
+  grid_.CommitEditor();
+  EXPECT_EQ(grid_.FindKey(1), 0);
+}
+
 }  // namespace
 }  // namespace test
 }  // namespace tw
