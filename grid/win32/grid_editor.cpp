@@ -205,7 +205,14 @@ int OpenEditor(GridState& state, const char* initialText) {
   EnsureColumnVisible(state, col);
   if (!CreateEditorWindow(state, row, col)) return -1;
   state.editing = true;
-  SetWindowTextA(state.editor.edit, initialText ? initialText : CellText(state, row, col).c_str());
+  const std::string text = initialText ? initialText : CellText(state, row, col);
+  SetWindowTextA(state.editor.edit, text.c_str());
+  if (state.editor.combo) {
+    // The list opens on the cell's own choice.
+    const LRESULT item = SendMessageA(state.editor.combo, CB_FINDSTRINGEXACT, WPARAM(-1),
+                                      reinterpret_cast<LPARAM>(text.c_str()));
+    if (item != CB_ERR && !initialText) SendMessageA(state.editor.combo, CB_SETCURSEL, item, 0);
+  }
   if (initialText) {
     SetEditorCaret(state, -1);
   } else {

@@ -159,6 +159,7 @@ TEST_F(GridEditing, ChoiceColumnsEditWithADropDownList) {
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
   HWND edit = grid_.GetEditorWindow();
   EXPECT_EQ(WindowText(edit), "Beta");
+  EXPECT_EQ(SendMessageA(GetParent(edit), CB_GETCURSEL, 0, 0), 2) << "the cell's choice";
   SetWindowTextA(edit, "Gamma");
   grid_.CommitEditor();
   EXPECT_EQ(TextCell(0, grid::kColProject), "Gamma");
