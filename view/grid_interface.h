@@ -183,15 +183,16 @@ enum ViewValue : unsigned {
   kViewScrollX = 6,         // horizontal scroll offset in pixels
 };
 
+// 0 is the normal look for every setting, so a saved state of zeros changes nothing.
 enum Setting : unsigned {
-  kSettingGridLines = 2,    // GridLines bits
-  kSettingSelectorStyle = 3,  // 0 plain row selectors, 1 with the current-row arrow
-  kSettingPlacement = 4,    // Placement used when bringing a row into view
+  kSettingHiddenLines = 2,     // HiddenLines bits: grid lines not drawn
+  kSettingPlainSelectors = 3,  // 1: row selectors without the current-row arrow
+  kSettingPlacement = 4,       // Placement used when bringing a row into view
 };
 
-enum GridLines : unsigned {
-  kLinesHorizontal = 1,
-  kLinesVertical = 2,
+enum HiddenLines : unsigned {
+  kHideHorizontalLines = 1,
+  kHideVerticalLines = 2,
 };
 
 enum Placement : unsigned {

@@ -88,7 +88,7 @@ void DrawHeader(const GridState& state, HDC dc, const RECT& client) {
 void DrawSelector(const GridState& state, HDC dc, int row, const RECT& rect) {
   const bool selected = state.model.Rows().Attributes(row).selected != 0;
   DrawButtonFace(dc, rect, selected);
-  if (row != state.model.CurrentRow() || state.selectorStyle == 0) return;
+  if (row != state.model.CurrentRow() || state.plainSelectors) return;
   const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
   const POINT arrow[3] = {{cx - 2, cy - 4}, {cx + 2, cy}, {cx - 2, cy + 4}};
   FillTriangle(dc, arrow, GetSysColor(COLOR_BTNTEXT));
@@ -122,11 +122,11 @@ void DrawCell(const GridState& state, HDC dc, int row, int col, const RECT& cell
 void DrawGridLines(const GridState& state, HDC dc, const RECT& row) {
   HPEN pen = CreatePen(PS_SOLID, 1, kGridLineColour);
   HGDIOBJ old = SelectObject(dc, pen);
-  if (state.gridLines & kLinesHorizontal) {
+  if (!(state.hiddenLines & kHideHorizontalLines)) {
     MoveToEx(dc, row.left, row.bottom - 1, nullptr);
     LineTo(dc, row.right, row.bottom - 1);
   }
-  if (state.gridLines & kLinesVertical) {
+  if (!(state.hiddenLines & kHideVerticalLines)) {
     for (int col : state.model.Columns().VisibleColumns()) {
       const int x = ColumnLeft(state, col) + state.model.Columns().At(col).width - 1;
       if (x < row.left) continue;

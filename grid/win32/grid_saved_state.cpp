@@ -1,5 +1,5 @@
 // The saved-state values and settings: row and header heights, the first visible row, the
-// current row, the horizontal offset, grid lines, the selector style and the placement used
+// current row, the horizontal offset, hidden grid lines, plain selectors and the placement used
 // when a row is brought into view.
 #include <algorithm>
 
@@ -46,8 +46,8 @@ LRESULT Grid_SetViewValue(GridState& state, unsigned which, LPARAM value) {
 
 LRESULT Grid_GetSetting(const GridState& state, unsigned which) {
   switch (which) {
-    case kSettingGridLines: return state.gridLines;
-    case kSettingSelectorStyle: return state.selectorStyle;
+    case kSettingHiddenLines: return state.hiddenLines;
+    case kSettingPlainSelectors: return state.plainSelectors ? 1 : 0;
     case kSettingPlacement: return state.placement;
     default: return kFailed;
   }
@@ -56,8 +56,8 @@ LRESULT Grid_GetSetting(const GridState& state, unsigned which) {
 LRESULT Grid_SetSetting(GridState& state, unsigned which, WPARAM value) {
   const unsigned v = static_cast<unsigned>(value & 0xFFFF);
   switch (which) {
-    case kSettingGridLines: state.gridLines = v & (kLinesHorizontal | kLinesVertical); break;
-    case kSettingSelectorStyle: state.selectorStyle = v ? 1 : 0; break;
+    case kSettingHiddenLines: state.hiddenLines = v & (kHideHorizontalLines | kHideVerticalLines); break;
+    case kSettingPlainSelectors: state.plainSelectors = v != 0; break;
     case kSettingPlacement: state.placement = std::min(v, unsigned(kPlaceCenter)); break;
     default: return kFailed;
   }

@@ -36,8 +36,8 @@ struct GridState {
   int selectorWidth = 14;       // row selector width in pixels
   int rowHeight = 18;           // normal row height
   int headerHeight = 20;        // column header height
-  unsigned gridLines = kLinesHorizontal | kLinesVertical;
-  unsigned selectorStyle = 1;
+  unsigned hiddenLines = 0;     // HiddenLines bits
+  bool plainSelectors = false;  // row selectors without the current-row arrow
   unsigned placement = kPlaceNearest;
   bool scrollBarsStale = false; // rows changed since the scroll bars were last set
   int topRow = 0;               // first visible row

@@ -51,15 +51,18 @@ TEST_F(GridSetup, SavedStateRoundTrips) {
   ASSERT_EQ(grid_.SetHeaderHeight(31), 0);
   ASSERT_EQ(grid_.SetViewValue(grid::kViewCurrentRow, 17), 0);
   ASSERT_EQ(grid_.SetViewValue(grid::kViewScrollX, 40), 0);
-  ASSERT_EQ(grid_.SetSetting(grid::kSettingGridLines, 1), 0);
-  ASSERT_EQ(grid_.SetSetting(grid::kSettingSelectorStyle, 0), 0);
+  EXPECT_EQ(grid_.GetSetting(grid::kSettingHiddenLines), 0) << "a new grid shows its lines";
+  EXPECT_EQ(grid_.GetSetting(grid::kSettingPlainSelectors), 0);
+  ASSERT_EQ(grid_.SetSetting(grid::kSettingHiddenLines, grid::kHideVerticalLines), 0);
+  ASSERT_EQ(grid_.SetSetting(grid::kSettingPlainSelectors, 1), 0);
   EXPECT_EQ(grid_.GetDefaultRowHeight(), 23);
   EXPECT_EQ(grid_.GetHeaderHeight(), 31);
   EXPECT_EQ(grid_.GetViewValue(grid::kViewCurrentRow), 17);
   EXPECT_EQ(grid_.GetCurrentRow(), 17);
   EXPECT_EQ(grid_.GetViewValue(grid::kViewScrollX), 40);
-  EXPECT_EQ(grid_.GetSetting(grid::kSettingGridLines), 1);
-  EXPECT_EQ(grid_.GetSetting(grid::kSettingSelectorStyle), 0);
+  EXPECT_EQ(grid_.GetSetting(grid::kSettingHiddenLines), grid::kHideVerticalLines);
+  EXPECT_EQ(grid_.GetSetting(grid::kSettingPlainSelectors), 1);
+  EXPECT_LT(grid_.GetSetting(9), 0);
   // Absurd heights are refused and the old ones stay.
   EXPECT_LT(grid_.SetDefaultRowHeight(0xFFFF), 0);
   EXPECT_EQ(grid_.GetDefaultRowHeight(), 23);
