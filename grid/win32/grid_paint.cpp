@@ -191,28 +191,37 @@ HFONT RowFont(const GridState& state, int row) {
   return (id > 0 && id <= state.rowFonts.size()) ? state.rowFonts[id - 1] : state.font;
 }
 
-void OnPaint(GridState& state) {
+void PaintInto(GridState& state, HDC target, const RECT& dirty) {
   if (state.scrollBarsStale) UpdateScrollBars(state);
-  PAINTSTRUCT ps;
-  HDC windowDc = BeginPaint(state.hwnd, &ps);
   RECT client;
   GetClientRect(state.hwnd, &client);
-  if (client.right > 0 && client.bottom > 0) {
-    HDC dc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, client.right, client.bottom);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HGDIOBJ oldFont = SelectObject(dc, state.font);
-    FillColour(dc, client, GetSysColor(COLOR_WINDOW));
-    DrawRows(state, dc, client, ps.rcPaint);
-    DrawHeader(state, dc, client);
-    BitBlt(windowDc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-           ps.rcPaint.bottom - ps.rcPaint.top, dc, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-  }
+  if (client.right <= 0 || client.bottom <= 0) return;
+  HDC dc = CreateCompatibleDC(target);
+  HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  HGDIOBJ oldFont = SelectObject(dc, state.font);
+  FillColour(dc, client, GetSysColor(COLOR_WINDOW));
+  DrawRows(state, dc, client, dirty);
+  DrawHeader(state, dc, client);
+  BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc,
+         dirty.left, dirty.top, SRCCOPY);
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
+void OnPaint(GridState& state) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(state.hwnd, &ps);
+  PaintInto(state, dc, ps.rcPaint);
   EndPaint(state.hwnd, &ps);
+}
+
+void OnPrintClient(GridState& state, HDC dc) {
+  RECT client;
+  GetClientRect(state.hwnd, &client);
+  PaintInto(state, dc, client);
 }
 
 }  // namespace grid

@@ -8,6 +8,8 @@ namespace tw {
 namespace grid {
 
 void OnPaint(GridState& state);
+// The whole client area drawn into a device context the caller owns (WM_PRINTCLIENT).
+void OnPrintClient(GridState& state, HDC dc);
 // The font of a row: its own font when one was set, else the normal font.
 HFONT RowFont(const GridState& state, int row);
 

@@ -71,6 +71,7 @@ LRESULT HandleWindowMessage(GridState& state, UINT msg, WPARAM w, LPARAM l) {
   HWND hwnd = state.hwnd;
   switch (msg) {
     case WM_PAINT: OnPaint(state); return 0;
+    case WM_PRINTCLIENT: OnPrintClient(state, reinterpret_cast<HDC>(w)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: UpdateScrollBars(state); InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_SETFONT: ApplyFont(state, reinterpret_cast<HFONT>(w)); return 0;
