@@ -20,6 +20,7 @@ struct FontMetrics {
     WORD ascent;
     WORD leading;    // internal leading
     WORD maxWidth;   // widest character
+    WORD cellWidth;  // widest character an edit shows (digits, separators, designators)
 };
 
 // One field of the edit text: characters [start, end).

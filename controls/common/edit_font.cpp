@@ -20,6 +20,21 @@ const DWORD kDefaultColors[kColorSlotCount] = {
     SystemColorValue(COLOR_BTNHIGHLIGHT), SystemColorValue(COLOR_BTNSHADOW),
     SystemColorValue(COLOR_BTNFACE),      SystemColorValue(COLOR_BTNFACE)};
 
+// Fixed cells are as wide as the widest character an edit can show; the font's overall widest
+// glyph (often far wider than any digit) would spread the digits apart.
+int WidestShownCharacter(HDC dc)
+{
+    static const char kShown[] = "0123456789/:.- AMPampm";
+    int widest = 0;
+    for (const char* c = kShown; *c; ++c) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, c, 1, &size);
+        if (size.cx > widest)
+            widest = size.cx;
+    }
+    return widest;
+}
+
 }  // namespace
 
 void TakeFont(EditCore& core, HFONT font)
@@ -29,12 +44,14 @@ void TakeFont(EditCore& core, HFONT font)
     HGDIOBJ previous = SelectObject(dc, core.font);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
+    const int cellWidth = WidestShownCharacter(dc);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
     core.metrics.height = static_cast<WORD>(metrics.tmHeight);
     core.metrics.ascent = static_cast<WORD>(metrics.tmAscent);
     core.metrics.leading = static_cast<WORD>(metrics.tmInternalLeading);
     core.metrics.maxWidth = static_cast<WORD>(metrics.tmMaxCharWidth);
+    core.metrics.cellWidth = static_cast<WORD>(cellWidth > 0 ? cellWidth : metrics.tmMaxCharWidth);
 }
 
 bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight)
