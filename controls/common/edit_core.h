@@ -44,6 +44,8 @@ struct EditBehavior {
     void (*rebuildText)(EditCore& core);
     // Parses the edit text back into the value (WM_SETTEXT).
     void (*parseText)(EditCore& core);
+    // Rebuilds the display string from the value.
+    void (*refreshDisplay)(EditCore& core);
 };
 
 struct EditCore {

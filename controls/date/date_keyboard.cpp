@@ -25,14 +25,6 @@ void HandleCtrlKey(DateEditState& s, UINT vk)
         Beep();
 }
 
-void MoveToEnd(EditCore& core, int pos, int field)
-{
-    CollapseSelection(core, pos);
-    core.currentField = field;
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
-}
-
 void Backspace(DateEditState& s)
 {
     EditCore& core = s.core;
@@ -72,10 +64,10 @@ void HandlePlainKey(DateEditState& s, UINT vk)
         MoveCaretBy(core, +1);
         break;
     case VK_HOME:
-        MoveToEnd(core, core.firstVisible, 0);
+        MoveCaretToField(core, core.firstVisible, 0);
         break;
     case VK_END:
-        MoveToEnd(core, TextLength(core), 2);
+        MoveCaretToField(core, TextLength(core), 2);
         break;
     case VK_SPACE:
         EmptyCurrentDateField(s);

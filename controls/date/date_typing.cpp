@@ -4,7 +4,7 @@
 
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
-#include "controls/common/edit_notify.h"
+#include "controls/common/edit_lifecycle.h"
 #include "controls/common/overwrite_typing.h"
 #include "controls/date/date_edits.h"
 #include "controls/date/date_format.h"
@@ -72,10 +72,7 @@ void CommitTyping(DateEditState& s, const TypingText& t)
     EditCore& core = s.core;
     memcpy(core.text, t.text, sizeof t.text);
     ParseEditTextBack(s, t.pos);
-    core.modified = TRUE;
-    core.isNull = FALSE;
-    FormatDisplayString(s, core.display);
-    ReportUserChange(core);
+    FinishUserEdit(core);
 }
 
 }  // namespace

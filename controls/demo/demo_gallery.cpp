@@ -37,6 +37,17 @@ void AddHeading(HWND window, HFONT font, int x, int y, int width, const char* te
     SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
+// Adds the samples one under another from (x, y); returns the y of the next row.
+template <size_t Count>
+int AddColumn(HWND window, HFONT font, int x, int y, const Sample (&samples)[Count])
+{
+    for (const Sample& sample : samples) {
+        AddLabeled(window, font, x, y, sample);
+        y += kRowHeight;
+    }
+    return y;
+}
+
 void AddDateEdits(HWND window, HFONT font)
 {
     const Sample samples[] = {
@@ -51,11 +62,7 @@ void AddDateEdits(HWND window, HFONT font)
         {"Disabled", "TarnDateEdit32", DTS_BORDERSUNKEN | WS_DISABLED, 120, 24},
     };
     AddHeading(window, font, 8, 10, 280, "Date edits");
-    int y = 34;
-    for (const Sample& sample : samples) {
-        AddLabeled(window, font, 18, y, sample);
-        y += kRowHeight;
-    }
+    const int y = AddColumn(window, font, 18, 34, samples);
     const WORD reform[3] = {9, 14, 1752};
     HWND special = AddLabeled(window, font, 18, y,
                               {"Coloured, 1752", "TarnDateEdit32", DTS_BORDERSUNKEN, 120, 24});
@@ -74,11 +81,7 @@ void AddTimeEdits(HWND window, HFONT font)
         {"Read only", "TarnTimeEdit32", TMS_BORDERSUNKEN | TMS_READONLY, 120, 24},
     };
     AddHeading(window, font, 294, 10, 280, "Time edits");
-    int y = 34;
-    for (const Sample& sample : samples) {
-        AddLabeled(window, font, 304, y, sample);
-        y += kRowHeight;
-    }
+    const int y = AddColumn(window, font, 304, 34, samples);
     HWND clock = AddLabeled(window, font, 304, y, {"Running clock", "TarnTimeEdit32",
                             TMS_BORDERSUNKEN | TMS_SECONDS | TMS_BITMAPDIGITS, 120, 30});
     TMEDITPARAMS clockFormat = {};
