@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "control_test_support.h"
 #include "controls/tarn32.h"
 
@@ -411,6 +413,119 @@ TEST_F(DateEditTest, BadWindowsGiveFailureValues)
     EXPECT_EQ(dtSetColor(edit, 3, 0), 0);
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_GETCALTIME, 0, 0), 0);
     DestroyWindow(button);
+}
+
+BOOL CALLBACK FindShownPopup(HWND hwnd, LPARAM out)
+{
+    char name[32] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    if (lstrcmpA(name, "TarnCalctl32") == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The visible drop-down calendar popup of this thread, if any.
+HWND ShownPopup()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindShownPopup, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(DateEditTest, DropDownPicksADateAndGivesTheFocusBack)
+{
+    dtEnableCalendar(edit, 1);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_CALENDARBUTTON);
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    parent.Clear();
+    EXPECT_EQ(dtDropDownCalendar(edit), 1);
+    HWND popup = ShownPopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(GetFocus(), popup);
+    RECT editRect, popupRect;
+    GetWindowRect(edit, &editRect);
+    GetWindowRect(popup, &popupRect);
+    EXPECT_EQ(popupRect.left, editRect.left);
+    EXPECT_GE(popupRect.top, editRect.bottom);
+    EXPECT_EQ(ccGetMonth(popup), 3);
+    EXPECT_EQ(ccGetYear(popup), 2001);
+    std::vector<WORD> codes = parent.Codes();
+    EXPECT_NE(std::find(codes.begin(), codes.end(), TARN_EN_DROPDOWN), codes.end());
+
+    ccSetDay(popup, 20);
+    parent.Clear();
+    EXPECT_EQ(ccHideCalendar(popup), 1);
+    PumpMessages();
+    EXPECT_EQ(dtGetDay(edit), 20);
+    EXPECT_EQ(dtGetMonth(edit), 3);
+    EXPECT_FALSE(IsWindowVisible(popup));
+    EXPECT_EQ(GetFocus(), edit);
+    codes = parent.Codes();
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.front(), TARN_EN_CLOSEUP);
+    EXPECT_EQ(codes.back(), EN_CHANGE);
+}
+
+TEST_F(DateEditTest, EscapeInTheDropDownKeepsTheDate)
+{
+    dtEnableCalendar(edit, 1);
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    ASSERT_EQ(SendMessageA(edit, WM_SYSKEYDOWN, VK_DOWN, 1L << 29), 0);   // Alt+Down
+    HWND popup = ShownPopup();
+    ASSERT_NE(popup, nullptr);
+    ccSetDay(popup, 9);
+    PressKey(popup, VK_ESCAPE);
+    PumpMessages();
+    EXPECT_FALSE(IsWindowVisible(popup));
+    EXPECT_EQ(dtGetDay(edit), 5);
+    EXPECT_EQ(GetFocus(), edit);
+}
+
+TEST_F(DateEditTest, MouseClicksPlaceTheCaretAndSelectFields)
+{
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    RECT area;
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const int y = (area.top + area.bottom) / 2;
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.left, y));
+    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(area.left, y));
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(0, 0));
+    EXPECT_EQ(GetCapture(), nullptr);
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right - 1, y));
+    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(area.right - 1, y));
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(8, 8));   // "03/05/01"
+    TypeDigits(edit, "7");   // at the end: the last field is selected, nothing written
+    EXPECT_EQ(dtGetYear(edit), 2001);
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(6, 8));
+
+    HDC dc = GetDC(edit);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    SIZE upToDay = {};
+    GetTextExtentPoint32A(dc, "03/0", 4, &upToDay);
+    ReleaseDC(edit, dc);
+    SendMessageA(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(area.left + upToDay.cx, y));
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(3, 5));
+}
+
+TEST_F(DateEditTest, DisplayStylesSetTheirStyleBits)
+{
+    SetDate(3, 5, 2001);
+    EXPECT_EQ(SendMessageA(edit, DEM_SETDISPLAYSTYLE, 1, 0), 1);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_BITMAPDIGITS);
+    EXPECT_EQ(PaintedPixel(edit, 112, 2), RGB(0, 0, 0));   // bitmap digits stand on black
+    dtSetDisplayStyle(edit, 2);
+    EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & DTS_BITMAPDIGITS);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_FIXEDCELLS);
+    EXPECT_EQ(PaintedPixel(edit, 112, 2), GetSysColor(COLOR_WINDOW));
+    dtSetDisplayStyle(edit, 7);
+    EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & (DTS_BITMAPDIGITS | DTS_FIXEDCELLS));
+    dtSetDisplayStyle(edit, 0);
+    EXPECT_EQ(WindowText(edit), "3/5/01");
 }
 
 }  // namespace
