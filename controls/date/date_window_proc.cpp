@@ -165,6 +165,10 @@ LRESULT DATE_Dispatch(EditCore& core, UINT msg, WPARAM wParam, LPARAM lParam)
         return DATE_SettingsChanged(s, reinterpret_cast<const char*>(lParam));
     case WM_SIZE:
         return DATE_Size(s, lParam, result);
+    case EM_SETSEL:
+        s.zeroTyped = FALSE;
+        HandleSharedEditMessage(core, msg, wParam, lParam, result);
+        return result;
     default:
         if (DATE_PrivateMessage(s, msg, wParam, lParam, result) ||
             HandleSharedEditMessage(s.core, msg, wParam, lParam, result))
