@@ -426,6 +426,105 @@ BOOL CALLBACK FindShownPopup(HWND hwnd, LPARAM out)
     return TRUE;
 }
 
+TEST_F(DateEditTest, StandardEditMessagesWorkOnTheEditText)
+{
+    SetDate(3, 5, 2001);
+    EXPECT_EQ(SendMessageA(edit, WM_GETDLGCODE, 0, 0), 0x8189);
+    EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 1);
+    char line[16] = {};
+    *reinterpret_cast<WORD*>(line) = 3;   // room for three characters
+    EXPECT_EQ(SendMessageA(edit, EM_GETLINE, 0, reinterpret_cast<LPARAM>(line)), 3);
+    EXPECT_EQ(std::string(line, 3), "3/5");
+    char small[4] = "xxx";
+    EXPECT_EQ(SendMessageA(edit, WM_GETTEXT, sizeof small, reinterpret_cast<LPARAM>(small)), 3);
+    EXPECT_STREQ(small, "3/5");
+
+    EXPECT_TRUE(SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("11/30/04")));
+    EXPECT_EQ(dtGetMonth(edit), 11);
+    EXPECT_EQ(dtGetDay(edit), 30);
+    EXPECT_EQ(dtGetYear(edit), 2004);   // edit text keeps the century of the year it replaces
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    EXPECT_EQ(dtIsNull(edit), 1);
+
+    SetDate(1, 1, 2001);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 3, 3);
+    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("24/99"));
+    EXPECT_EQ(dtGetDay(edit), 24);
+    EXPECT_EQ(dtGetYear(edit), 2099);
+    SendMessageA(edit, EM_SETMODIFY, 0, 0);
+    EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), 0);
+}
+
+TEST_F(DateEditTest, TypingIntoANullControlStartsFromZeros)
+{
+    dtSetNull(edit);
+    SetFocus(edit);
+    EXPECT_EQ(WindowText(edit), "");
+    TypeDigits(edit, "0704");
+    EXPECT_EQ(dtIsNull(edit), 0);
+    EXPECT_EQ(dtGetMonth(edit), 7);
+    EXPECT_EQ(dtGetDay(edit), 4);
+    EXPECT_EQ(WindowText(edit), "07/04/00");
+    dtSetNull(edit);
+    PressKey(edit, VK_UP);   // stepping a null control starts from 0/0/0
+    EXPECT_EQ(dtIsNull(edit), 0);
+    EXPECT_EQ(dtGetMonth(edit), 1);
+}
+
+TEST_F(DateEditTest, ShiftArrowsSelectWithinTheFieldAndCtrlInsertCopies)
+{
+    SetDate(12, 25, 2001);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 3, 3);
+    {
+        HeldKey shift(VK_SHIFT);
+        PressKey(edit, VK_RIGHT);
+        PressKey(edit, VK_RIGHT);
+        PressKey(edit, VK_RIGHT);   // the field ends at 5: beeps, stays
+    }
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(3, 5));
+    {
+        HeldKey control(VK_CONTROL);
+        PressKey(edit, VK_INSERT);
+    }
+    ASSERT_TRUE(OpenClipboard(edit));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const std::string copied = data ? static_cast<const char*>(GlobalLock(data)) : "";
+    if (data)
+        GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(copied, "25");
+    {
+        HeldKey shift(VK_SHIFT);
+        PressKey(edit, VK_HOME);
+    }
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
+}
+
+TEST_F(DateEditTest, SizeAndSettingsChanges)
+{
+    SetWindowPos(edit, nullptr, 0, 0, 5, 3, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client;
+    GetClientRect(edit, &client);
+    const int fontHeight = dtGetMinHeight(edit);   // no border: the font height
+    EXPECT_GE(client.bottom, fontHeight);
+    EXPECT_GT(client.right, 16);
+    EXPECT_GT(dtGetMinWidth(edit), fontHeight * 7 / 8);
+
+    SetDate(3, 5, 2001);
+    char picture[32] = "";
+    char separator[8] = "";
+    GetProfileStringA("intl", "sShortDate", "M/d/yyyy", picture, sizeof picture);
+    GetProfileStringA("intl", "sDate", "/", separator, sizeof separator);
+    WriteProfileStringA("intl", "sShortDate", "yyyy-MM-dd");
+    WriteProfileStringA("intl", "sDate", "-");
+    SendMessageA(edit, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+    WriteProfileStringA("intl", "sShortDate", picture);
+    WriteProfileStringA("intl", "sDate", separator);
+    EXPECT_EQ(DisplayString(), "2001-03-05");
+}
+
 // The visible drop-down calendar popup of this thread, if any.
 HWND ShownPopup()
 {

@@ -270,6 +270,57 @@ TEST_F(TimeEditTest, EditParamsAndPrivateRecords)
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_VALIDATE, 0, 0), 0);
 }
 
+TEST_F(TimeEditTest, NullControlTypingAndSetText)
+{
+    tmSetNull(edit);
+    SetFocus(edit);
+    EXPECT_EQ(WindowText(edit), "");
+    TypeDigits(edit, "0945");
+    EXPECT_EQ(tmIsNull(edit), 0);
+    EXPECT_EQ(WindowText(edit), "09:45 AM");
+    EXPECT_TRUE(SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("07:15 PM")));
+    EXPECT_EQ(tmGetHour(edit), 19);
+    EXPECT_EQ(tmGetMinute(edit), 15);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("11:99"));
+    EXPECT_EQ(tmGetMinute(edit), 59);   // edit text numbers are capped
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("1030"));
+    EXPECT_EQ(tmGetHour(edit), 10);
+    EXPECT_EQ(tmGetMinute(edit), 30);
+}
+
+TEST_F(TimeEditTest, DisplayStylesAndMinimumSizes)
+{
+    const int height = tmGetMinHeight(edit);
+    tmSetBorderStyle(edit, 1);
+    EXPECT_EQ(tmGetMinHeight(edit), height + 2);
+    tmSetBorderStyle(edit, 2);
+    EXPECT_EQ(tmGetMinHeight(edit), height + 4);
+    EXPECT_GT(tmGetMinWidth(edit), 0);
+
+    EXPECT_EQ(SendMessageA(edit, TEM_SETDISPLAYSTYLE, 1, 0), 1);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & TMS_BITMAPDIGITS);
+    EXPECT_EQ(PaintedPixel(edit, 125, 2), RGB(0, 0, 0));
+    tmSetDisplayStyle(edit, 9);   // another value: back to plain text without the strips
+    EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & (TMS_BITMAPDIGITS | TMS_FIXEDCELLS));
+    EXPECT_EQ(PaintedPixel(edit, 125, 2), GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(TimeEditTest, SettersWithoutPermissionAndTheirTexts)
+{
+    SetTime(8, 30, 0);
+    EXPECT_EQ(SendMessageA(edit, TEM_SETHOUR, 0, 14), 1);
+    EXPECT_EQ(SendMessageA(edit, TEM_SETMINUTE, 0, 5), 1);
+    EXPECT_EQ(tmSetSecond(edit, 70), 1);   // stored as given
+    EXPECT_EQ(tmGetHour(edit), 14);
+    EXPECT_EQ(tmGetSecond(edit), 70);
+    EXPECT_EQ(TimeString(), "02:05 PM");
+    EXPECT_EQ(SendMessageA(edit, TEM_ISNULL, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(edit, TEM_SETNULL, 0, 0), 1);
+    EXPECT_EQ(tmGetHour(edit), 14);   // the stored time is kept
+    EXPECT_EQ(TimeString(), "");
+}
+
 TEST_F(TimeEditTest, BadWindowsGiveFailureValues)
 {
     HWND date = parent.CreateChild("TarnDateEdit32", 0, 102);
