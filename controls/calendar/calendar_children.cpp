@@ -22,7 +22,9 @@ struct ChildBox {
     int x, width, height;
 };
 
-ChildBox YearFieldBox(const CalendarMetrics& m) { return {kChildLeft, 2 * m.cellWidth, m.rowHeight + 8}; }
+ChildBox YearFieldBox(const CalendarMetrics& m) {
+    return {kChildLeft, 2 * m.cellWidth, m.rowHeight + 8};
+}
 
 ChildBox YearSpinBox(const CalendarMetrics& m) {
     return {kChildLeft + 2 * m.cellWidth, kSpinWidth, m.rowHeight + 4};
@@ -37,7 +39,8 @@ ChildBox MonthSelectorBox(const CalendarState* s) {
     return {left, 4 * m.cellWidth, 8 * m.rowHeight};
 }
 
-HWND CreateChild(CalendarState* s, DWORD exStyle, const char* cls, DWORD style, ChildBox box, int id) {
+HWND CreateChild(CalendarState* s, DWORD exStyle, const char* cls, DWORD style, ChildBox box,
+                 int id) {
     HINSTANCE module = reinterpret_cast<HINSTANCE>(GetClassLongPtrA(s->self, GCLP_HMODULE));
     return CreateWindowExA(exStyle, cls, "", WS_CHILD | WS_VISIBLE | style, box.x, kChildTop,
                            box.width, box.height, s->self, reinterpret_cast<HMENU>(INT_PTR(id)),

@@ -96,12 +96,24 @@ LPSTR WINAPI ccGetDateString(HWND hwnd, LPSTR buffer) {
     return buffer;
 }
 
-LONG WINAPI ccSetSundayColor(HWND hwnd, COLORREF color) { return SetColor(hwnd, kColorSundayText, color); }
-LONG WINAPI ccSetDayColor(HWND hwnd, COLORREF color) { return SetColor(hwnd, kColorDayText, color); }
-LONG WINAPI ccSetHighlightColor(HWND hwnd, COLORREF color) { return SetColor(hwnd, kColorHighlightText, color); }
-LONG WINAPI ccSetBkSundayColor(HWND hwnd, COLORREF color) { return SetColor(hwnd, kColorSundayBack, color); }
-LONG WINAPI ccSetBkDayColor(HWND hwnd, COLORREF color) { return SetColor(hwnd, kColorDayBack, color); }
-LONG WINAPI ccSetBkHighlightColor(HWND hwnd, COLORREF color) { return SetColor(hwnd, kColorHighlightBack, color); }
+LONG WINAPI ccSetSundayColor(HWND hwnd, COLORREF color) {
+    return SetColor(hwnd, kColorSundayText, color);
+}
+LONG WINAPI ccSetDayColor(HWND hwnd, COLORREF color) {
+    return SetColor(hwnd, kColorDayText, color);
+}
+LONG WINAPI ccSetHighlightColor(HWND hwnd, COLORREF color) {
+    return SetColor(hwnd, kColorHighlightText, color);
+}
+LONG WINAPI ccSetBkSundayColor(HWND hwnd, COLORREF color) {
+    return SetColor(hwnd, kColorSundayBack, color);
+}
+LONG WINAPI ccSetBkDayColor(HWND hwnd, COLORREF color) {
+    return SetColor(hwnd, kColorDayBack, color);
+}
+LONG WINAPI ccSetBkHighlightColor(HWND hwnd, COLORREF color) {
+    return SetColor(hwnd, kColorHighlightBack, color);
+}
 
 LONG WINAPI ccGetMinWidth(HWND hwnd) {
     CalendarState* s = CalendarStateOf(hwnd);

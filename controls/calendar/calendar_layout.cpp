@@ -60,7 +60,8 @@ CalendarMetrics ScaledMetrics(CalendarView view, CalendarSize client, int lineHe
     const int rows = ViewRows(view);
     CalendarMetrics m{1, 1, std::max(lineHeight, 1)};
     int gridSpace = client.height - HeaderHeight(m) - (rows - 1) * 2 * m.lineHeight;
-    m.cellWidth = std::max(1, (client.width - (columns - 1) * kSeparator) / (kDaysPerWeek * columns));
+    m.cellWidth =
+        std::max(1, (client.width - (columns - 1) * kSeparator) / (kDaysPerWeek * columns));
     m.rowHeight = std::max(1, gridSpace / (kWeekRows * rows));
     return m;
 }

@@ -43,11 +43,11 @@ CalendarMetrics ScaledMetrics(CalendarView view, CalendarSize client, int lineHe
 int FirstShownMonth(CalendarView view, int month);
 
 struct MonthPanel {
-    int month;        // 1..12
-    int left;         // x of the grid's first column
-    int gridTop;      // y of the grid's first row
-    int nameTop;      // y of the line with the month's name
-    int lettersTop;   // y of the line with the day letters
+    int month;       // 1..12
+    int left;        // x of the grid's first column
+    int gridTop;     // y of the grid's first row
+    int nameTop;     // y of the line with the month's name
+    int lettersTop;  // y of the line with the day letters
 };
 
 // Panel `index` (0 .. ViewMonthCount - 1) of the view showing `month`.

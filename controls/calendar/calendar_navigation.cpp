@@ -11,7 +11,8 @@ DayDate NearestRealDay(DayDate date) {
     int last = MonthLength(date.month, date.year);
     if (last == 0) return date;
     date.day = std::clamp(date.day, 1, last);
-    if (IsInReformGap(date.month, date.day, date.year)) date.day = StepDayInMonth(date.month, 2, date.year, 1);
+    if (IsInReformGap(date.month, date.day, date.year))
+        date.day = StepDayInMonth(date.month, 2, date.year, 1);
     return date;
 }
 
@@ -60,7 +61,8 @@ int SelectorEntryCount(CalendarView view) {
 
 int SelectorEntryMonth(CalendarView view, int entry) {
     return std::clamp(entry, 0, std::max(SelectorEntryCount(view) - 1, 0)) *
-               MonthsPerSelectorEntry(view) + 1;
+               MonthsPerSelectorEntry(view) +
+           1;
 }
 
 int SelectorEntryOfMonth(CalendarView view, int month) {

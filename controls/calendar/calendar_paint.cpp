@@ -54,7 +54,8 @@ void DrawDayLetters(const CalendarState* s, HDC dc, const MonthPanel& p) {
         OffsetRect(&r, 0, p.lettersTop - p.gridTop);
         r.bottom = r.top + s->metrics.lineHeight;
         char letter[2] = {s->dayLetters[column], '\0'};
-        DrawCentred(dc, r, letter, column == 0 ? Color(s, kColorSundayText) : Color(s, kColorDayText));
+        DrawCentred(dc, r, letter,
+                    column == 0 ? Color(s, kColorSundayText) : Color(s, kColorDayText));
     }
 }
 
@@ -77,7 +78,8 @@ void DrawDays(const CalendarState* s, HDC dc, const MonthPanel& p) {
 
 void DrawPanel(const CalendarState* s, HDC dc, const MonthPanel& p, bool drawName) {
     const CalendarMetrics& m = s->metrics;
-    RECT grid = {p.left, p.gridTop, p.left + kDaysPerWeek * m.cellWidth, p.gridTop + 6 * m.rowHeight};
+    RECT grid = {p.left, p.gridTop, p.left + kDaysPerWeek * m.cellWidth,
+                 p.gridTop + 6 * m.rowHeight};
     Fill(dc, grid, Color(s, kColorDayBack));
     if (drawName) {
         RECT name = {grid.left, p.nameTop, grid.right, p.nameTop + m.lineHeight};

@@ -20,11 +20,10 @@ HWND CreateCalendarPopup(HWND dateEdit, void* createParam) {
     if (!dateEdit || !IsWindow(dateEdit)) return nullptr;
     DWORD frame = RunningWindowsMajor() >= 4 ? WS_DLGFRAME : WS_BORDER;
     HINSTANCE module = reinterpret_cast<HINSTANCE>(GetClassLongPtrA(dateEdit, GCLP_HMODULE));
-    HWND popup = CreateWindowExA(WS_EX_TOPMOST, TARN_CALENDAR_CLASS, "",
-                                 WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | frame |
-                                     kPopupCalendarStyle,
-                                 0, 0, kInitialSize, kInitialSize, nullptr, nullptr, module,
-                                 createParam);
+    HWND popup =
+        CreateWindowExA(WS_EX_TOPMOST, TARN_CALENDAR_CLASS, "",
+                        WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | frame | kPopupCalendarStyle,
+                        0, 0, kInitialSize, kInitialSize, nullptr, nullptr, module, createParam);
     if (popup) SendMessageA(popup, CCM_SETOWNER, WPARAM(dateEdit), 0);
     return popup;
 }
@@ -36,7 +35,8 @@ BOOL DropDownCalendarPopup(HWND popup, HWND dateEdit, WORD month, WORD day, WORD
     GetWindowRect(popup, &self);
     ScreenPoint at = PlaceDropDown({edit.left, edit.top, edit.right, edit.bottom},
                                    self.right - self.left, self.bottom - self.top, WorkScreen());
-    SetWindowPos(popup, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(popup, HWND_TOPMOST, at.x, at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (HWND parent = GetParent(dateEdit))
         SendMessageA(parent, WM_COMMAND, MAKEWPARAM(ControlId(dateEdit), CCN_DROPDOWN),
                      reinterpret_cast<LPARAM>(dateEdit));

@@ -12,9 +12,9 @@ constexpr int kFirstMonthNameId = 107;  // string resources 107..118, January fi
 constexpr int kDayLettersId = 300;
 constexpr int kHeaderPad = 4;
 
-const char* const kEnglishMonths[12] = {"January", "February", "March",     "April",
-                                        "May",     "June",     "July",      "August",
-                                        "September", "October", "November", "December"};
+const char* const kEnglishMonths[12] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
 
 HINSTANCE LibraryModule(HWND hwnd) {
     return reinterpret_cast<HINSTANCE>(GetClassLongPtrA(hwnd, GCLP_HMODULE));

@@ -25,27 +25,27 @@ enum CalendarColor {
 
 struct CalendarState {
     HWND self;
-    HWND owner;             // the date edit of a popup; null for a standalone calendar
-    HWND yearField;         // edit, id 10 (null when not created)
-    HWND yearSpin;          // up-down, id 20 (Windows 4 and later)
-    HWND monthSelector;     // drop-down list, id 30
-    DWORD style;            // creation style (view and feature bits)
+    HWND owner;          // the date edit of a popup; null for a standalone calendar
+    HWND yearField;      // edit, id 10 (null when not created)
+    HWND yearSpin;       // up-down, id 20 (Windows 4 and later)
+    HWND monthSelector;  // drop-down list, id 30
+    DWORD style;         // creation style (view and feature bits)
     CalendarView view;
     CalendarMetrics metrics;  // cell width, row height, line height
     int averageCharWidth;
-    int year, month, day;   // the chosen date, stored unchecked
-    RECT yearRect;          // where the year is drawn without a year field
-    RECT monthRect;         // where the month name is drawn without a selector
-    HFONT font;             // set by WM_SETFONT; the stock system font at first
-    HFONT digitFont;        // scaled style: small Arial for the day numbers (owned)
+    int year, month, day;  // the chosen date, stored unchecked
+    RECT yearRect;         // where the year is drawn without a year field
+    RECT monthRect;        // where the month name is drawn without a selector
+    HFONT font;            // set by WM_SETFONT; the stock system font at first
+    HFONT digitFont;       // scaled style: small Arial for the day numbers (owned)
     char monthNames[12][kMonthNameSize];
     char dayLetters[kCalendarDayLetters + 1];  // Sunday first
     ShortDateFormat dateFormat;
     COLORREF colors[kCalendarColorCount];
     BOOL hasFocus;
-    BOOL dropped;           // a popup that is shown and holds the capture
-    BOOL settingChildren;   // the calendar itself is writing to its children
-    HGLOBAL memory;         // the movable block this state lives in
+    BOOL dropped;          // a popup that is shown and holds the capture
+    BOOL settingChildren;  // the calendar itself is writing to its children
+    HGLOBAL memory;        // the movable block this state lives in
 };
 
 // The state of a calendar window; null for a null handle, a window of another class, or a

@@ -64,7 +64,9 @@ bool OnPrivateMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
     case CCM_GETMONTH: *result = ccGetMonth(hwnd); return true;
     case CCM_SETDAY: *result = ccSetDay(hwnd, LONG(wParam)); return true;
     case CCM_GETDAY: *result = ccGetDay(hwnd); return true;
-    case CCM_SETDATE: *result = ccSetDate(hwnd, reinterpret_cast<const DWORD*>(lParam)); return true;
+    case CCM_SETDATE:
+        *result = ccSetDate(hwnd, reinterpret_cast<const DWORD*>(lParam));
+        return true;
     case CCM_GETDATE: *result = ccGetDate(hwnd, reinterpret_cast<DWORD*>(lParam)); return true;
     case CCM_SETDATESTRING: *result = ccSetDateString(hwnd, LPCSTR(lParam)); return true;
     case CCM_GETDATESTRING: *result = LRESULT(ccGetDateString(hwnd, LPSTR(lParam))); return true;
@@ -73,7 +75,9 @@ bool OnPrivateMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
     case CCM_SETHIGHLIGHTCOLOR: *result = ccSetHighlightColor(hwnd, COLORREF(lParam)); return true;
     case CCM_SETBKSUNDAYCOLOR: *result = ccSetBkSundayColor(hwnd, COLORREF(lParam)); return true;
     case CCM_SETBKDAYCOLOR: *result = ccSetBkDayColor(hwnd, COLORREF(lParam)); return true;
-    case CCM_SETBKHIGHLIGHTCOLOR: *result = ccSetBkHighlightColor(hwnd, COLORREF(lParam)); return true;
+    case CCM_SETBKHIGHLIGHTCOLOR:
+        *result = ccSetBkHighlightColor(hwnd, COLORREF(lParam));
+        return true;
     default: return false;
     }
 }
@@ -84,6 +88,9 @@ bool OnPopupMessage(CalendarState* s, UINT msg, WPARAM wParam, LPARAM lParam) {
     case CCM_SETOWNER: SetPopupOwner(s, HWND(wParam)); return true;
     case CCM_SHOWDATE: ShowPopupDate(s, reinterpret_cast<const WORD*>(lParam)); return true;
     case WM_CANCELMODE: CancelPopup(s); return true;
+    case WM_ACTIVATEAPP:
+        if (!wParam) CancelPopup(s);  // another program came to the front: do not stay on top
+        return false;
     case WM_VSCROLL:
         if (LOWORD(wParam) == SB_ENDSCROLL) TakeBackInput(s);  // the year spin let go
         return true;
@@ -103,9 +110,7 @@ extern "C" LRESULT CALLBACK TarnCalctlWinFn(HWND hwnd, UINT msg, WPARAM wParam, 
     if (OnPopupMessage(s, msg, wParam, lParam)) return 0;
     switch (msg) {
     case WM_CREATE: return OnCreate(s);
-    case WM_NCDESTROY:
-        DetachCalendarState(hwnd);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCDESTROY: DetachCalendarState(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_SIZE: OnSize(s); return 0;
     case WM_SETFONT: OnSetFont(s, HFONT(wParam), BOOL(LOWORD(lParam))); return 0;
     case WM_GETFONT: return LRESULT(s->font);

@@ -16,9 +16,18 @@ bool ReadPicturePart(const char* part, size_t length, ShortDateFormat& f, DateFi
     size_t repeat = 1;
     while (repeat < length && part[repeat] == part[0]) ++repeat;
     switch (part[0]) {
-    case 'd': *field = DateField::Day; f.twoDigitDay = repeat >= 2; return true;
-    case 'M': *field = DateField::Month; f.twoDigitMonth = repeat >= 2; return true;
-    case 'y': *field = DateField::Year; f.fourDigitYear = repeat >= 3; return true;
+    case 'd':
+        *field = DateField::Day;
+        f.twoDigitDay = repeat >= 2;
+        return true;
+    case 'M':
+        *field = DateField::Month;
+        f.twoDigitMonth = repeat >= 2;
+        return true;
+    case 'y':
+        *field = DateField::Year;
+        f.fourDigitYear = repeat >= 3;
+        return true;
     default: return false;
     }
 }
@@ -61,16 +70,22 @@ void FormatShortDate(const ShortDateFormat& format, int month, int day, int year
     char parts[3][16];
     for (int i = 0; i < 3; ++i) {
         switch (format.order[i]) {
-        case DateField::Day: std::snprintf(parts[i], sizeof parts[i], format.twoDigitDay ? "%02i" : "%i", day); break;
-        case DateField::Month: std::snprintf(parts[i], sizeof parts[i], format.twoDigitMonth ? "%02i" : "%i", month); break;
+        case DateField::Day:
+            std::snprintf(parts[i], sizeof parts[i], format.twoDigitDay ? "%02i" : "%i", day);
+            break;
+        case DateField::Month:
+            std::snprintf(parts[i], sizeof parts[i], format.twoDigitMonth ? "%02i" : "%i", month);
+            break;
         case DateField::Year:
-            if (format.fourDigitYear) std::snprintf(parts[i], sizeof parts[i], "%04i", year);
-            else std::snprintf(parts[i], sizeof parts[i], "%02i", year % 100);
+            if (format.fourDigitYear)
+                std::snprintf(parts[i], sizeof parts[i], "%04i", year);
+            else
+                std::snprintf(parts[i], sizeof parts[i], "%02i", year % 100);
             break;
         }
     }
-    std::snprintf(out, size, "%s%c%s%c%s", parts[0], format.separator, parts[1],
-                  format.separator, parts[2]);
+    std::snprintf(out, size, "%s%c%s%c%s", parts[0], format.separator, parts[1], format.separator,
+                  parts[2]);
 }
 
 bool ParseShortDate(const ShortDateFormat& format, const char* text, int* month, int* day,
@@ -87,7 +102,9 @@ bool ParseShortDate(const ShortDateFormat& format, const char* text, int* month,
         switch (format.order[i]) {
         case DateField::Day: *day = value; break;
         case DateField::Month: *month = value; break;
-        case DateField::Year: *year = (!format.fourDigitYear && value < 100) ? value + 1900 : value; break;
+        case DateField::Year:
+            *year = (!format.fourDigitYear && value < 100) ? value + 1900 : value;
+            break;
         }
         part = end ? end + 1 : nullptr;
     }

@@ -11,30 +11,30 @@
 
 // Style bits (low word of the window style). Exactly one view bit is expected; when several
 // are given the first in this order wins.
-#define CCS_MONTH 0x0001            // one month
-#define CCS_QUARTERACROSS 0x0002    // three months side by side
-#define CCS_QUARTERDOWN 0x0004      // three months one under the other
-#define CCS_HALFYEAR 0x0008         // six months, two rows of three
-#define CCS_FULLYEAR 0x0010         // twelve months, four rows of three
-#define CCS_DISPLAYONLY 0x0040      // no child controls, no selection by mouse or keyboard
-#define CCS_YEARFIELD 0x0080        // year edit field (with an up-down spin on Windows 4+)
-#define CCS_MONTHSELECTOR 0x0100    // drop-down list of the months
-#define CCS_SCALED 0x0200           // cells follow the window size, small digits
+#define CCS_MONTH 0x0001          // one month
+#define CCS_QUARTERACROSS 0x0002  // three months side by side
+#define CCS_QUARTERDOWN 0x0004    // three months one under the other
+#define CCS_HALFYEAR 0x0008       // six months, two rows of three
+#define CCS_FULLYEAR 0x0010       // twelve months, four rows of three
+#define CCS_DISPLAYONLY 0x0040    // no child controls, no selection by mouse or keyboard
+#define CCS_YEARFIELD 0x0080      // year edit field (with an up-down spin on Windows 4+)
+#define CCS_MONTHSELECTOR 0x0100  // drop-down list of the months
+#define CCS_SCALED 0x0200         // cells follow the window size, small digits
 
 // Private messages of the calendar; each does what the function of the same name does.
 #define CCM_SETMONTHLITERALS 0x1468  // lParam: twelve zero-terminated names, one after another
 #define CCM_SETDOWLITERALS 0x1469    // lParam: seven day letters, Sunday first
 #define CCM_SETYEAR 0x146B           // wParam: year
 #define CCM_GETYEAR 0x146C
-#define CCM_SETMONTH 0x146D          // wParam: month 1..12
+#define CCM_SETMONTH 0x146D  // wParam: month 1..12
 #define CCM_GETMONTH 0x146E
-#define CCM_SETDAY 0x146F            // wParam: day
+#define CCM_SETDAY 0x146F  // wParam: day
 #define CCM_GETDAY 0x1470
-#define CCM_SETDATE 0x1471           // lParam: DWORD[3] month, day, year
-#define CCM_GETDATE 0x1472           // lParam: DWORD[3] month, day, year
-#define CCM_SETDATESTRING 0x1473     // lParam: text in the short date format
-#define CCM_GETDATESTRING 0x1474     // lParam: buffer of CC_DATESTRING_SIZE bytes
-#define CCM_SETSUNDAYCOLOR 0x1475    // lParam: COLORREF (for all six colour messages)
+#define CCM_SETDATE 0x1471         // lParam: DWORD[3] month, day, year
+#define CCM_GETDATE 0x1472         // lParam: DWORD[3] month, day, year
+#define CCM_SETDATESTRING 0x1473   // lParam: text in the short date format
+#define CCM_GETDATESTRING 0x1474   // lParam: buffer of CC_DATESTRING_SIZE bytes
+#define CCM_SETSUNDAYCOLOR 0x1475  // lParam: COLORREF (for all six colour messages)
 #define CCM_SETDAYCOLOR 0x1476
 #define CCM_SETHIGHLIGHTCOLOR 0x1477
 #define CCM_SETBKSUNDAYCOLOR 0x1478
@@ -42,10 +42,10 @@
 #define CCM_SETBKHIGHLIGHTCOLOR 0x147A
 
 // Between a date edit and its drop-down calendar (see calendar_popup.h).
-#define CCM_SETOWNER 0x0591          // to the popup; wParam: the owning date edit
-#define CCM_SHOWDATE 0x0592          // to the popup; lParam: WORD[3] month, day, year
-#define CCM_POPUPCLOSED 0x0593       // posted to the owner after a pick
-#define CCM_OWNERSETDATE 0x048F      // sent to the owner: dtSetDate, lParam WORD[3] month, day, year
+#define CCM_SETOWNER 0x0591      // to the popup; wParam: the owning date edit
+#define CCM_SHOWDATE 0x0592      // to the popup; lParam: WORD[3] month, day, year
+#define CCM_POPUPCLOSED 0x0593   // posted to the owner after a pick
+#define CCM_OWNERSETDATE 0x048F  // sent to the owner: dtSetDate, lParam WORD[3] month, day, year
 
 // Change hook: the calendar sends it to itself before it reports a changed date.
 #define CCM_CHANGED 0x06B9

@@ -5,7 +5,8 @@
 namespace tw::pixelgen {
 
 Image::Image(int width, int height, Rgb fill)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)),
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
       pixels_(size_t(width_) * size_t(height_), fill) {}
 
 void Image::Set(int x, int y, Rgb colour) {

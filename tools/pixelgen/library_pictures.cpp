@@ -9,9 +9,9 @@ namespace tw::pixelgen {
 namespace {
 
 // The sixteen colours of the standard VGA palette, which every display can show exactly.
-const std::vector<Rgb> kVgaPalette = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+const std::vector<Rgb> kVgaPalette = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                      0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                      0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 constexpr Rgb kBlack = 0x000000;
 constexpr Rgb kWhite = 0xFFFFFF;
@@ -39,9 +39,9 @@ int StripBaseId(StripKind kind) {
 void DrawRaisedEdges(Image& img) {
     const int last = img.Width() - 1;
     const int bottom = img.Height() - 1;
-    img.FillRect(0, 0, last, 0, kFace);        // outer top-left: face
+    img.FillRect(0, 0, last, 0, kFace);  // outer top-left: face
     img.FillRect(0, 0, 0, bottom, kFace);
-    img.FillRect(1, 1, last - 1, 1, kWhite);   // inner top-left: highlight
+    img.FillRect(1, 1, last - 1, 1, kWhite);  // inner top-left: highlight
     img.FillRect(1, 1, 1, bottom - 1, kWhite);
     img.FillRect(0, bottom, last, bottom, kBlack);  // outer bottom-right: dark shadow
     img.FillRect(last, 0, last, bottom, kBlack);
@@ -78,8 +78,8 @@ Image BuildDropDownButton() {
 
 std::vector<Picture> AllPictures() {
     std::vector<Picture> pictures;
-    pictures.push_back({kDropDownButtonId, "button_810.bmp",
-                        EncodeBmp4(BuildDropDownButton(), kVgaPalette)});
+    pictures.push_back(
+        {kDropDownButtonId, "button_810.bmp", EncodeBmp4(BuildDropDownButton(), kVgaPalette)});
     for (StripKind kind : {StripKind::Normal, StripKind::Selected, StripKind::Disabled}) {
         for (int size = 0; size < 4; ++size) {
             int id = StripBaseId(kind) + size;

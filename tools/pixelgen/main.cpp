@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     const auto pictures = tw::pixelgen::AllPictures();
     for (const auto& p : pictures) {
         if (p.bytes.empty() || !WriteFile(folder + p.fileName, p.bytes.data(), p.bytes.size())) {
-            std::fprintf(stderr, "pixelgen: cannot write %s%s\n", folder.c_str(), p.fileName.c_str());
+            std::fprintf(stderr, "pixelgen: cannot write %s%s\n", folder.c_str(),
+                         p.fileName.c_str());
             return 1;
         }
     }

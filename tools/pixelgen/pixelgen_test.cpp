@@ -87,9 +87,9 @@ TEST(Pixelgen, DigitStripsAreCrispAndDistinct) {
 TEST(Pixelgen, DropDownButtonHasRaisedEdgesAndCentredArrow) {
     Image b = BuildDropDownButton();
     ASSERT_EQ(kDropDownButtonSize, b.Width());
-    EXPECT_EQ(0xFFFFFFu, b.At(1, 1));                  // highlight top-left
-    EXPECT_EQ(0x000000u, b.At(15, 15));                // dark shadow bottom-right
-    EXPECT_EQ(0x808080u, b.At(14, 8));                 // shadow inside it
+    EXPECT_EQ(0xFFFFFFu, b.At(1, 1));    // highlight top-left
+    EXPECT_EQ(0x000000u, b.At(15, 15));  // dark shadow bottom-right
+    EXPECT_EQ(0x808080u, b.At(14, 8));   // shadow inside it
     int arrowPixels = 0, leftSum = 0, rightSum = 0;
     for (int y = 2; y < 14; ++y)
         for (int x = 2; x < 14; ++x)

@@ -12,8 +12,9 @@ namespace {
 enum : uint8_t { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64, MID = 128 };
 
 constexpr uint8_t kDigitSegments[10] = {
-    A | B | C | D | E | F, B | C,         A | B | G | E | D, A | B | G | C | D, F | G | B | C,
-    A | F | G | C | D,     A | F | G | E | D | C, A | B | C, A | B | C | D | E | F | G,
+    A | B | C | D | E | F, B | C,         A | B | G | E | D,
+    A | B | G | C | D,     F | G | B | C, A | F | G | C | D,
+    A | F | G | E | D | C, A | B | C,     A | B | C | D | E | F | G,
     A | B | C | D | F | G};
 
 // Geometry of the character box inside a cell.

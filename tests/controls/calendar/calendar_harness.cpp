@@ -120,8 +120,8 @@ TestParent::~TestParent() {
 }
 
 HWND TestParent::CreateOwner() {
-    return CreateWindowExA(0, "TwCalendarTestOwner", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20,
-                           20, 120, 24, hwnd_, reinterpret_cast<HMENU>(INT_PTR(kOwnerId)),
+    return CreateWindowExA(0, "TwCalendarTestOwner", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 20,
+                           120, 24, hwnd_, reinterpret_cast<HMENU>(INT_PTR(kOwnerId)),
                            GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -132,9 +132,10 @@ HWND TestParent::CreateCalendar(DWORD style, int width, int height) {
 }
 
 HWND CreatePopupFor(HWND owner) {
-    HWND popup = CreateWindowExA(WS_EX_TOPMOST, "TarnCalctl32", "",
-                                 WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_DLGFRAME | 0x0181,
-                                 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND popup =
+        CreateWindowExA(WS_EX_TOPMOST, "TarnCalctl32", "",
+                        WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_DLGFRAME | 0x0181, 0, 0,
+                        10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (popup) SendMessageA(popup, 0x0591, WPARAM(owner), 0);
     return popup;
 }

@@ -43,10 +43,10 @@ std::string MissingExport();
 struct Event {
     HWND window;
     UINT message;
-    int id;          // WM_COMMAND: control id
-    int code;        // WM_COMMAND: notification code
-    HWND control;    // WM_COMMAND: the control's handle
-    WORD date[3];    // dtSetDate: month, day, year
+    int id;        // WM_COMMAND: control id
+    int code;      // WM_COMMAND: notification code
+    HWND control;  // WM_COMMAND: the control's handle
+    WORD date[3];  // dtSetDate: month, day, year
 };
 
 // Recorded events, in order of arrival.

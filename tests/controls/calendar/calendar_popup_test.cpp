@@ -29,7 +29,8 @@ protected:
         Pump();
         std::vector<std::string> seq;
         for (const Event& e : Events()) {
-            if (e.window == owner) seq.push_back("owner:" + std::to_string(e.message));
+            if (e.window == owner)
+                seq.push_back("owner:" + std::to_string(e.message));
             else if (e.message == WM_COMMAND && e.id == kOwnerId && e.control == owner)
                 seq.push_back("parent:" + std::to_string(e.code));
         }
@@ -73,7 +74,12 @@ TEST_F(CalendarPopup, PickPathsHandTheDateToTheOwner) {
         void (*act)(HWND popup, int w, int h);
         WORD day;
     } cases[] = {
-        {"Enter", [](HWND p, int, int) { PressKey(p, VK_RIGHT); PressKey(p, VK_RETURN); }, 16},
+        {"Enter",
+         [](HWND p, int, int) {
+             PressKey(p, VK_RIGHT);
+             PressKey(p, VK_RETURN);
+         },
+         16},
         {"Alt+Up", [](HWND p, int, int) { PressKey(p, VK_UP, true); }, 15},
         {"click on a day",  // 1 March 2000 is a Wednesday: the 31st is in row 4, Friday
          [](HWND p, int w, int h) {
@@ -104,9 +110,9 @@ TEST_F(CalendarPopup, CancelPathsReleaseTheOwner) {
         {"Tab", [](HWND p) { PressKey(p, VK_TAB); }},
         {"click outside",
          [](HWND p) { SendMessageA(p, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-40, -40)); }},
-        {"click far right", [](HWND p) {
-             SendMessageA(p, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2000, 10));
-         }},
+        {"click far right",
+         [](HWND p) { SendMessageA(p, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2000, 10)); }},
+        {"another program activated", [](HWND p) { SendMessageA(p, WM_ACTIVATEAPP, FALSE, 0); }},
     };
     for (const Case& c : cases) {
         DropDown(popup, 3, 15, 2000);

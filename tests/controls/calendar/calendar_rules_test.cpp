@@ -81,7 +81,8 @@ TEST(CalendarLayout, DayCellsAndHitTesting) {
     EXPECT_EQ(0, DayAtCell(10, 2005, 37));
     EXPECT_EQ(0, DayAtCell(10, 2005, 42));
     EXPECT_EQ(0, DayAtCell(13, 2005, 10));
-    for (int day = 1; day <= 31; ++day) EXPECT_EQ(day, DayAtCell(10, 2005, CellOfDay(10, day, 2005)));
+    for (int day = 1; day <= 31; ++day)
+        EXPECT_EQ(day, DayAtCell(10, 2005, CellOfDay(10, day, 2005)));
 
     auto centre = [](const MonthPanel& p, int cell) {
         return std::pair<int, int>(p.left + cell % 7 * 30 + 15, p.gridTop + cell / 7 * 16 + 8);
@@ -146,7 +147,7 @@ TEST(CalendarNavigation, MonthSelectorEntriesPerView) {
     EXPECT_EQ(4, SelectorEntryOfMonth(CalendarView::Month, 5));
     EXPECT_EQ(5, MonthFromSelector(CalendarView::Month, 4, 9));
     EXPECT_EQ(8, MonthFromSelector(CalendarView::QuarterAcross, 2, 5));  // 2nd month of Q3
-    EXPECT_EQ(9, MonthFromSelector(CalendarView::HalfYear, 1, 3));      // 3rd month of H2
+    EXPECT_EQ(9, MonthFromSelector(CalendarView::HalfYear, 1, 3));       // 3rd month of H2
     EXPECT_EQ(4, MonthFromSelector(CalendarView::FullYear, 1, 4));
 }
 
@@ -201,11 +202,11 @@ TEST(PopupPlacement, StaysOnTheScreen) {
         ScreenRect anchor;
         int x, y;
     } cases[] = {
-        {{100, 100, 200, 120}, 100, 120},    // below the control
-        {{700, 100, 780, 120}, 600, 120},    // moved left by the overflow
-        {{100, 500, 200, 520}, 100, 350},    // no room below: above the control
-        {{-50, -30, 50, -10}, 0, 0},         // corner off the screen: moved onto it
-        {{700, 560, 790, 580}, 600, 410},    // both
+        {{100, 100, 200, 120}, 100, 120},  // below the control
+        {{700, 100, 780, 120}, 600, 120},  // moved left by the overflow
+        {{100, 500, 200, 520}, 100, 350},  // no room below: above the control
+        {{-50, -30, 50, -10}, 0, 0},       // corner off the screen: moved onto it
+        {{700, 560, 790, 580}, 600, 410},  // both
     };
     for (const Case& c : cases) {
         ScreenPoint p = PlaceDropDown(c.anchor, 200, 150, screen);

@@ -107,9 +107,9 @@ TEST_F(CalendarWindow, KeysMoveTheChosenDay) {
         DWORD toMonth, toDay;
         int notifications;
     } cases[] = {
-        {3, 31, 2000, VK_PRIOR, 2, 29, 1}, {3, 31, 1900, VK_PRIOR, 2, 28, 1},
-        {3, 1, 2000, VK_LEFT, 3, 1, 0},    {3, 31, 2000, VK_RIGHT, 3, 31, 0},
-        {3, 15, 2000, VK_UP, 3, 8, 1},     {3, 15, 2000, VK_DOWN, 3, 22, 1},
+        {3, 31, 2000, VK_PRIOR, 2, 29, 1},  {3, 31, 1900, VK_PRIOR, 2, 28, 1},
+        {3, 1, 2000, VK_LEFT, 3, 1, 0},     {3, 31, 2000, VK_RIGHT, 3, 31, 0},
+        {3, 15, 2000, VK_UP, 3, 8, 1},      {3, 15, 2000, VK_DOWN, 3, 22, 1},
         {12, 31, 2000, VK_NEXT, 12, 31, 0}, {1, 31, 2001, VK_NEXT, 2, 28, 1},
         {9, 2, 1752, VK_RIGHT, 9, 14, 1},
     };
@@ -117,7 +117,8 @@ TEST_F(CalendarWindow, KeysMoveTheChosenDay) {
         SetDate(cal, c.month, c.day, c.year);
         PressKey(cal, c.key);
         ExpectDate(cal, c.toMonth, c.toDay, c.year);
-        EXPECT_EQ(c.notifications, ChangeNotifications()) << c.month << "/" << c.day << " key " << c.key;
+        EXPECT_EQ(c.notifications, ChangeNotifications())
+            << c.month << "/" << c.day << " key " << c.key;
     }
     HWND displayOnly = Make(0x0001 | 0x0040);
     SetDate(displayOnly, 3, 31, 2000);
@@ -184,22 +185,22 @@ TEST_F(CalendarWindow, SettersGettersTextsAndNotifications) {
     EXPECT_EQ(6, SendDlgItemMessageA(cal, 30, CB_GETCURSEL, 0, 0)) << "the month selector follows";
     EXPECT_EQ(12, SendDlgItemMessageA(cal, 30, CB_GETCOUNT, 0, 0));
 
-    DWORD date[3] = {2, 29, 2004};
+    DWORD date[3] = {2, 29, 1996};  // a 19xx year reads back in two- and four-digit formats
     EXPECT_EQ(1, SendMessageA(cal, kSetDateMsg, 0, reinterpret_cast<LPARAM>(date)));
     char text[32];
     api.GetDateString(cal, text);
     EXPECT_NE(nullptr, std::strstr(text, "29")) << text;
     EXPECT_EQ(1, api.SetDateString(cal, text));
-    ExpectDate(cal, 2, 29, 2004);
+    ExpectDate(cal, 2, 29, 1996);
     EXPECT_EQ(0, api.SetDateString(cal, ""));
     EXPECT_EQ(0, api.SetDateString(cal, nullptr));
-    ExpectDate(cal, 2, 29, 2004);
+    ExpectDate(cal, 2, 29, 1996);
 
     // Choosing a month or typing a year in the children takes them (the day stays).
     SendDlgItemMessageA(cal, 30, CB_SETCURSEL, 10, 0);
     Events().clear();
     SendMessageA(cal, WM_COMMAND, MAKEWPARAM(30, CBN_SELENDOK), LPARAM(GetDlgItem(cal, 30)));
-    ExpectDate(cal, 11, 29, 2004);
+    ExpectDate(cal, 11, 29, 1996);
     EXPECT_EQ(1, ChangeNotifications());
     SetDlgItemTextA(cal, 10, "1850");
     ExpectDate(cal, 11, 29, 1850);
@@ -213,6 +214,36 @@ TEST_F(CalendarWindow, SettersGettersTextsAndNotifications) {
     EXPECT_STREQ("Okt", entry);
     EXPECT_EQ(1, api.SetDOWLiterals(cal, "SMDMDFS"));
     for (const char* bad : {"SMTWTF", "SMTWTFSS", ""}) EXPECT_EQ(0, api.SetDOWLiterals(cal, bad));
+}
+
+TEST_F(CalendarWindow, ReadsTheShortDateFormatOfTheSystem) {
+    char oldPicture[32], oldSeparator[8];
+    GetProfileStringA("intl", "sShortDate", "M/d/yy", oldPicture, sizeof oldPicture);
+    GetProfileStringA("intl", "sDate", "/", oldSeparator, sizeof oldSeparator);
+    struct Case {
+        const char* picture;
+        const char* separator;
+        const char* text;
+        DWORD month, day, year;
+        const char* shown;
+    } cases[] = {
+        {"M/d/yy", "/", "12/31/99", 12, 31, 1999, "12/31/99"},
+        {"M/d/yy", "/", "12/31/2005", 12, 31, 2005, "12/31/05"},
+        {"dd.MM.yyyy", ".", "7.4.1999", 4, 7, 1999, "07.04.1999"},
+        {"yyyy-MM-dd", "-", "2001-3-5", 3, 5, 2001, "2001-03-05"},
+    };
+    for (const Case& c : cases) {
+        WriteProfileStringA("intl", "sShortDate", c.picture);
+        WriteProfileStringA("intl", "sDate", c.separator);
+        HWND cal = Make(0x0001);
+        EXPECT_EQ(1, api.SetDateString(cal, c.text)) << c.picture;
+        ExpectDate(cal, c.month, c.day, c.year);
+        char shown[32];
+        EXPECT_STREQ(c.shown, api.GetDateString(cal, shown)) << c.picture;
+        DestroyWindow(cal);
+    }
+    WriteProfileStringA("intl", "sShortDate", oldPicture);
+    WriteProfileStringA("intl", "sDate", oldSeparator);
 }
 
 TEST_F(CalendarWindow, FocusIsReported) {

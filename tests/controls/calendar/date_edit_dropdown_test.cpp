@@ -33,9 +33,12 @@ protected:
     void SetUp() override {
         ASSERT_EQ("", MissingExport());
         HMODULE m = Calendar().module;
-        getDate = reinterpret_cast<GetDateFn>(reinterpret_cast<void*>(GetProcAddress(m, "dtGetDate")));
-        setDate = reinterpret_cast<SetDateFn>(reinterpret_cast<void*>(GetProcAddress(m, "dtSetDate")));
-        dropDown = reinterpret_cast<DropDownFn>(reinterpret_cast<void*>(GetProcAddress(m, "dtDropDownCalendar")));
+        getDate =
+            reinterpret_cast<GetDateFn>(reinterpret_cast<void*>(GetProcAddress(m, "dtGetDate")));
+        setDate =
+            reinterpret_cast<SetDateFn>(reinterpret_cast<void*>(GetProcAddress(m, "dtSetDate")));
+        dropDown = reinterpret_cast<DropDownFn>(
+            reinterpret_cast<void*>(GetProcAddress(m, "dtDropDownCalendar")));
         ASSERT_TRUE(getDate && setDate && dropDown);
         edit = CreateWindowExA(0, "TarnDateEdit32", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | 0x0004,
                                40, 40, 140, 24, parent.Handle(),
@@ -47,7 +50,8 @@ protected:
         Pump();
         Events().clear();
         ASSERT_EQ(1, dropDown(edit));
-        EnumThreadWindows(GetCurrentThreadId(), FindShownCalendar, reinterpret_cast<LPARAM>(&popup));
+        EnumThreadWindows(GetCurrentThreadId(), FindShownCalendar,
+                          reinterpret_cast<LPARAM>(&popup));
         ASSERT_NE(nullptr, popup);
     }
 
@@ -55,7 +59,8 @@ protected:
         Pump();
         std::vector<int> codes;
         for (const Event& e : EventsOf(WM_COMMAND))
-            if (e.id == kDateEditId && e.control == edit && e.code != EN_UPDATE) codes.push_back(e.code);
+            if (e.id == kDateEditId && e.control == edit && e.code != EN_UPDATE)
+                codes.push_back(e.code);
         return codes;
     }
     void ExpectEditDate(WORD month, WORD day, WORD year) {

@@ -14,21 +14,21 @@ int32_t Number(Date d) { return DayNumber(d.month, d.day, d.year); }
 TEST(DayNumber, CountsFromFirstOfJanuaryOfYearOne) {
     EXPECT_EQ(0, Number({1, 1, 1}));
     EXPECT_EQ(365, Number({1, 1, 2}));
-    EXPECT_EQ(4 * 365 + 1, Number({1, 1, 5}));    // year 4 is a Julian leap year
+    EXPECT_EQ(4 * 365 + 1, Number({1, 1, 5}));  // year 4 is a Julian leap year
     EXPECT_EQ(4 * 365 + 2, Number({1, 2, 5}));
     // The date edit's day count is relative to 1 January 1900.
     EXPECT_EQ(-1, Number({12, 31, 1899}) - Number({1, 1, 1900}));
     EXPECT_EQ(36524, Number({1, 1, 2000}) - Number({1, 1, 1900}));
     EXPECT_EQ(1, Number({9, 14, 1752}) - Number({9, 2, 1752}));
-    EXPECT_EQ(355, Number({1, 1, 1753}) - Number({1, 1, 1752}));   // leap year less 11 days
+    EXPECT_EQ(355, Number({1, 1, 1753}) - Number({1, 1, 1752}));  // leap year less 11 days
 }
 
 TEST(DayNumber, MonthLengthsFollowTheOldAndTheNewLeapRule) {
     struct Case {
         int year;
         bool leap;
-    } cases[] = {{1600, true}, {1700, true}, {1752, true}, {1753, false}, {1800, false},
-                 {1900, false}, {2000, true}, {2001, false}, {2004, true}, {2100, false}};
+    } cases[] = {{1600, true},  {1700, true}, {1752, true},  {1753, false}, {1800, false},
+                 {1900, false}, {2000, true}, {2001, false}, {2004, true},  {2100, false}};
     for (const Case& c : cases) {
         EXPECT_EQ(c.leap, IsLeapYear(c.year)) << c.year;
         int lengths[12];
@@ -49,8 +49,8 @@ TEST(DayNumber, KnownWeekdays) {
         Date date;
         int weekday;  // 0 = Sunday
     } cases[] = {
-        {{1, 1, 1900}, 1}, {{1, 1, 2000}, 6}, {{3, 31, 2000}, 5}, {{12, 8, 2026}, 2},
-        {{9, 2, 1752}, 3}, {{9, 14, 1752}, 4}, {{9, 1, 1752}, 2}, {{7, 4, 1776}, 4},
+        {{1, 1, 1900}, 1},  {{1, 1, 2000}, 6},  {{3, 31, 2000}, 5}, {{12, 8, 2026}, 2},
+        {{9, 2, 1752}, 3},  {{9, 14, 1752}, 4}, {{9, 1, 1752}, 2},  {{7, 4, 1776}, 4},
         {{2, 29, 1600}, 5}, {{1, 1, 1}, 6},  // 1600 counts by the Julian rule
     };
     for (const Case& c : cases)
@@ -117,8 +117,8 @@ TEST(DayNumber, StepsStayInTheMonthAndCrossTheGap) {
         int delta;
         int day;
     } cases[] = {
-        {{9, 2, 1752}, 1, 14},  {{9, 14, 1752}, -1, 2}, {{9, 1, 1752}, 2, 14},
-        {{1, 31, 2000}, 1, 31}, {{1, 1, 2000}, -1, 1},  {{2, 27, 2000}, 5, 29},
+        {{9, 2, 1752}, 1, 14},  {{9, 14, 1752}, -1, 2},  {{9, 1, 1752}, 2, 14},
+        {{1, 31, 2000}, 1, 31}, {{1, 1, 2000}, -1, 1},   {{2, 27, 2000}, 5, 29},
         {{2, 27, 1900}, 5, 28}, {{4, 35, 2000}, -1, 30}, {{4, 0, 2000}, 1, 1},
         {{6, 10, 2000}, -3, 7},
     };

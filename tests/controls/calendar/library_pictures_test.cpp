@@ -11,7 +11,8 @@ namespace {
 
 SIZE BitmapSize(HMODULE module, int id) {
     SIZE size = {0, 0};
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP bitmap =
+        static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
     if (!bitmap) return size;
     BITMAP info;
     GetObjectA(bitmap, sizeof info, &info);
