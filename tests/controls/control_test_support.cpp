@@ -51,26 +51,6 @@ HWND RecordingParent::CreateChild(const char* className, DWORD style, int id, in
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-HWND RecordingParent::CreateChildWithIntl(
-    const char* className, DWORD style,
-    const std::vector<std::pair<const char*, const char*>>& intl, int id, int width, int height)
-{
-    constexpr const char* kMissing = "\x01missing";
-    std::vector<std::string> saved;
-    for (const auto& [key, value] : intl) {
-        char old[64] = "";
-        GetProfileStringA("intl", key, kMissing, old, sizeof old);
-        saved.push_back(old);
-        WriteProfileStringA("intl", key, value);
-    }
-    HWND child = CreateChild(className, style, id, width, height);
-    for (size_t i = 0; i < intl.size(); ++i) {
-        const bool missing = saved[i] == kMissing;
-        WriteProfileStringA("intl", intl[i].first, missing ? nullptr : saved[i].c_str());
-    }
-    return child;
-}
-
 std::vector<WORD> RecordingParent::Codes() const
 {
     std::vector<WORD> codes;

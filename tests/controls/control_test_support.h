@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tw::test {
@@ -31,11 +30,6 @@ public:
     // Creates a child control of `className` with identifier `id`.
     HWND CreateChild(const char* className, DWORD style, int id = 100, int width = 120,
                      int height = 24, DWORD exStyle = 0);
-    // Creates the child with the intl settings `intl` in force ({key, value} pairs); the
-    // settings are put back as they were right after the creation.
-    HWND CreateChildWithIntl(const char* className, DWORD style,
-                             const std::vector<std::pair<const char*, const char*>>& intl,
-                             int id = 100, int width = 120, int height = 24);
     std::vector<WORD> Codes() const;
     void Clear() { notifications_.clear(); }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "control_test_support.h"
 #include "controls/tarn32.h"
@@ -13,10 +15,13 @@ namespace {
 
 class DateEditTest : public ::testing::Test {
 protected:
+    // The system's settings are shared by every program of the session, so the tests give
+    // the control its format through dtSetEditParams instead of changing them.
     void SetUp() override
     {
-        UseFormat("M/d/yy", "/");
+        edit = parent.CreateChild("TarnDateEdit32", 0);
         ASSERT_NE(edit, nullptr);
+        UseFormat({DT_FIELD_MONTH, DT_FIELD_DAY, DT_FIELD_YEAR}, '/', false, false, false);
     }
     void SetDate(WORD month, WORD day, WORD year)
     {
@@ -24,12 +29,18 @@ protected:
         ASSERT_EQ(dtSetDate(edit, date), 1);
     }
     // Recreates the edit under another short date format.
-    void UseFormat(const char* picture, const char* separator)
+    void UseFormat(std::array<DWORD, 3> order, char separator, bool twoDigitDay,
+                   bool twoDigitMonth, bool fourDigitYear)
     {
-        if (edit)
-            DestroyWindow(edit);
-        edit = parent.CreateChildWithIntl("TarnDateEdit32", 0,
-                                          {{"sShortDate", picture}, {"sDate", separator}});
+        DTEDITPARAMS params = {};
+        params.size = sizeof params;
+        params.separator = static_cast<BYTE>(separator);
+        params.twoDigitDay = twoDigitDay;
+        params.twoDigitMonth = twoDigitMonth;
+        params.fourDigitYear = fourDigitYear;
+        for (int i = 0; i < 3; ++i)
+            params.order[i] = order[i];
+        ASSERT_EQ(dtSetEditParams(edit, &params), 1);
     }
     std::string DisplayString()
     {
@@ -119,7 +130,7 @@ TEST_F(DateEditTest, SetDateStringReadsByFieldOrder)
     dtSetDateString(edit, "3/4/05");
     EXPECT_EQ(SendMessageA(edit, DEM_ISNULL, 0, 0), 0);
 
-    UseFormat("dd.MM.yyyy", ".");
+    UseFormat({DT_FIELD_DAY, DT_FIELD_MONTH, DT_FIELD_YEAR}, '.', true, true, true);
     dtSetDateString(edit, "7.4.1999");
     EXPECT_EQ(dtGetDay(edit), 7);
     EXPECT_EQ(dtGetMonth(edit), 4);
@@ -197,7 +208,7 @@ TEST_F(DateEditTest, TypingOverwritesDigitsAndNotifies)
 
 TEST_F(DateEditTest, TypingRejectsImpossibleFieldValues)
 {
-    UseFormat("d/M/yy", "/");
+    UseFormat({DT_FIELD_DAY, DT_FIELD_MONTH, DT_FIELD_YEAR}, '/', false, false, false);
     SetDate(6, 15, 2001);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, 0);
@@ -512,17 +523,36 @@ TEST_F(DateEditTest, SizeAndSettingsChanges)
     EXPECT_GT(client.right, 16);
     EXPECT_GT(dtGetMinWidth(edit), fontHeight * 7 / 8);
 
-    SetDate(3, 5, 2001);
-    char picture[32] = "";
-    char separator[8] = "";
-    GetProfileStringA("intl", "sShortDate", "M/d/yyyy", picture, sizeof picture);
+}
+
+TEST_F(DateEditTest, TheSystemShortDateFormatIsReadAtCreationAndOnSettingsChanges)
+{
+    char picture[16] = "";
+    char separator[4] = "";
+    GetProfileStringA("intl", "sShortDate", "M/d/yy", picture, sizeof picture);
     GetProfileStringA("intl", "sDate", "/", separator, sizeof separator);
-    WriteProfileStringA("intl", "sShortDate", "yyyy-MM-dd");
-    WriteProfileStringA("intl", "sDate", "-");
+    const auto kindOf = [](char letter) -> DWORD {
+        return letter == 'd' ? DT_FIELD_DAY : letter == 'M' ? DT_FIELD_MONTH : DT_FIELD_YEAR;
+    };
+    HWND system = parent.CreateChild("TarnDateEdit32", 0, 104);
+    DTEDITPARAMS params = {};
+    params.size = sizeof params;
+    ASSERT_EQ(dtGetEditParams(system, &params), 1);
+    EXPECT_EQ(params.separator, static_cast<BYTE>(separator[0]));
+    EXPECT_EQ(params.order[0], kindOf(picture[0]));
+    EXPECT_EQ(params.twoDigitMonth, strstr(picture, "MM") != nullptr ? 1u : 0u);
+
+    // A format given by the client gives way to the system's when the settings change.
+    SendMessageA(edit, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("windows"));
+    ASSERT_EQ(dtGetEditParams(edit, &params), 1);
+    EXPECT_EQ(params.order[0], static_cast<DWORD>(DT_FIELD_MONTH));
+    EXPECT_EQ(params.separator, '/');
+    UseFormat({DT_FIELD_YEAR, DT_FIELD_DAY, DT_FIELD_MONTH}, '#', false, false, false);
     SendMessageA(edit, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("intl"));
-    WriteProfileStringA("intl", "sShortDate", picture);
-    WriteProfileStringA("intl", "sDate", separator);
-    EXPECT_EQ(DisplayString(), "2001-03-05");
+    ASSERT_EQ(dtGetEditParams(edit, &params), 1);
+    EXPECT_EQ(params.separator, static_cast<BYTE>(separator[0]));
+    EXPECT_EQ(params.order[0], kindOf(picture[0]));
+    DestroyWindow(system);
 }
 
 // The visible drop-down calendar popup of this thread, if any.

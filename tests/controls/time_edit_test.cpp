@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "control_test_support.h"
 #include "controls/tarn32.h"
 
@@ -39,18 +41,23 @@ LRESULT CALLBACK RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 class TimeEditTest : public ::testing::Test {
 protected:
-    void SetUp() override { Create(0, "0", "1"); }
-    // (Re)creates the edit with the given styles, 24-hour flag and leading-zero flag.
-    void Create(DWORD style, const char* iTime, const char* iTLZero)
+    void SetUp() override { Create(0, false, true); }
+    // (Re)creates the edit with the given styles, 24-hour and leading-zero flags. The format
+    // comes through tmSetEditParams: the system's settings are shared by the whole session.
+    void Create(DWORD style, bool hour24, bool leadingZero)
     {
         if (edit)
             DestroyWindow(edit);
-        edit = parent.CreateChildWithIntl(
-            "TarnTimeEdit32", style,
-            {{"iTime", iTime}, {"iTLZero", iTLZero}, {"s1159", "AM"}, {"s2359", "PM"},
-             {"sTime", ":"}},
-            100, 140, 24);
+        edit = parent.CreateChild("TarnTimeEdit32", style, 100, 140, 24);
         ASSERT_NE(edit, nullptr);
+        TMEDITPARAMS params = {};
+        params.separator = ':';
+        params.hour24 = hour24;
+        params.leadingZero = leadingZero;
+        params.seconds = (style & TMS_SECONDS) != 0;
+        strcpy(params.amDesignator, "AM");
+        strcpy(params.pmDesignator, "PM");
+        ASSERT_EQ(tmSetEditParams(edit, &params), 1);
     }
     void SetTime(WORD hour, WORD minute, WORD second)
     {
@@ -91,7 +98,7 @@ TEST_F(TimeEditTest, TimeStringsReadTheDesignator)
 
 TEST_F(TimeEditTest, TextFollowsTheFormatFlagsAndTheFocus)
 {
-    Create(0, "0", "0");
+    Create(0, false, false);
     SetTime(9, 5, 0);
     EXPECT_EQ(WindowText(edit), "9:05 AM");
     SetFocus(edit);
@@ -101,7 +108,7 @@ TEST_F(TimeEditTest, TextFollowsTheFormatFlagsAndTheFocus)
     EXPECT_EQ(WindowText(edit), "0:15 AM");   // hour 0 shows as 0, not 12
     SetTime(15, 15, 0);
     EXPECT_EQ(TimeString(), "3:15 PM");
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     SetTime(15, 4, 9);
     EXPECT_EQ(WindowText(edit), "15:04:09");
 }
@@ -120,7 +127,7 @@ TEST_F(TimeEditTest, SettingTheSameTimeStringRepaintsOnce)
 
 TEST_F(TimeEditTest, StepsDoNotWrap)
 {
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     SetFocus(edit);
     struct Case { WORD h, m, s; int caret; UINT key; WORD eh, em, es; };
     const Case cases[] = {
@@ -162,7 +169,7 @@ TEST_F(TimeEditTest, TwelveHourSteppingAndTheDesignator)
 
 TEST_F(TimeEditTest, TypingChecksEachField)
 {
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     SetTime(10, 20, 30);
     SetFocus(edit);
     parent.Clear();
@@ -188,7 +195,7 @@ TEST_F(TimeEditTest, TypingChecksEachField)
 
 TEST_F(TimeEditTest, DeleteAndBackspace)
 {
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     SetTime(12, 34, 56);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 4, 4);
@@ -224,7 +231,7 @@ TEST_F(TimeEditTest, RefusedPermissionDropsChanges)
 
 TEST_F(TimeEditTest, RunningClockShowsTheLocalTime)
 {
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     tmSetNull(edit);
     EXPECT_EQ(SendMessageA(edit, TEM_STARTCLOCK, 0, 0), 1);
     SendMessageA(edit, WM_TIMER, TM_CLOCK_TIMER, 0);
@@ -319,6 +326,23 @@ TEST_F(TimeEditTest, SettersWithoutPermissionAndTheirTexts)
     EXPECT_EQ(SendMessageA(edit, TEM_SETNULL, 0, 0), 1);
     EXPECT_EQ(tmGetHour(edit), 14);   // the stored time is kept
     EXPECT_EQ(TimeString(), "");
+}
+
+TEST_F(TimeEditTest, TheSystemTimeFormatIsReadAtCreation)
+{
+    char am[9] = "";
+    char separator[4] = "";
+    GetProfileStringA("intl", "s1159", "AM", am, sizeof am);
+    GetProfileStringA("intl", "sTime", ":", separator, sizeof separator);
+    const bool hour24 = GetProfileIntA("intl", "iTime", 1) != 0;
+    HWND system = parent.CreateChild("TarnTimeEdit32", 0, 105);
+    TMEDITPARAMS params = {};
+    ASSERT_NE(tmGetEditParams(system, &params), nullptr);
+    EXPECT_STREQ(params.amDesignator, am);
+    EXPECT_EQ(params.separator, static_cast<DWORD>(static_cast<BYTE>(separator[0])));
+    EXPECT_EQ(params.hour24 != 0, hour24);
+    EXPECT_EQ(params.seconds, 0u);
+    DestroyWindow(system);
 }
 
 TEST_F(TimeEditTest, BadWindowsGiveFailureValues)
