@@ -48,7 +48,7 @@ int AddColumn(HWND window, HFONT font, int x, int y, const Sample (&samples)[Cou
     return y;
 }
 
-void AddDateEdits(HWND window, HFONT font)
+HWND AddDateEdits(HWND window, HFONT font)
 {
     const Sample samples[] = {
         {"Plain, sunken", "TarnDateEdit32", DTS_BORDERSUNKEN, 120, 24},
@@ -63,11 +63,14 @@ void AddDateEdits(HWND window, HFONT font)
     };
     AddHeading(window, font, 8, 10, 280, "Date edits");
     const int y = AddColumn(window, font, 18, 34, samples);
+    HWND dropDown = FindWindowExA(window, nullptr, "TarnDateEdit32", nullptr);
+    dropDown = FindWindowExA(window, dropDown, "TarnDateEdit32", nullptr);
     const WORD reform[3] = {9, 14, 1752};
     HWND special = AddLabeled(window, font, 18, y,
                               {"Coloured, 1752", "TarnDateEdit32", DTS_BORDERSUNKEN, 120, 24});
     dtSetColor(special, TARN_COLOR_BACKGROUND, RGB(255, 255, 210));
     dtSetDate(special, reform);
+    return dropDown;
 }
 
 void AddTimeEdits(HWND window, HFONT font)
@@ -112,11 +115,12 @@ void AddCalendars(HWND window, HFONT font)
 
 }  // namespace
 
-void CreateGallery(HWND window, HFONT font)
+HWND CreateGallery(HWND window, HFONT font)
 {
-    AddDateEdits(window, font);
+    HWND dropDown = AddDateEdits(window, font);
     AddTimeEdits(window, font);
     AddCalendars(window, font);
+    return dropDown;
 }
 
 }  // namespace tw::demo
