@@ -22,6 +22,20 @@ struct EditWindowHooks {
     LRESULT (*dispatch)(EditCore& core, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
+// Hook adapters for a state type whose first member is its EditCore.
+template <class State, State* (*Fetch)(HWND)>
+EditCore* FetchCoreOf(HWND hwnd)
+{
+    State* s = Fetch(hwnd);
+    return s ? &s->core : nullptr;
+}
+
+template <class State, void (*Destroy)(HWND, State*)>
+void DestroyCoreOf(HWND hwnd, EditCore* core)
+{
+    Destroy(hwnd, reinterpret_cast<State*>(core));
+}
+
 // The frame of an edit's window procedure: creation at WM_NCCREATE, release at WM_NCDESTROY,
 // default processing while there is no state, otherwise the control's dispatcher.
 LRESULT RunEditWindowProc(const EditWindowHooks& hooks, HWND hwnd, UINT msg, WPARAM wParam,

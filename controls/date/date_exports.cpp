@@ -7,6 +7,7 @@
 #include "controls/borders.h"
 #include "controls/common/edit_appearance.h"
 #include "controls/common/edit_lifecycle.h"
+#include "controls/common/edit_queries.h"
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_notify.h"
 #include "controls/date/date_dropdown.h"
@@ -196,16 +197,13 @@ int WINAPI dtSetNull(HWND hwnd)
 int WINAPI dtIsNull(HWND hwnd)
 {
     DateEditState* s = FetchDateState(hwnd);
-    return s ? (s->core.isNull ? 1 : 0) : 1;
+    return NullFlagOf(s ? &s->core : nullptr);
 }
 
 LPSTR WINAPI dtGetDateString(HWND hwnd, LPSTR buffer)
 {
     DateEditState* s = FetchDateState(hwnd);
-    if (!s || !buffer)
-        return nullptr;
-    lstrcpynA(buffer, s->core.display, sizeof s->core.display);
-    return buffer;
+    return CopyDisplayString(s ? &s->core : nullptr, buffer);
 }
 
 int WINAPI dtSetDateString(HWND hwnd, LPCSTR text)

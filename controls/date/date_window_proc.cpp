@@ -178,19 +178,8 @@ LRESULT DATE_Dispatch(EditCore& core, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-EditCore* DATE_Fetch(HWND hwnd)
-{
-    DateEditState* s = FetchDateState(hwnd);
-    return s ? &s->core : nullptr;
-}
-
-void DATE_Destroy(HWND hwnd, EditCore* core)
-{
-    DestroyDateState(hwnd, core ? &DateStateOf(*core) : nullptr);
-}
-
-const EditWindowHooks kDateWindowHooks = {CreateDateState, DATE_Fetch, DATE_Destroy,
-                                          DATE_Dispatch};
+const EditWindowHooks kDateWindowHooks = {CreateDateState, FetchCoreOf<DateEditState, FetchDateState>,
+                                          DestroyCoreOf<DateEditState, DestroyDateState>, DATE_Dispatch};
 
 }  // namespace
 }  // namespace tw

@@ -7,6 +7,7 @@
 #include "controls/borders.h"
 #include "controls/common/edit_appearance.h"
 #include "controls/common/edit_lifecycle.h"
+#include "controls/common/edit_queries.h"
 #include "controls/common/edit_notify.h"
 #include "controls/tarn32.h"
 #include "controls/time/time_format.h"
@@ -152,16 +153,13 @@ int WINAPI tmSetNull(HWND hwnd)
 int WINAPI tmIsNull(HWND hwnd)
 {
     TimeEditState* s = FetchTimeState(hwnd);
-    return s ? (s->core.isNull ? 1 : 0) : 1;
+    return NullFlagOf(s ? &s->core : nullptr);
 }
 
 LPSTR WINAPI tmGetTimeString(HWND hwnd, LPSTR buffer)
 {
     TimeEditState* s = FetchTimeState(hwnd);
-    if (!s || !buffer)
-        return nullptr;
-    lstrcpynA(buffer, s->core.display, sizeof s->core.display);
-    return buffer;
+    return CopyDisplayString(s ? &s->core : nullptr, buffer);
 }
 
 int WINAPI tmSetTimeString(HWND hwnd, LPCSTR text)

@@ -135,19 +135,8 @@ LRESULT TIME_Dispatch(EditCore& core, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-EditCore* TIME_Fetch(HWND hwnd)
-{
-    TimeEditState* s = FetchTimeState(hwnd);
-    return s ? &s->core : nullptr;
-}
-
-void TIME_Destroy(HWND hwnd, EditCore* core)
-{
-    DestroyTimeState(hwnd, core ? &TimeStateOf(*core) : nullptr);
-}
-
-const EditWindowHooks kTimeWindowHooks = {CreateTimeState, TIME_Fetch, TIME_Destroy,
-                                          TIME_Dispatch};
+const EditWindowHooks kTimeWindowHooks = {CreateTimeState, FetchCoreOf<TimeEditState, FetchTimeState>,
+                                          DestroyCoreOf<TimeEditState, DestroyTimeState>, TIME_Dispatch};
 
 }  // namespace
 }  // namespace tw
