@@ -6,6 +6,7 @@
 #include "controls/common/edit_paint.h"
 #include "controls/date/date_dropdown.h"
 #include "controls/date/date_state.h"
+#include "controls/date/grey_palette.h"
 
 namespace tw {
 namespace {
@@ -43,8 +44,11 @@ void PaintDateEdit(EditCore& core, HDC dc, const RECT& client)
 {
     PaintEditBody(core, dc, client);
     const DateEditState& s = DateStateOf(core);
-    if (s.calendarButton)
-        DrawButtonFace(s, dc);
+    if (!s.calendarButton)
+        return;
+    HPALETTE previous = SelectGreyPaletteIfNeeded(dc);
+    DrawButtonFace(s, dc);
+    RestorePalette(dc, previous);
 }
 
 }  // namespace tw

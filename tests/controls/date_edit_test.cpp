@@ -555,6 +555,28 @@ TEST_F(DateEditTest, TheSystemShortDateFormatIsReadAtCreationAndOnSettingsChange
     DestroyWindow(system);
 }
 
+TEST_F(DateEditTest, CaretPastTheTextAreaReportsMaxText)
+{
+    HWND narrow = parent.CreateChild("TarnDateEdit32", 0, 106, 30, 24);
+    WORD date[3] = {12, 25, 2001};
+    dtSetDate(narrow, date);
+    SetFocus(narrow);
+    parent.Clear();
+    PressKey(narrow, VK_END);
+    const std::vector<WORD> codes = parent.Codes();
+    EXPECT_NE(std::find(codes.begin(), codes.end(), EN_MAXTEXT), codes.end());
+    DestroyWindow(narrow);
+}
+
+TEST_F(DateEditTest, NonNullMessageNeedsItsFlag)
+{
+    dtSetNull(edit);
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_SETNONNULL, 0, 0), 0);
+    EXPECT_EQ(dtIsNull(edit), 1);
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_SETNONNULL, 0, 1), 1);
+    EXPECT_EQ(dtIsNull(edit), 0);
+}
+
 // The visible drop-down calendar popup of this thread, if any.
 HWND ShownPopup()
 {
