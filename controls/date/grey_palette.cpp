@@ -2,6 +2,8 @@
 
 #include "controls/date/grey_palette.h"
 
+#include <cstddef>
+
 namespace tw {
 namespace {
 
@@ -12,17 +14,15 @@ constexpr int kGreyCount = sizeof kGreyLevels;
 HPALETTE GreyPalette()
 {
     static HPALETTE palette = [] {
-        struct {
-            LOGPALETTE header;
-            PALETTEENTRY more[kGreyCount - 1];
-        } data = {};
-        data.header.palVersion = 0x300;
-        data.header.palNumEntries = kGreyCount;
-        for (int i = 0; i < kGreyCount; ++i) {
-            PALETTEENTRY& entry = data.header.palPalEntry[i];
-            entry.peRed = entry.peGreen = entry.peBlue = kGreyLevels[i];
-        }
-        return CreatePalette(&data.header);
+        // LOGPALETTE ends in a one-entry array; the block holds all six entries after it.
+        alignas(LOGPALETTE) BYTE block[sizeof(LOGPALETTE) + (kGreyCount - 1) * sizeof(PALETTEENTRY)] = {};
+        auto* header = reinterpret_cast<LOGPALETTE*>(block);
+        header->palVersion = 0x300;
+        header->palNumEntries = kGreyCount;
+        auto* entries = reinterpret_cast<PALETTEENTRY*>(block + offsetof(LOGPALETTE, palPalEntry));
+        for (int i = 0; i < kGreyCount; ++i)
+            entries[i] = {kGreyLevels[i], kGreyLevels[i], kGreyLevels[i], 0};
+        return CreatePalette(header);
     }();
     return palette;
 }
