@@ -379,6 +379,15 @@ TEST_F(DateEditTest, ColoursResolveAtPaintTime)
     SetSysColors(1, &element, &original);
     SendMessageA(edit, DEM_SETBKCOLOR, 0, 0x00FF0000);
     EXPECT_EQ(PaintedPixel(edit, x, y), RGB(0, 0, 255));
+
+    // Focused, the whole text is selected and drawn in the system highlight colour.
+    SetFocus(edit);
+    RECT area;
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const int lineTop = (area.top + area.bottom - dtGetMinHeight(edit)) / 2;
+    EXPECT_EQ(PaintedPixel(edit, area.left + 1, lineTop + 1), GetSysColor(COLOR_HIGHLIGHT));
+    SendMessageA(edit, EM_SETSEL, -1, 0);
+    EXPECT_EQ(PaintedPixel(edit, area.left + 1, lineTop + 1), RGB(0, 0, 255));
 }
 
 TEST_F(DateEditTest, BorderKindsKeepTheClientSize)
