@@ -72,7 +72,7 @@ void CalendarPicked(DateEditState& s)
     SetButtonPressed(s, false);
     InvalidateRect(hwnd, nullptr, FALSE);
     NotifyParent(hwnd, EN_CHANGE);
-    if (IsWindow(hwnd))
+    if (EditStillAlive(hwnd, &s.core))
         SetFocus(hwnd);
 }
 

@@ -22,8 +22,9 @@ void DeleteDateAtCaret(DateEditState& s)
     core.text[core.caret] = '0';
     FollowCaret(core);
     ParseEditTextBack(s, core.currentField);
-    FinishUserEdit(s.core);
-    if (IsWindow(core.hwnd))
+    HWND hwnd = core.hwnd;
+    FinishUserEdit(core);
+    if (EditStillAlive(hwnd, &core))
         PlaceCaret(core);
 }
 

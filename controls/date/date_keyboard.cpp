@@ -28,6 +28,7 @@ void HandleCtrlKey(DateEditState& s, UINT vk)
 void Backspace(DateEditState& s)
 {
     EditCore& core = s.core;
+    HWND hwnd = core.hwnd;
     if (HasSelection(core)) {
         DeleteDateAtCaret(s);
         return;
@@ -36,7 +37,7 @@ void Backspace(DateEditState& s)
         CollapseSelection(core, core.caret - 1);
         DeleteDateAtCaret(s);
     }
-    if (IsWindow(core.hwnd))
+    if (EditStillAlive(hwnd, &core))
         FollowCaret(core);
 }
 
@@ -107,8 +108,7 @@ bool HandleDateKey(DateEditState& s, UINT vk, bool altDown)
         HandleShiftEditKey(s.core, vk);
     else
         HandlePlainKey(s, vk);
-    if (IsWindow(hwnd))
-        PostMessageA(hwnd, kChangeHookMessage, 0, 0);
+    PostMessageA(hwnd, kChangeHookMessage, 0, 0);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_lifecycle.h"
+#include "controls/common/edit_notify.h"
 #include "controls/common/overwrite_typing.h"
 #include "controls/date/date_edits.h"
 #include "controls/date/date_format.h"
@@ -94,7 +95,7 @@ bool TypeDateDigit(DateEditState& s, int digit)
     s.zeroTyped = digit == 0;
     if (written) {
         CommitTyping(s, t);
-        if (!IsWindow(hwnd))
+        if (!EditStillAlive(hwnd, &s.core))
             return true;
     } else {
         if (wasNull)

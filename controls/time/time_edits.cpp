@@ -85,7 +85,7 @@ bool TypeTimeDigit(TimeEditState& s, int digit)
         memcpy(core.text, t.text, sizeof t.text);
         ParseTimeEditText(s, core.text);
         FinishUserEdit(s.core);
-        if (!IsWindow(hwnd))
+        if (!EditStillAlive(hwnd, &s.core))
             return true;
     } else if (wasNull) {
         core.text[0] = '\0';
@@ -160,8 +160,9 @@ void DeleteTimeAtCaret(TimeEditState& s)
     }
     core.text[core.caret] = '0';
     ParseTimeEditText(s, core.text);
-    FinishUserEdit(s.core);
-    if (IsWindow(core.hwnd))
+    HWND hwnd = core.hwnd;
+    FinishUserEdit(core);
+    if (EditStillAlive(hwnd, &core))
         PlaceCaret(core);
 }
 

@@ -74,8 +74,7 @@ bool HandleTimeKey(TimeEditState& s, UINT vk)
     } else {
         HandlePlainKey(s, vk);
     }
-    if (IsWindow(hwnd))
-        PostMessageA(hwnd, kChangeHookMessage, 0, 0);
+    PostMessageA(hwnd, kChangeHookMessage, 0, 0);
     return true;
 }
 

@@ -69,6 +69,8 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     if (msg == WM_COMMAND && self) {
         self->notifications_.push_back(
             {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
+        if (self->destroyOn_ && HIWORD(wParam) == self->destroyOn_)
+            DestroyWindow(reinterpret_cast<HWND>(lParam));
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -32,11 +32,14 @@ public:
                      int height = 24, DWORD exStyle = 0);
     std::vector<WORD> Codes() const;
     void Clear() { notifications_.clear(); }
+    // From now on the parent destroys the sending control when it receives `code`.
+    void DestroyChildOn(WORD code) { destroyOn_ = code; }
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
     std::vector<Notification> notifications_;
+    WORD destroyOn_ = 0;
 };
 
 // WM_KEYDOWN (and the WM_CHAR a keyboard would produce for printable keys) to `hwnd`.

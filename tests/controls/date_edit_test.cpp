@@ -586,6 +586,31 @@ TEST_F(DateEditTest, NonNullMessageNeedsItsFlag)
     EXPECT_EQ(dtIsNull(edit), 0);
 }
 
+TEST_F(DateEditTest, AParentMayDestroyTheControlWhileItNotifies)
+{
+    SetDate(1, 5, 2001);
+    SetFocus(edit);
+    parent.DestroyChildOn(EN_UPDATE);
+    TypeDigits(edit, "1");
+    EXPECT_FALSE(IsWindow(edit));
+    edit = parent.CreateChild("TarnDateEdit32", 0);
+    SetFocus(edit);
+    PressKey(edit, VK_UP);
+    EXPECT_FALSE(IsWindow(edit));
+    edit = parent.CreateChild("TarnDateEdit32", 0);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    PressKey(edit, VK_DELETE);
+    EXPECT_FALSE(IsWindow(edit));
+    edit = parent.CreateChild("TarnDateEdit32", 0);
+    SetFocus(edit);
+    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("1231"));
+    EXPECT_FALSE(IsWindow(edit));
+    PumpMessages();   // the posted change hooks find no window
+    parent.DestroyChildOn(0);
+    edit = parent.CreateChild("TarnDateEdit32", 0);
+}
+
 // The visible drop-down calendar popup of this thread, if any.
 HWND ShownPopup()
 {

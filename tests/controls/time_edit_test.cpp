@@ -345,6 +345,21 @@ TEST_F(TimeEditTest, TheSystemTimeFormatIsReadAtCreation)
     DestroyWindow(system);
 }
 
+TEST_F(TimeEditTest, AParentMayDestroyTheControlWhileItNotifies)
+{
+    SetFocus(edit);
+    parent.DestroyChildOn(EN_CHANGE);
+    TypeDigits(edit, "1");
+    EXPECT_FALSE(IsWindow(edit));
+    edit = parent.CreateChild("TarnTimeEdit32", 0, 100, 140, 24);
+    SetFocus(edit);
+    PressKey(edit, VK_DOWN);
+    EXPECT_FALSE(IsWindow(edit));
+    PumpMessages();
+    parent.DestroyChildOn(0);
+    edit = parent.CreateChild("TarnTimeEdit32", 0, 100, 140, 24);
+}
+
 TEST_F(TimeEditTest, BadWindowsGiveFailureValues)
 {
     HWND date = parent.CreateChild("TarnDateEdit32", 0, 102);
