@@ -53,6 +53,8 @@ int DropDownDateCalendar(DateEditState& s)
         return 0;
     SetButtonPressed(s, true);
     if (!ChangePermitted(hwnd)) {
+        // Nothing drops down, so the button must not stay pressed.
+        SetButtonPressed(s, false);
         SetFocus(hwnd);
         return 0;
     }

@@ -106,6 +106,30 @@ HeldKey::~HeldKey()
     SetKeyboardState(state);
 }
 
+constexpr const char* kOriginalProc = "tw.test.original";
+
+PermissionRefuser::PermissionRefuser(HWND hwnd) : hwnd_(hwnd)
+{
+    SetPropA(hwnd, kOriginalProc, reinterpret_cast<HANDLE>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc));
+}
+
+PermissionRefuser::~PermissionRefuser()
+{
+    if (!IsWindow(hwnd_))
+        return;
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(hwnd_, kOriginalProc)));
+    RemovePropA(hwnd_, kOriginalProc);
+}
+
+LRESULT CALLBACK PermissionRefuser::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == 0x49F)
+        return 0;
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOriginalProc));
+    return CallWindowProcA(original, hwnd, msg, wParam, lParam);
+}
+
 void PumpMessages()
 {
     MSG msg;

@@ -56,6 +56,17 @@ private:
     int vk_;
 };
 
+// Subclasses `hwnd` so that it answers its permission message (0x49F) with 0 while in scope.
+class PermissionRefuser {
+public:
+    explicit PermissionRefuser(HWND hwnd);
+    ~PermissionRefuser();
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_;
+};
+
 // Delivers posted messages waiting for this thread.
 void PumpMessages();
 

@@ -654,6 +654,22 @@ TEST_F(DateEditTest, DropDownPicksADateAndGivesTheFocusBack)
     EXPECT_EQ(codes.back(), EN_CHANGE);
 }
 
+TEST_F(DateEditTest, RefusedPermissionKeepsTheCalendarClosedAndTheDate)
+{
+    dtEnableCalendar(edit, 1);
+    SetDate(3, 5, 2001);
+    PermissionRefuser refuser(edit);
+    EXPECT_EQ(dtDropDownCalendar(edit), 0);
+    EXPECT_EQ(ShownPopup(), nullptr);
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(dtSetDateString(edit, "1/1/99"), 0);
+    EXPECT_EQ(dtSetNull(edit), 0);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    TypeDigits(edit, "1");
+    EXPECT_EQ(dtGetMonth(edit), 3);
+    EXPECT_EQ(dtIsNull(edit), 0);
+}
+
 TEST_F(DateEditTest, EscapeInTheDropDownKeepsTheDate)
 {
     dtEnableCalendar(edit, 1);

@@ -30,15 +30,6 @@ struct PaintCounter {
 int PaintCounter::count = 0;
 WNDPROC PaintCounter::original = nullptr;
 
-// Answers the permission message with 0 while installed.
-LRESULT CALLBACK RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == 0x49F)
-        return 0;
-    auto original = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "original"));
-    return CallWindowProcA(original, hwnd, msg, wParam, lParam);
-}
-
 class TimeEditTest : public ::testing::Test {
 protected:
     void SetUp() override { Create(0, false, true); }
@@ -216,8 +207,7 @@ TEST_F(TimeEditTest, DeleteAndBackspace)
 TEST_F(TimeEditTest, RefusedPermissionDropsChanges)
 {
     SetTime(8, 0, 0);
-    SetPropA(edit, "original", reinterpret_cast<HANDLE>(GetWindowLongPtrA(edit, GWLP_WNDPROC)));
-    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RefusingProc));
+    PermissionRefuser refuser(edit);
     SetFocus(edit);
     EXPECT_EQ(tmSetTimeString(edit, "9:00"), 0);
     WORD time[3] = {10, 0, 0};
