@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "dialogs/time_adjust_range.h"
 
 namespace tw {
 
@@ -57,7 +56,7 @@ void AdjustWork::Fit(int64_t& x, int64_t& y) {
 }
 
 AdjustWork BeginAdjust(const TimeAdjustValues& v, bool wholeMinutes) {
-    const TimeRange range = CachedValidTimeRange();
+    const TimeRange range = ValidTimeRange();
     AdjustWork w{v.active,     v.isPaused,   v.start,          v.stop,      v.elapsed,
                  v.paused,     v.pauseBegan, v.pausedBefore,   range.first, range.last};
     if (wholeMinutes) DropSeconds(w);

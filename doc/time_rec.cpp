@@ -1,6 +1,5 @@
 #include "doc/time_rec.h"
 
-#include "dialogs/time_adjust_range.h"
 #include "doc/platform.h"
 
 namespace tw {
@@ -57,7 +56,7 @@ void CTimeRec::CopyFields(const CTimeRec& other) {
 }
 
 bool CTimeRec::IsConsistent() const {
-    const TimeRange range = CachedValidTimeRange();
+    const TimeRange range = ValidTimeRange();
     const int64_t span = static_cast<int64_t>(stop_) - start_ - paused_;
     return range.Contains(start_) && range.Contains(stop_) && elapsed_ >= 0 && paused_ >= 0 &&
            elapsed_ == span;

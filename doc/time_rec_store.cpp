@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "dialogs/time_adjust_range.h"
 #include "dialogs/time_adjust_steps.h"
 #include "doc/time_rec.h"
 #include "framework/archive.h"
@@ -75,7 +74,7 @@ void CTimeRec::RepairAfterLoad() {
     if (IsConsistent()) return;
     if (elapsed_ < 0) elapsed_ = 0;
     if (paused_ < 0) paused_ = 0;
-    const TimeRange range = CachedValidTimeRange();
+    const TimeRange range = ValidTimeRange();
     start_ = std::clamp(start_, range.first, range.last);
     stop_ = std::clamp(stop_, range.first, range.last);
     if (stop_ < start_) start_ = stop_;

@@ -2,6 +2,7 @@
 
 #include "controls/common/edit_appearance.h"
 
+#include "controls/borders.h"
 #include "controls/common/digit_strips.h"
 #include "controls/common/edit_caret.h"
 
@@ -30,6 +31,28 @@ DWORD* ColorSlotForIndex(EditCore& core, int index, bool withButtonFace)
     case 16: return withButtonFace ? &core.colors[kButtonFaceColor] : nullptr;
     default: return nullptr;
     }
+}
+
+int SetEditColor(EditCore& core, int index, DWORD color, bool withButtonFace)
+{
+    DWORD* slot = ColorSlotForIndex(core, index, withButtonFace);
+    if (!slot)
+        return 0;
+    *slot = color;
+    InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 1;
+}
+
+int EditMinHeight(const EditCore& core)
+{
+    return core.metrics.height + BorderAllowance(static_cast<int>(core.borderKind));
+}
+
+int SetEditBorderKind(EditCore& core, int kind, const BorderStyleBits& bits)
+{
+    core.borderKind = static_cast<DWORD>(kind >= 0 && kind <= 3 ? kind : 0);
+    ApplyBorderKind(core.hwnd, static_cast<int>(core.borderKind), bits);
+    return 1;
 }
 
 void ApplyDisplayStyle(EditCore& core, int style, OtherStyle other)

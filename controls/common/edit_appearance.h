@@ -10,6 +10,17 @@ namespace tw {
 // `withButtonFace`, 16 button face; null for another index.
 DWORD* ColorSlotForIndex(EditCore& core, int index, bool withButtonFace);
 
+// Stores `color` in the slot of `index` and repaints; 0 for an unknown index, else 1.
+int SetEditColor(EditCore& core, int index, DWORD color, bool withButtonFace);
+
+// The font height plus the border allowance (tmGetMinHeight, dtGetMinHeight).
+int EditMinHeight(const EditCore& core);
+
+// Sets the border kind (0..3, another value as 0) with the control's style bits, keeping the
+// client size; returns 1.
+struct BorderStyleBits;
+int SetEditBorderKind(EditCore& core, int kind, const BorderStyleBits& bits);
+
 // What a display style value outside 0..2 does.
 enum class OtherStyle { KeepDigitStyle, ReleaseBitmaps };
 

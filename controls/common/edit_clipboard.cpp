@@ -79,7 +79,7 @@ void TypeString(EditCore& core, const char* text)
     const std::string copy(text, strnlen(text, kEditTextCapacity));
     HWND hwnd = core.hwnd;
     for (char c : copy) {
-        if (!IsWindow(hwnd))
+        if (!EditStillAlive(hwnd, &core))
             return;
         core.behavior->typeChar(core, c);
     }

@@ -20,6 +20,7 @@ struct FontMetrics {
     WORD ascent;
     WORD leading;    // internal leading
     WORD maxWidth;   // widest character
+    WORD cellWidth;  // widest character an edit shows (digits, separators, designators)
 };
 
 // One field of the edit text: characters [start, end).
@@ -43,6 +44,8 @@ struct EditBehavior {
     void (*rebuildText)(EditCore& core);
     // Parses the edit text back into the value (WM_SETTEXT).
     void (*parseText)(EditCore& core);
+    // Rebuilds the display string from the value.
+    void (*refreshDisplay)(EditCore& core);
 };
 
 struct EditCore {

@@ -1,11 +1,9 @@
-// Font metrics, minimum size and shared set-up of the edit controls (see edit_font.h).
+// Font metrics and minimum size of the edit controls (see edit_font.h).
 
 #include "controls/common/edit_font.h"
 
 #include "controls/borders.h"
-#include "controls/colors.h"
 #include "controls/common/digit_strips.h"
-#include "controls/control_state.h"
 #include "controls/library_data.h"
 
 namespace tw {
@@ -15,10 +13,20 @@ constexpr DWORD kFixedCellsBit = 0x0020;
 constexpr DWORD kBitmapDigitsBit = 0x0010;
 constexpr int kMinimumExtraWidth = 16;
 
-const DWORD kDefaultColors[kColorSlotCount] = {
-    SystemColorValue(COLOR_WINDOW),       SystemColorValue(COLOR_WINDOWTEXT),
-    SystemColorValue(COLOR_BTNHIGHLIGHT), SystemColorValue(COLOR_BTNSHADOW),
-    SystemColorValue(COLOR_BTNFACE),      SystemColorValue(COLOR_BTNFACE)};
+// Fixed cells are as wide as the widest character an edit can show; the font's overall widest
+// glyph (often far wider than any digit) would spread the digits apart.
+int WidestShownCharacter(HDC dc)
+{
+    static const char kShown[] = "0123456789/:.- AMPampm";
+    int widest = 0;
+    for (const char* c = kShown; *c; ++c) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, c, 1, &size);
+        if (size.cx > widest)
+            widest = size.cx;
+    }
+    return widest;
+}
 
 }  // namespace
 
@@ -29,12 +37,14 @@ void TakeFont(EditCore& core, HFONT font)
     HGDIOBJ previous = SelectObject(dc, core.font);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
+    const int cellWidth = WidestShownCharacter(dc);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
     core.metrics.height = static_cast<WORD>(metrics.tmHeight);
     core.metrics.ascent = static_cast<WORD>(metrics.tmAscent);
     core.metrics.leading = static_cast<WORD>(metrics.tmInternalLeading);
     core.metrics.maxWidth = static_cast<WORD>(metrics.tmMaxCharWidth);
+    core.metrics.cellWidth = static_cast<WORD>(cellWidth > 0 ? cellWidth : metrics.tmMaxCharWidth);
 }
 
 bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight)
@@ -67,29 +77,6 @@ bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight)
     SetWindowPos(core.hwnd, nullptr, 0, 0, width, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return false;
-}
-
-bool InitEditCore(EditCore& core, HWND hwnd, const EditBehavior* behavior, DWORD style)
-{
-    core.hwnd = hwnd;
-    core.behavior = behavior;
-    core.text = static_cast<char*>(AllocateBlock(kEditTextBlockSize));
-    if (!core.text)
-        return false;
-    core.stripSize = -1;
-    core.disabled = (style & WS_DISABLED) != 0;
-    core.readOnly = (style & ES_READONLY) != 0;
-    for (int i = 0; i < kColorSlotCount; ++i)
-        core.colors[i] = kDefaultColors[i];
-    TakeFont(core, nullptr);
-    return true;
-}
-
-void ReleaseEditCore(EditCore& core)
-{
-    FreeDigitStrips(core);
-    FreeBlock(core.text);
-    core.text = nullptr;
 }
 
 void TakeDigitStyleFromBits(EditCore& core, DWORD style)

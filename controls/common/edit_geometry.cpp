@@ -28,7 +28,7 @@ int LineHeight(const EditCore& core)
 
 int CellWidth(const EditCore& core)
 {
-    return core.digitStyle == kBitmapDigits ? core.digitWidth : core.metrics.maxWidth;
+    return core.digitStyle == kBitmapDigits ? core.digitWidth : core.metrics.cellWidth;
 }
 
 int BoundaryX(const EditCore& core, HDC dc, int index)

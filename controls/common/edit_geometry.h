@@ -12,7 +12,8 @@ RECT TextArea(const EditCore& core);
 // Height of one line of text: the digit height in bitmap style, else the font's height.
 int LineHeight(const EditCore& core);
 
-// Width of one character cell in the fixed-cell and bitmap styles.
+// Width of one character cell in the fixed-cell and bitmap styles (the fixed cell is the
+// widest character an edit shows).
 int CellWidth(const EditCore& core);
 
 // X of the boundary before character `index`, from the text area's left edge, counted from

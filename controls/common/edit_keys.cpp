@@ -54,6 +54,14 @@ void MoveCaretBy(EditCore& core, int delta)
     InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
+void MoveCaretToField(EditCore& core, int pos, int field)
+{
+    CollapseSelection(core, pos);
+    core.currentField = field;
+    PlaceCaret(core);
+    InvalidateRect(core.hwnd, nullptr, FALSE);
+}
+
 void ExtendSelectionInField(EditCore& core, int delta)
 {
     FieldSpan spans[kMaxFields];

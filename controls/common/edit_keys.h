@@ -14,6 +14,9 @@ bool KeyIsDown(int vk);
 // Caret one character left or right (beep at the text's ends); the current field follows.
 void MoveCaretBy(EditCore& core, int delta);
 
+// Home and End: caret and selection to `pos`, field `field` current.
+void MoveCaretToField(EditCore& core, int pos, int field);
+
 // Shift+Left / Shift+Right: the selection grows or shrinks by one character within the
 // current field (beep at the field's edge).
 void ExtendSelectionInField(EditCore& core, int delta);

@@ -17,6 +17,10 @@
 namespace tw {
 namespace {
 
+constexpr UINT kCalTimeTypeMessage = 0xD07;
+constexpr LRESULT kCalTimeRecordType = 11;
+constexpr DWORD kCalTimeRecordSize = 36;
+
 constexpr LRESULT kDialogCode =
     DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_STATIC | 0x8000;
 
@@ -201,6 +205,23 @@ bool HandleSharedEditMessage(EditCore& core, UINT msg, WPARAM wParam, LPARAM lPa
         return true;
     case WM_GETDLGCODE:
         result = kDialogCode;
+        return true;
+    case WM_ERASEBKGND:
+        result = 1;   // painting covers the whole client area
+        return true;
+    case WM_SETCURSOR:
+        SetEditCursor(core);
+        result = TRUE;
+        return true;
+    case WM_ENABLE:
+        core.disabled = !wParam;
+        InvalidateRect(core.hwnd, nullptr, FALSE);
+        result = 0;
+        return true;
+    case kCalTimeTypeMessage:
+        if (lParam)
+            *reinterpret_cast<DWORD*>(lParam) = kCalTimeRecordSize;
+        result = kCalTimeRecordType;
         return true;
     case WM_SIZE:
         KeepMinimumSize(core, LOWORD(lParam), HIWORD(lParam));

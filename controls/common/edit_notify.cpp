@@ -3,6 +3,7 @@
 #include "controls/common/edit_notify.h"
 
 #include "controls/common/edit_geometry.h"
+#include "controls/control_state.h"
 
 namespace tw {
 
@@ -20,6 +21,12 @@ bool ChangePermitted(HWND hwnd)
     return SendMessageA(hwnd, kPermissionMessage, 0, 0) != 0;
 }
 
+bool EditStillAlive(HWND hwnd, const EditCore* core)
+{
+    return IsWindow(hwnd) &&
+           reinterpret_cast<const EditCore*>(GetWindowLongPtrA(hwnd, kStateWordOffset)) == core;
+}
+
 void RepaintTextArea(EditCore& core)
 {
     RECT area = TextArea(core);
@@ -32,7 +39,7 @@ void ReportUserChange(EditCore& core)
     HWND hwnd = core.hwnd;
     SendMessageA(hwnd, kChangeHookMessage, 0, 0);
     NotifyParent(hwnd, EN_UPDATE);
-    if (!IsWindow(hwnd))
+    if (!EditStillAlive(hwnd, &core))
         return;
     RepaintTextArea(core);
     NotifyParent(hwnd, EN_CHANGE);

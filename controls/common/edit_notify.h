@@ -19,6 +19,10 @@ bool ChangePermitted(HWND hwnd);
 // After a user edit: sends the change hook, EN_UPDATE, repaints the text area, EN_CHANGE.
 void ReportUserChange(EditCore& core);
 
+// True while `hwnd` still holds `core` as its state: a parent may destroy the control while
+// it handles a notification, after which the state must not be touched.
+bool EditStillAlive(HWND hwnd, const EditCore* core);
+
 // Repaints the text area now.
 void RepaintTextArea(EditCore& core);
 

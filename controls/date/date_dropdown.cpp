@@ -53,6 +53,8 @@ int DropDownDateCalendar(DateEditState& s)
         return 0;
     SetButtonPressed(s, true);
     if (!ChangePermitted(hwnd)) {
+        // Nothing drops down, so the button must not stay pressed.
+        SetButtonPressed(s, false);
         SetFocus(hwnd);
         return 0;
     }
@@ -72,7 +74,7 @@ void CalendarPicked(DateEditState& s)
     SetButtonPressed(s, false);
     InvalidateRect(hwnd, nullptr, FALSE);
     NotifyParent(hwnd, EN_CHANGE);
-    if (IsWindow(hwnd))
+    if (EditStillAlive(hwnd, &s.core))
         SetFocus(hwnd);
 }
 

@@ -2,25 +2,13 @@
 
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
+#include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
 #include "controls/date/date_edits.h"
 #include "controls/date/date_format.h"
 #include "controls/date/date_rules.h"
 
 namespace tw {
-namespace {
-
-// After an accepted edit: modified, non-null, display rebuilt, hook and notifications.
-void FinishEdit(DateEditState& s)
-{
-    s.core.modified = TRUE;
-    s.core.isNull = FALSE;
-    FormatDisplayString(s, s.core.display);
-    ReportUserChange(s.core);
-}
-
-}  // namespace
-
 void DeleteDateAtCaret(DateEditState& s)
 {
     EditCore& core = s.core;
@@ -34,8 +22,9 @@ void DeleteDateAtCaret(DateEditState& s)
     core.text[core.caret] = '0';
     FollowCaret(core);
     ParseEditTextBack(s, core.currentField);
-    FinishEdit(s);
-    if (IsWindow(core.hwnd))
+    HWND hwnd = core.hwnd;
+    FinishUserEdit(core);
+    if (EditStillAlive(hwnd, &core))
         PlaceCaret(core);
 }
 
@@ -76,7 +65,7 @@ void StepCurrentDateField(DateEditState& s, int delta)
     RebuildDateTexts(s);
     SelectField(core, pos);
     PlaceCaret(core);
-    FinishEdit(s);
+    FinishUserEdit(s.core);
 }
 
 }  // namespace tw

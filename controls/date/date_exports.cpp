@@ -6,7 +6,8 @@
 
 #include "controls/borders.h"
 #include "controls/common/edit_appearance.h"
-#include "controls/common/edit_caret.h"
+#include "controls/common/edit_lifecycle.h"
+#include "controls/common/edit_queries.h"
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_notify.h"
 #include "controls/date/date_dropdown.h"
@@ -27,17 +28,6 @@ constexpr int kNoStateMinHeight = 24;
 constexpr int kNoStateMinWidth = 80;
 constexpr UINT kCalendarMonthNames = 0x1468;
 constexpr UINT kCalendarDayLetters = 0x1469;
-
-// After a programmatic change: selection cleared, first field current, texts rebuilt, repaint.
-void ShowNewValue(DateEditState& s)
-{
-    CollapseSelection(s.core, 0);
-    s.core.currentField = 0;
-    RebuildDateTexts(s);
-    PlaceCaret(s.core);
-    InvalidateRect(s.core.hwnd, nullptr, FALSE);
-    UpdateWindow(s.core.hwnd);
-}
 
 void MakeNull(DateEditState& s)
 {
@@ -107,7 +97,7 @@ int WINAPI dtSetEditParams(HWND hwnd, const DTEDITPARAMS* p)
     }
     TakeEditParamsFormat(*s, *p);
     s->core.isNull = s->year == 0;
-    ShowNewValue(*s);
+    ShowProgrammaticChange(s->core);
     return 1;
 }
 
@@ -153,19 +143,14 @@ int WINAPI dtSetDate(HWND hwnd, const WORD* mdy)
         s->year = mdy[2];
     }
     s->core.isNull = s->month == 0 && s->day == 0 && s->year == 0;
-    ShowNewValue(*s);
+    ShowProgrammaticChange(s->core);
     return 1;
 }
 
 int WINAPI dtSetColor(HWND hwnd, int index, DWORD color)
 {
     DateEditState* s = FetchDateState(hwnd);
-    DWORD* slot = s ? ColorSlotForIndex(s->core, index, true) : nullptr;
-    if (!slot)
-        return 0;
-    *slot = color;
-    InvalidateRect(hwnd, nullptr, FALSE);
-    return 1;
+    return s ? SetEditColor(s->core, index, color, true) : 0;
 }
 
 int WINAPI dtEnableErase(HWND hwnd, int enable)
@@ -205,23 +190,20 @@ int WINAPI dtSetNull(HWND hwnd)
     if (!s || !ChangePermitted(hwnd))
         return 0;
     MakeNull(*s);
-    ShowNewValue(*s);
+    ShowProgrammaticChange(s->core);
     return 1;
 }
 
 int WINAPI dtIsNull(HWND hwnd)
 {
     DateEditState* s = FetchDateState(hwnd);
-    return s ? (s->core.isNull ? 1 : 0) : 1;
+    return NullFlagOf(s ? &s->core : nullptr);
 }
 
 LPSTR WINAPI dtGetDateString(HWND hwnd, LPSTR buffer)
 {
     DateEditState* s = FetchDateState(hwnd);
-    if (!s || !buffer)
-        return nullptr;
-    lstrcpynA(buffer, s->core.display, sizeof s->core.display);
-    return buffer;
+    return CopyDisplayString(s ? &s->core : nullptr, buffer);
 }
 
 int WINAPI dtSetDateString(HWND hwnd, LPCSTR text)
@@ -235,16 +217,14 @@ int WINAPI dtSetDateString(HWND hwnd, LPCSTR text)
         ParseDateString(*s, text);
         s->core.isNull = FALSE;
     }
-    ShowNewValue(*s);
+    ShowProgrammaticChange(s->core);
     return 1;
 }
 
 int WINAPI dtGetMinHeight(HWND hwnd)
 {
     DateEditState* s = FetchDateState(hwnd);
-    if (!s)
-        return kNoStateMinHeight;
-    return s->core.metrics.height + BorderAllowance(static_cast<int>(s->core.borderKind));
+    return s ? EditMinHeight(s->core) : kNoStateMinHeight;
 }
 
 int WINAPI dtGetMinWidth(HWND hwnd)
@@ -284,11 +264,7 @@ int WINAPI dtSetDayLiterals(HWND hwnd, LPCSTR letters)
 int WINAPI dtSetBorderStyle(HWND hwnd, int kind)
 {
     DateEditState* s = FetchDateState(hwnd);
-    if (!s)
-        return 0;
-    s->core.borderKind = static_cast<DWORD>(kind >= 0 && kind <= 3 ? kind : 0);
-    ApplyBorderKind(hwnd, static_cast<int>(s->core.borderKind), kDateBorderBits);
-    return 1;
+    return s ? SetEditBorderKind(s->core, kind, kDateBorderBits) : 0;
 }
 
 int WINAPI dtSetButtonStyle(HWND hwnd, int)

@@ -25,17 +25,10 @@ void HandleCtrlKey(DateEditState& s, UINT vk)
         Beep();
 }
 
-void MoveToEnd(EditCore& core, int pos, int field)
-{
-    CollapseSelection(core, pos);
-    core.currentField = field;
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
-}
-
 void Backspace(DateEditState& s)
 {
     EditCore& core = s.core;
+    HWND hwnd = core.hwnd;
     if (HasSelection(core)) {
         DeleteDateAtCaret(s);
         return;
@@ -44,7 +37,7 @@ void Backspace(DateEditState& s)
         CollapseSelection(core, core.caret - 1);
         DeleteDateAtCaret(s);
     }
-    if (IsWindow(core.hwnd))
+    if (EditStillAlive(hwnd, &core))
         FollowCaret(core);
 }
 
@@ -72,10 +65,10 @@ void HandlePlainKey(DateEditState& s, UINT vk)
         MoveCaretBy(core, +1);
         break;
     case VK_HOME:
-        MoveToEnd(core, core.firstVisible, 0);
+        MoveCaretToField(core, core.firstVisible, 0);
         break;
     case VK_END:
-        MoveToEnd(core, TextLength(core), 2);
+        MoveCaretToField(core, TextLength(core), 2);
         break;
     case VK_SPACE:
         EmptyCurrentDateField(s);
@@ -115,8 +108,7 @@ bool HandleDateKey(DateEditState& s, UINT vk, bool altDown)
         HandleShiftEditKey(s.core, vk);
     else
         HandlePlainKey(s, vk);
-    if (IsWindow(hwnd))
-        PostMessageA(hwnd, kChangeHookMessage, 0, 0);
+    PostMessageA(hwnd, kChangeHookMessage, 0, 0);
     return true;
 }
 

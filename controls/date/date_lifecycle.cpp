@@ -6,6 +6,7 @@
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_font.h"
+#include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
 #include "controls/control_state.h"
 #include "controls/date/date_edits.h"
@@ -27,6 +28,7 @@ int SplitDateFields(const EditCore& core, FieldSpan* spans)
 void TypeCharHook(EditCore& core, char c) { TypeDateChar(DateStateOf(core), c); }
 void DeleteHook(EditCore& core) { DeleteDateAtCaret(DateStateOf(core)); }
 void RebuildHook(EditCore& core) { RebuildDateTexts(DateStateOf(core)); }
+void DisplayHook(EditCore& core) { FormatDisplayString(DateStateOf(core), core.display); }
 
 void ParseHook(EditCore& core)
 {
@@ -44,7 +46,7 @@ void ParseHook(EditCore& core)
 }  // namespace
 
 const EditBehavior kDateBehavior = {SplitDateFields, TypeCharHook, DeleteHook, RebuildHook,
-                                    ParseHook};
+                                    ParseHook, DisplayHook};
 
 DateEditState* FetchDateState(HWND hwnd)
 {
@@ -53,17 +55,11 @@ DateEditState* FetchDateState(HWND hwnd)
 
 bool CreateDateState(HWND hwnd, const CREATESTRUCTA* create)
 {
-    auto* s = static_cast<DateEditState*>(AllocateBlock(sizeof(DateEditState)));
+    const DWORD style = static_cast<DWORD>(create->style);
+    auto* s = static_cast<DateEditState*>(
+        CreateEditState(hwnd, sizeof(DateEditState), &kDateBehavior, style));
     if (!s)
         return false;
-    StoreStatePointer(hwnd, s);
-    const DWORD style = static_cast<DWORD>(create->style);
-    if (!InitEditCore(s->core, hwnd, &kDateBehavior, style)) {
-        StoreStatePointer(hwnd, nullptr);
-        FreeBlock(s);
-        return false;
-    }
-    TakeWindowsVersion();
     TodayUtc(s->month, s->day, s->year);
     s->core.borderKind = static_cast<DWORD>(BorderKindAtCreation(hwnd, kDateBorderBits, true));
     s->buttonFace = LoadBitmapA(LibraryModule(), MAKEINTRESOURCEA(kButtonFaceId));
@@ -77,13 +73,9 @@ bool CreateDateState(HWND hwnd, const CREATESTRUCTA* create)
 
 void DestroyDateState(HWND hwnd, DateEditState* s)
 {
-    StoreStatePointer(hwnd, nullptr);
-    if (!s)
-        return;
-    if (s->buttonFace)
+    if (s && s->buttonFace)
         DeleteObject(s->buttonFace);
-    ReleaseEditCore(s->core);
-    FreeBlock(s);
+    DestroyEditState(hwnd, s ? &s->core : nullptr);
 }
 
 void DateGainedFocus(DateEditState& s)
@@ -103,18 +95,6 @@ void DateGainedFocus(DateEditState& s)
     CreateEditCaret(core, true);
     InvalidateRect(core.hwnd, nullptr, FALSE);
     NotifyParent(core.hwnd, EN_SETFOCUS);
-}
-
-void DateLostFocus(DateEditState& s)
-{
-    EditCore& core = s.core;
-    core.hasFocus = FALSE;
-    RebuildDateTexts(s);
-    CollapseSelection(core, 0);
-    core.firstVisible = 0;
-    NotifyParent(core.hwnd, EN_KILLFOCUS);
-    DestroyEditCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
 }  // namespace tw

@@ -11,7 +11,6 @@ bool CreateDateState(HWND hwnd, const CREATESTRUCTA* create);
 void DestroyDateState(HWND hwnd, DateEditState* s);
 
 void DateGainedFocus(DateEditState& s);
-void DateLostFocus(DateEditState& s);
 
 // The behaviour hooks the shared edit machinery calls.
 extern const EditBehavior kDateBehavior;

@@ -4,6 +4,7 @@
 
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
+#include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
 #include "controls/common/overwrite_typing.h"
 #include "controls/date/date_edits.h"
@@ -72,10 +73,7 @@ void CommitTyping(DateEditState& s, const TypingText& t)
     EditCore& core = s.core;
     memcpy(core.text, t.text, sizeof t.text);
     ParseEditTextBack(s, t.pos);
-    core.modified = TRUE;
-    core.isNull = FALSE;
-    FormatDisplayString(s, core.display);
-    ReportUserChange(core);
+    FinishUserEdit(core);
 }
 
 }  // namespace
@@ -97,7 +95,7 @@ bool TypeDateDigit(DateEditState& s, int digit)
     s.zeroTyped = digit == 0;
     if (written) {
         CommitTyping(s, t);
-        if (!IsWindow(hwnd))
+        if (!EditStillAlive(hwnd, &s.core))
             return true;
     } else {
         if (wasNull)

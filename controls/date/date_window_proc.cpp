@@ -5,6 +5,7 @@
 
 #include "controls/calendar/calendar_popup.h"
 #include "controls/common/day_number.h"
+#include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_messages.h"
 #include "controls/common/edit_mouse.h"
 #include "controls/common/edit_notify.h"
@@ -20,9 +21,6 @@
 
 namespace tw {
 namespace {
-
-constexpr LRESULT kCalTimeRecordType = 11;
-constexpr DWORD kCalTimeRecordSize = 36;
 
 LRESULT DATE_MakeNonNull(DateEditState& s, LPARAM flag)
 {
@@ -53,13 +51,6 @@ LRESULT DATE_Validate(HWND hwnd)
         return 0;
     MessageBoxA(hwnd, "Invalid Date", "Tarn DateEdit Error", MB_OK | MB_ICONSTOP);
     return -1;
-}
-
-LRESULT DATE_CalTimeType(LPARAM lParam)
-{
-    if (lParam)
-        *reinterpret_cast<DWORD*>(lParam) = kCalTimeRecordSize;
-    return kCalTimeRecordType;
 }
 
 LRESULT DATE_SettingsChanged(DateEditState& s, const char* section)
@@ -129,14 +120,14 @@ bool DATE_PrivateMessage(DateEditState& s, UINT msg, WPARAM wParam, LPARAM lPara
     case TARN_MSG_SETNONNULL: result = DATE_MakeNonNull(s, lParam); break;
     case TARN_MSG_GETCALTIME: result = DATE_FillCalTime(s, reinterpret_cast<TARNCALTIME*>(lParam)); break;
     case TARN_MSG_VALIDATE: result = DATE_Validate(hwnd); break;
-    case TARN_MSG_CALTIMETYPE: result = DATE_CalTimeType(lParam); break;
     default: return false;
     }
     return true;
 }
 
-LRESULT DATE_Dispatch(DateEditState& s, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT DATE_Dispatch(EditCore& core, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    DateEditState& s = DateStateOf(core);
     HWND hwnd = s.core.hwnd;
     LRESULT result = 0;
     switch (msg) {
@@ -152,13 +143,11 @@ LRESULT DATE_Dispatch(DateEditState& s, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
     case WM_PRINTCLIENT:
         return HandlePaintMessage(s.core, msg, wParam, PaintDateEdit);
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SETFOCUS:
         DateGainedFocus(s);
         return 0;
     case WM_KILLFOCUS:
-        DateLostFocus(s);
+        EditLostFocus(core);
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
@@ -169,20 +158,17 @@ LRESULT DATE_Dispatch(DateEditState& s, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_LBUTTONDOWN:
         return DATE_LeftButtonDown(s, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    case WM_SETCURSOR:
-        SetEditCursor(s.core);
-        return TRUE;
     case WM_CANCELMODE:
         CancelDateMode(s);
-        return 0;
-    case WM_ENABLE:
-        s.core.disabled = !wParam;
-        InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     case WM_WININICHANGE:
         return DATE_SettingsChanged(s, reinterpret_cast<const char*>(lParam));
     case WM_SIZE:
         return DATE_Size(s, lParam, result);
+    case EM_SETSEL:
+        s.zeroTyped = FALSE;
+        HandleSharedEditMessage(core, msg, wParam, lParam, result);
+        return result;
     default:
         if (DATE_PrivateMessage(s, msg, wParam, lParam, result) ||
             HandleSharedEditMessage(s.core, msg, wParam, lParam, result))
@@ -192,23 +178,13 @@ LRESULT DATE_Dispatch(DateEditState& s, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+const EditWindowHooks kDateWindowHooks = {CreateDateState, FetchCoreOf<DateEditState, FetchDateState>,
+                                          DestroyCoreOf<DateEditState, DestroyDateState>, DATE_Dispatch};
+
 }  // namespace
 }  // namespace tw
 
 extern "C" LRESULT CALLBACK TarnDateEditWinFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    using namespace tw;
-    if (msg == WM_NCCREATE) {
-        if (!CreateDateState(hwnd, reinterpret_cast<CREATESTRUCTA*>(lParam)))
-            return FALSE;
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    DateEditState* s = FetchDateState(hwnd);
-    if (msg == WM_NCDESTROY) {
-        DestroyDateState(hwnd, s);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    if (!s)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    return DATE_Dispatch(*s, msg, wParam, lParam);
+    return tw::RunEditWindowProc(tw::kDateWindowHooks, hwnd, msg, wParam, lParam);
 }

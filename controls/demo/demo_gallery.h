@@ -6,7 +6,8 @@
 
 namespace tw::demo {
 
-// Creates every sample control as a child of `window`, using `font` for all of them.
-void CreateGallery(HWND window, HFONT font);
+// Creates every sample control as a child of `window`, using `font` for all of them;
+// returns the date edit with the drop-down button.
+HWND CreateGallery(HWND window, HFONT font);
 
 }  // namespace tw::demo

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "controls/demo/demo_gallery.h"
 #include "controls/tarn32.h"
 
@@ -28,21 +30,32 @@ HWND CreateGalleryWindow(HINSTANCE instance)
     wc.lpszClassName = kWindowClass;
     RegisterClassA(&wc);
     return CreateWindowA(kWindowClass, "Tarn controls gallery",
-                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 900, 640, nullptr,
+                         WS_OVERLAPPEDWINDOW, 0, 0, 900, 640, nullptr,
                          nullptr, instance, nullptr);
+}
+
+// With "dropdown" on the command line the drop-down date edit takes the focus and opens
+// its calendar (for the screenshot of the popup).
+void OpenDropDownIfAsked(const char* commandLine, HWND dropDown)
+{
+    if (!commandLine || !strstr(commandLine, "dropdown"))
+        return;
+    SetFocus(dropDown);
+    dtDropDownCalendar(dropDown);
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
 {
     HWND window = CreateGalleryWindow(instance);
     if (!window)
         return 1;
     HFONT font = CreateLocalFont("Tahoma", 10, 0);
-    tw::demo::CreateGallery(window, font);
+    HWND dropDown = tw::demo::CreateGallery(window, font);
     ShowWindow(window, show == SW_HIDE ? SW_SHOWNORMAL : show);
     UpdateWindow(window);
+    OpenDropDownIfAsked(commandLine, dropDown);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!IsDialogMessageA(window, &msg)) {

@@ -9,6 +9,7 @@
 
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
+#include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
 #include "controls/common/overwrite_typing.h"
 #include "controls/time/time_format.h"
@@ -24,14 +25,6 @@ bool TimeFieldFits(const EditCore& core, int pos, int value)
     if (kind == kHourField)
         return value <= (s.hour24 ? 23 : 12);
     return kind == kDesignatorField || value < 60;
-}
-
-void FinishTimeEdit(TimeEditState& s)
-{
-    s.core.modified = TRUE;
-    s.core.isNull = FALSE;
-    lstrcpynA(s.core.display, s.core.text, sizeof s.core.display);
-    ReportUserChange(s.core);
 }
 
 bool IsFieldBreak(const TimeEditState& s, int pos)
@@ -91,8 +84,8 @@ bool TypeTimeDigit(TimeEditState& s, int digit)
     if (written) {
         memcpy(core.text, t.text, sizeof t.text);
         ParseTimeEditText(s, core.text);
-        FinishTimeEdit(s);
-        if (!IsWindow(hwnd))
+        FinishUserEdit(s.core);
+        if (!EditStillAlive(hwnd, &s.core))
             return true;
     } else if (wasNull) {
         core.text[0] = '\0';
@@ -152,7 +145,7 @@ void StepCurrentTimeField(TimeEditState& s, int delta)
     RebuildTimeTexts(s);
     SelectField(core, pos);
     PlaceCaret(core);
-    FinishTimeEdit(s);
+    FinishUserEdit(s.core);
 }
 
 void DeleteTimeAtCaret(TimeEditState& s)
@@ -167,8 +160,9 @@ void DeleteTimeAtCaret(TimeEditState& s)
     }
     core.text[core.caret] = '0';
     ParseTimeEditText(s, core.text);
-    FinishTimeEdit(s);
-    if (IsWindow(core.hwnd))
+    HWND hwnd = core.hwnd;
+    FinishUserEdit(core);
+    if (EditStillAlive(hwnd, &core))
         PlaceCaret(core);
 }
 

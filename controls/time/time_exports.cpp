@@ -6,6 +6,8 @@
 
 #include "controls/borders.h"
 #include "controls/common/edit_appearance.h"
+#include "controls/common/edit_lifecycle.h"
+#include "controls/common/edit_queries.h"
 #include "controls/common/edit_notify.h"
 #include "controls/tarn32.h"
 #include "controls/time/time_format.h"
@@ -125,7 +127,7 @@ int WINAPI tmSetTime(HWND hwnd, const WORD* hms)
     if (!s || !hms || !ChangePermitted(hwnd))
         return 0;
     StoreTime(*s, hms[0], hms[1], hms[2]);
-    ShowNewTime(*s);
+    ShowProgrammaticChange(s->core);
     return 1;
 }
 
@@ -144,23 +146,20 @@ int WINAPI tmSetNull(HWND hwnd)
     if (!s || !ChangePermitted(hwnd))
         return 0;
     s->core.isNull = TRUE;
-    ShowNewTime(*s);
+    ShowProgrammaticChange(s->core);
     return 1;
 }
 
 int WINAPI tmIsNull(HWND hwnd)
 {
     TimeEditState* s = FetchTimeState(hwnd);
-    return s ? (s->core.isNull ? 1 : 0) : 1;
+    return NullFlagOf(s ? &s->core : nullptr);
 }
 
 LPSTR WINAPI tmGetTimeString(HWND hwnd, LPSTR buffer)
 {
     TimeEditState* s = FetchTimeState(hwnd);
-    if (!s || !buffer)
-        return nullptr;
-    lstrcpynA(buffer, s->core.display, sizeof s->core.display);
-    return buffer;
+    return CopyDisplayString(s ? &s->core : nullptr, buffer);
 }
 
 int WINAPI tmSetTimeString(HWND hwnd, LPCSTR text)
@@ -171,7 +170,7 @@ int WINAPI tmSetTimeString(HWND hwnd, LPCSTR text)
     if (!text || !text[0]) {
         StoreTime(*s, 0, 0, 0);
         s->core.isNull = TRUE;
-        ShowNewTime(*s);
+        ShowProgrammaticChange(s->core);
         return 1;
     }
     const ParsedTime parsed = ParseTimeString(*s, text);
@@ -181,16 +180,14 @@ int WINAPI tmSetTimeString(HWND hwnd, LPCSTR text)
         return 1;
     StoreTime(*s, parsed.hour, parsed.minute, parsed.second);
     s->am = parsed.am;
-    ShowNewTime(*s);
+    ShowProgrammaticChange(s->core);
     return 1;
 }
 
 int WINAPI tmGetMinHeight(HWND hwnd)
 {
     TimeEditState* s = FetchTimeState(hwnd);
-    if (!s)
-        return 0;
-    return s->core.metrics.height + BorderAllowance(static_cast<int>(s->core.borderKind));
+    return s ? EditMinHeight(s->core) : 0;
 }
 
 int WINAPI tmGetMinWidth(HWND hwnd)
@@ -204,12 +201,7 @@ int WINAPI tmGetMinWidth(HWND hwnd)
 int WINAPI tmSetColor(HWND hwnd, int index, DWORD color)
 {
     TimeEditState* s = FetchTimeState(hwnd);
-    DWORD* slot = s ? ColorSlotForIndex(s->core, index, false) : nullptr;
-    if (!slot)
-        return 0;
-    *slot = color;
-    InvalidateRect(hwnd, nullptr, FALSE);
-    return 1;
+    return s ? SetEditColor(s->core, index, color, false) : 0;
 }
 
 int WINAPI tmOkToChange(HWND hwnd)
@@ -243,11 +235,7 @@ int WINAPI tmSetSecond(HWND hwnd, int second) { return SetField(hwnd, &TimeEditS
 int WINAPI tmSetBorderStyle(HWND hwnd, int kind)
 {
     TimeEditState* s = FetchTimeState(hwnd);
-    if (!s)
-        return 0;
-    s->core.borderKind = static_cast<DWORD>(kind >= 0 && kind <= 3 ? kind : 0);
-    ApplyBorderKind(hwnd, static_cast<int>(s->core.borderKind), kTimeBorderBits);
-    return 1;
+    return s ? SetEditBorderKind(s->core, kind, kTimeBorderBits) : 0;
 }
 
 }  // extern "C"

@@ -20,14 +20,6 @@ void MoveFocusToNextTabStop(HWND hwnd, bool previous)
         SetFocus(next);
 }
 
-void MoveTo(EditCore& core, int pos, int field)
-{
-    CollapseSelection(core, pos);
-    core.currentField = field;
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
-}
-
 // End: the designator when one is shown, else the last numeric field.
 int LastField(const TimeEditState& s)
 {
@@ -49,8 +41,8 @@ void HandlePlainKey(TimeEditState& s, UINT vk)
     case VK_LEFT: MoveCaretBy(core, -1); break;
     case VK_RIGHT:
     case VK_SPACE: MoveCaretBy(core, +1); break;
-    case VK_HOME: MoveTo(core, 0, 0); break;
-    case VK_END: MoveTo(core, TextLength(core), LastField(s)); break;
+    case VK_HOME: MoveCaretToField(core, 0, 0); break;
+    case VK_END: MoveCaretToField(core, TextLength(core), LastField(s)); break;
     case VK_DELETE: DeleteTimeAtCaret(s); break;
     case VK_BACK: BackspaceTime(s); break;
     default: DesignatorKey(s, vk); break;
@@ -82,8 +74,7 @@ bool HandleTimeKey(TimeEditState& s, UINT vk)
     } else {
         HandlePlainKey(s, vk);
     }
-    if (IsWindow(hwnd))
-        PostMessageA(hwnd, kChangeHookMessage, 0, 0);
+    PostMessageA(hwnd, kChangeHookMessage, 0, 0);
     return true;
 }
 

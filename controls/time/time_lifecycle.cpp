@@ -8,6 +8,7 @@
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_font.h"
+#include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
 #include "controls/control_state.h"
 #include "controls/library_data.h"
@@ -27,6 +28,7 @@ int SplitTimeFields(const EditCore& core, FieldSpan* spans)
 void TypeCharHook(EditCore& core, char c) { TypeTimeChar(TimeStateOf(core), c); }
 void DeleteHook(EditCore& core) { DeleteTimeAtCaret(TimeStateOf(core)); }
 void RebuildHook(EditCore& core) { RebuildTimeTexts(TimeStateOf(core)); }
+void DisplayHook(EditCore& core) { lstrcpynA(core.display, core.text, sizeof core.display); }
 
 void ParseHook(EditCore& core)
 {
@@ -49,7 +51,7 @@ void TakeSystemTime(TimeEditState& s)
 }  // namespace
 
 const EditBehavior kTimeBehavior = {SplitTimeFields, TypeCharHook, DeleteHook, RebuildHook,
-                                    ParseHook};
+                                    ParseHook, DisplayHook};
 
 TimeEditState* FetchTimeState(HWND hwnd)
 {
@@ -58,17 +60,11 @@ TimeEditState* FetchTimeState(HWND hwnd)
 
 bool CreateTimeState(HWND hwnd, const CREATESTRUCTA* create)
 {
-    auto* s = static_cast<TimeEditState*>(AllocateBlock(sizeof(TimeEditState)));
+    const DWORD style = static_cast<DWORD>(create->style);
+    auto* s = static_cast<TimeEditState*>(
+        CreateEditState(hwnd, sizeof(TimeEditState), &kTimeBehavior, style));
     if (!s)
         return false;
-    StoreStatePointer(hwnd, s);
-    const DWORD style = static_cast<DWORD>(create->style);
-    if (!InitEditCore(s->core, hwnd, &kTimeBehavior, style)) {
-        StoreStatePointer(hwnd, nullptr);
-        FreeBlock(s);
-        return false;
-    }
-    TakeWindowsVersion();
     TakeSystemTime(*s);
     s->core.borderKind = static_cast<DWORD>(BorderKindAtCreation(hwnd, kTimeBorderBits, false));
     s->seconds = (style & kTimeSecondsBit) != 0;
@@ -80,13 +76,9 @@ bool CreateTimeState(HWND hwnd, const CREATESTRUCTA* create)
 
 void DestroyTimeState(HWND hwnd, TimeEditState* s)
 {
-    StoreStatePointer(hwnd, nullptr);
-    if (!s)
-        return;
-    if (s->clockRunning)
+    if (s && s->clockRunning)
         KillTimer(hwnd, kClockTimerId);
-    ReleaseEditCore(s->core);
-    FreeBlock(s);
+    DestroyEditState(hwnd, s ? &s->core : nullptr);
 }
 
 void TimeGainedFocus(TimeEditState& s)
@@ -104,18 +96,6 @@ void TimeGainedFocus(TimeEditState& s)
     NotifyParent(core.hwnd, EN_SETFOCUS);
 }
 
-void TimeLostFocus(TimeEditState& s)
-{
-    EditCore& core = s.core;
-    core.hasFocus = FALSE;
-    RebuildTimeTexts(s);
-    CollapseSelection(core, 0);
-    core.firstVisible = 0;
-    NotifyParent(core.hwnd, EN_KILLFOCUS);
-    DestroyEditCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
-}
-
 void ClockTick(TimeEditState& s)
 {
     SYSTEMTIME now;
@@ -125,16 +105,6 @@ void ClockTick(TimeEditState& s)
     sprintf(text, "%02u%c%02u%c%02u", now.wHour, s.separator, now.wMinute, s.separator,
             now.wSecond);
     tmSetTimeString(s.core.hwnd, text);
-}
-
-void ShowNewTime(TimeEditState& s)
-{
-    CollapseSelection(s.core, 0);
-    s.core.currentField = 0;
-    RebuildTimeTexts(s);
-    PlaceCaret(s.core);
-    InvalidateRect(s.core.hwnd, nullptr, FALSE);
-    UpdateWindow(s.core.hwnd);
 }
 
 }  // namespace tw

@@ -9,13 +9,9 @@ bool CreateTimeState(HWND hwnd, const CREATESTRUCTA* create);
 void DestroyTimeState(HWND hwnd, TimeEditState* s);
 
 void TimeGainedFocus(TimeEditState& s);
-void TimeLostFocus(TimeEditState& s);
 
 // Timer 567: the local time of day, applied as a time string.
 void ClockTick(TimeEditState& s);
-
-// After a programmatic change: selection cleared, hour current, texts rebuilt, repainted.
-void ShowNewTime(TimeEditState& s);
 
 extern const EditBehavior kTimeBehavior;
 

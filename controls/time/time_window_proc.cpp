@@ -5,6 +5,7 @@
 
 #include "controls/common/edit_messages.h"
 #include "controls/common/edit_mouse.h"
+#include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
 #include "controls/common/edit_paint.h"
 #include "controls/tarn32.h"
@@ -16,9 +17,6 @@
 namespace tw {
 namespace {
 
-constexpr LRESULT kCalTimeRecordType = 11;
-constexpr DWORD kCalTimeRecordSize = 36;
-
 // 0xD00: three u32 second, minute, hour.
 LRESULT TIME_SetFromSeconds(TimeEditState& s, const DWORD* smh)
 {
@@ -29,7 +27,7 @@ LRESULT TIME_SetFromSeconds(TimeEditState& s, const DWORD* smh)
     s.hour = static_cast<WORD>(smh[2]);
     s.am = s.hour < 12;
     s.core.isNull = FALSE;
-    ShowNewTime(s);
+    ShowProgrammaticChange(s.core);
     return 1;
 }
 
@@ -44,13 +42,6 @@ LRESULT TIME_FillCalTime(const TimeEditState& s, TARNCALTIME* record)
     record->dayOfMonth = 1;
     record->dayOfWeek = 1;
     return 1;
-}
-
-LRESULT TIME_CalTimeType(LPARAM lParam)
-{
-    if (lParam)
-        *reinterpret_cast<DWORD*>(lParam) = kCalTimeRecordSize;
-    return kCalTimeRecordType;
 }
 
 LRESULT TIME_SettingsChanged(TimeEditState& s, const char* section)
@@ -96,7 +87,6 @@ bool TIME_PrivateMessage(TimeEditState& s, UINT msg, WPARAM wParam, LPARAM lPara
     case TARN_MSG_SETNONNULL: result = TIME_SetFromSeconds(s, reinterpret_cast<const DWORD*>(lParam)); break;
     case TARN_MSG_GETCALTIME: result = TIME_FillCalTime(s, reinterpret_cast<TARNCALTIME*>(lParam)); break;
     case TARN_MSG_VALIDATE: result = 0; break;
-    case TARN_MSG_CALTIMETYPE: result = TIME_CalTimeType(lParam); break;
     default: return false;
     }
     return true;
@@ -109,21 +99,20 @@ LRESULT TIME_LeftButtonDown(TimeEditState& s, int x, int y)
     return 0;
 }
 
-LRESULT TIME_Dispatch(TimeEditState& s, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT TIME_Dispatch(EditCore& core, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    TimeEditState& s = TimeStateOf(core);
     HWND hwnd = s.core.hwnd;
     LRESULT result = 0;
     switch (msg) {
     case WM_PAINT:
     case WM_PRINTCLIENT:
         return HandlePaintMessage(s.core, msg, wParam, PaintEditBody);
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SETFOCUS:
         TimeGainedFocus(s);
         return 0;
     case WM_KILLFOCUS:
-        TimeLostFocus(s);
+        EditLostFocus(core);
         return 0;
     case WM_KEYDOWN:
         if (HandleTimeKey(s, static_cast<UINT>(wParam)))
@@ -131,16 +120,9 @@ LRESULT TIME_Dispatch(TimeEditState& s, UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_LBUTTONDOWN:
         return TIME_LeftButtonDown(s, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    case WM_SETCURSOR:
-        SetEditCursor(s.core);
-        return TRUE;
     case WM_TIMER:
         if (wParam == kClockTimerId)
             ClockTick(s);
-        return 0;
-    case WM_ENABLE:
-        s.core.disabled = !wParam;
-        InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     case WM_WININICHANGE:
         return TIME_SettingsChanged(s, reinterpret_cast<const char*>(lParam));
@@ -153,23 +135,13 @@ LRESULT TIME_Dispatch(TimeEditState& s, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+const EditWindowHooks kTimeWindowHooks = {CreateTimeState, FetchCoreOf<TimeEditState, FetchTimeState>,
+                                          DestroyCoreOf<TimeEditState, DestroyTimeState>, TIME_Dispatch};
+
 }  // namespace
 }  // namespace tw
 
 extern "C" LRESULT CALLBACK TarnTimeEditWinFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    using namespace tw;
-    if (msg == WM_NCCREATE) {
-        if (!CreateTimeState(hwnd, reinterpret_cast<CREATESTRUCTA*>(lParam)))
-            return FALSE;
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    TimeEditState* s = FetchTimeState(hwnd);
-    if (msg == WM_NCDESTROY) {
-        DestroyTimeState(hwnd, s);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    if (!s)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    return TIME_Dispatch(*s, msg, wParam, lParam);
+    return tw::RunEditWindowProc(tw::kTimeWindowHooks, hwnd, msg, wParam, lParam);
 }

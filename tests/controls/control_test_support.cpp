@@ -51,26 +51,6 @@ HWND RecordingParent::CreateChild(const char* className, DWORD style, int id, in
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-HWND RecordingParent::CreateChildWithIntl(
-    const char* className, DWORD style,
-    const std::vector<std::pair<const char*, const char*>>& intl, int id, int width, int height)
-{
-    constexpr const char* kMissing = "\x01missing";
-    std::vector<std::string> saved;
-    for (const auto& [key, value] : intl) {
-        char old[64] = "";
-        GetProfileStringA("intl", key, kMissing, old, sizeof old);
-        saved.push_back(old);
-        WriteProfileStringA("intl", key, value);
-    }
-    HWND child = CreateChild(className, style, id, width, height);
-    for (size_t i = 0; i < intl.size(); ++i) {
-        const bool missing = saved[i] == kMissing;
-        WriteProfileStringA("intl", intl[i].first, missing ? nullptr : saved[i].c_str());
-    }
-    return child;
-}
-
 std::vector<WORD> RecordingParent::Codes() const
 {
     std::vector<WORD> codes;
@@ -89,6 +69,8 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     if (msg == WM_COMMAND && self) {
         self->notifications_.push_back(
             {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
+        if (self->destroyOn_ && HIWORD(wParam) == self->destroyOn_)
+            DestroyWindow(reinterpret_cast<HWND>(lParam));
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -122,6 +104,30 @@ HeldKey::~HeldKey()
     GetKeyboardState(state);
     state[vk_] &= ~0x80;
     SetKeyboardState(state);
+}
+
+constexpr const char* kOriginalProc = "tw.test.original";
+
+PermissionRefuser::PermissionRefuser(HWND hwnd) : hwnd_(hwnd)
+{
+    SetPropA(hwnd, kOriginalProc, reinterpret_cast<HANDLE>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc));
+}
+
+PermissionRefuser::~PermissionRefuser()
+{
+    if (!IsWindow(hwnd_))
+        return;
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(hwnd_, kOriginalProc)));
+    RemovePropA(hwnd_, kOriginalProc);
+}
+
+LRESULT CALLBACK PermissionRefuser::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == 0x49F)
+        return 0;
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOriginalProc));
+    return CallWindowProcA(original, hwnd, msg, wParam, lParam);
 }
 
 void PumpMessages()

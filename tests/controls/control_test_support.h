@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tw::test {
@@ -31,18 +30,16 @@ public:
     // Creates a child control of `className` with identifier `id`.
     HWND CreateChild(const char* className, DWORD style, int id = 100, int width = 120,
                      int height = 24, DWORD exStyle = 0);
-    // Creates the child with the intl settings `intl` in force ({key, value} pairs); the
-    // settings are put back as they were right after the creation.
-    HWND CreateChildWithIntl(const char* className, DWORD style,
-                             const std::vector<std::pair<const char*, const char*>>& intl,
-                             int id = 100, int width = 120, int height = 24);
     std::vector<WORD> Codes() const;
     void Clear() { notifications_.clear(); }
+    // From now on the parent destroys the sending control when it receives `code`.
+    void DestroyChildOn(WORD code) { destroyOn_ = code; }
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
     std::vector<Notification> notifications_;
+    WORD destroyOn_ = 0;
 };
 
 // WM_KEYDOWN (and the WM_CHAR a keyboard would produce for printable keys) to `hwnd`.
@@ -57,6 +54,17 @@ public:
 
 private:
     int vk_;
+};
+
+// Subclasses `hwnd` so that it answers its permission message (0x49F) with 0 while in scope.
+class PermissionRefuser {
+public:
+    explicit PermissionRefuser(HWND hwnd);
+    ~PermissionRefuser();
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_;
 };
 
 // Delivers posted messages waiting for this thread.

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 #include "control_test_support.h"
 #include "controls/tarn32.h"
 
@@ -11,10 +15,13 @@ namespace {
 
 class DateEditTest : public ::testing::Test {
 protected:
+    // The system's settings are shared by every program of the session, so the tests give
+    // the control its format through dtSetEditParams instead of changing them.
     void SetUp() override
     {
-        UseFormat("M/d/yy", "/");
+        edit = parent.CreateChild("TarnDateEdit32", 0);
         ASSERT_NE(edit, nullptr);
+        UseFormat({DT_FIELD_MONTH, DT_FIELD_DAY, DT_FIELD_YEAR}, '/', false, false, false);
     }
     void SetDate(WORD month, WORD day, WORD year)
     {
@@ -22,12 +29,18 @@ protected:
         ASSERT_EQ(dtSetDate(edit, date), 1);
     }
     // Recreates the edit under another short date format.
-    void UseFormat(const char* picture, const char* separator)
+    void UseFormat(std::array<DWORD, 3> order, char separator, bool twoDigitDay,
+                   bool twoDigitMonth, bool fourDigitYear)
     {
-        if (edit)
-            DestroyWindow(edit);
-        edit = parent.CreateChildWithIntl("TarnDateEdit32", 0,
-                                          {{"sShortDate", picture}, {"sDate", separator}});
+        DTEDITPARAMS params = {};
+        params.size = sizeof params;
+        params.separator = static_cast<BYTE>(separator);
+        params.twoDigitDay = twoDigitDay;
+        params.twoDigitMonth = twoDigitMonth;
+        params.fourDigitYear = fourDigitYear;
+        for (int i = 0; i < 3; ++i)
+            params.order[i] = order[i];
+        ASSERT_EQ(dtSetEditParams(edit, &params), 1);
     }
     std::string DisplayString()
     {
@@ -117,7 +130,7 @@ TEST_F(DateEditTest, SetDateStringReadsByFieldOrder)
     dtSetDateString(edit, "3/4/05");
     EXPECT_EQ(SendMessageA(edit, DEM_ISNULL, 0, 0), 0);
 
-    UseFormat("dd.MM.yyyy", ".");
+    UseFormat({DT_FIELD_DAY, DT_FIELD_MONTH, DT_FIELD_YEAR}, '.', true, true, true);
     dtSetDateString(edit, "7.4.1999");
     EXPECT_EQ(dtGetDay(edit), 7);
     EXPECT_EQ(dtGetMonth(edit), 4);
@@ -195,7 +208,7 @@ TEST_F(DateEditTest, TypingOverwritesDigitsAndNotifies)
 
 TEST_F(DateEditTest, TypingRejectsImpossibleFieldValues)
 {
-    UseFormat("d/M/yy", "/");
+    UseFormat({DT_FIELD_DAY, DT_FIELD_MONTH, DT_FIELD_YEAR}, '/', false, false, false);
     SetDate(6, 15, 2001);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, 0);
@@ -366,6 +379,15 @@ TEST_F(DateEditTest, ColoursResolveAtPaintTime)
     SetSysColors(1, &element, &original);
     SendMessageA(edit, DEM_SETBKCOLOR, 0, 0x00FF0000);
     EXPECT_EQ(PaintedPixel(edit, x, y), RGB(0, 0, 255));
+
+    // Focused, the whole text is selected and drawn in the system highlight colour.
+    SetFocus(edit);
+    RECT area;
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const int lineTop = (area.top + area.bottom - dtGetMinHeight(edit)) / 2;
+    EXPECT_EQ(PaintedPixel(edit, area.left + 1, lineTop + 1), GetSysColor(COLOR_HIGHLIGHT));
+    SendMessageA(edit, EM_SETSEL, -1, 0);
+    EXPECT_EQ(PaintedPixel(edit, area.left + 1, lineTop + 1), RGB(0, 0, 255));
 }
 
 TEST_F(DateEditTest, BorderKindsKeepTheClientSize)
@@ -411,6 +433,300 @@ TEST_F(DateEditTest, BadWindowsGiveFailureValues)
     EXPECT_EQ(dtSetColor(edit, 3, 0), 0);
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_GETCALTIME, 0, 0), 0);
     DestroyWindow(button);
+}
+
+BOOL CALLBACK FindShownPopup(HWND hwnd, LPARAM out)
+{
+    char name[32] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    if (lstrcmpA(name, "TarnCalctl32") == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(DateEditTest, StandardEditMessagesWorkOnTheEditText)
+{
+    SetDate(3, 5, 2001);
+    EXPECT_EQ(SendMessageA(edit, WM_GETDLGCODE, 0, 0), 0x8189);
+    EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 1);
+    char line[16] = {};
+    *reinterpret_cast<WORD*>(line) = 3;   // room for three characters
+    EXPECT_EQ(SendMessageA(edit, EM_GETLINE, 0, reinterpret_cast<LPARAM>(line)), 3);
+    EXPECT_EQ(std::string(line, 3), "3/5");
+    char small[4] = "xxx";
+    EXPECT_EQ(SendMessageA(edit, WM_GETTEXT, sizeof small, reinterpret_cast<LPARAM>(small)), 3);
+    EXPECT_STREQ(small, "3/5");
+
+    EXPECT_TRUE(SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("11/30/04")));
+    EXPECT_EQ(dtGetMonth(edit), 11);
+    EXPECT_EQ(dtGetDay(edit), 30);
+    EXPECT_EQ(dtGetYear(edit), 2004);   // edit text keeps the century of the year it replaces
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    EXPECT_EQ(dtIsNull(edit), 1);
+
+    SetDate(1, 1, 2001);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 3, 3);
+    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("24/99"));
+    EXPECT_EQ(dtGetDay(edit), 24);
+    EXPECT_EQ(dtGetYear(edit), 2099);
+    SendMessageA(edit, EM_SETMODIFY, 0, 0);
+    EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), 0);
+}
+
+TEST_F(DateEditTest, TypingIntoANullControlStartsFromZeros)
+{
+    dtSetNull(edit);
+    SetFocus(edit);
+    EXPECT_EQ(WindowText(edit), "");
+    TypeDigits(edit, "0704");
+    EXPECT_EQ(dtIsNull(edit), 0);
+    EXPECT_EQ(dtGetMonth(edit), 7);
+    EXPECT_EQ(dtGetDay(edit), 4);
+    EXPECT_EQ(WindowText(edit), "07/04/00");
+    dtSetNull(edit);
+    PressKey(edit, VK_UP);   // stepping a null control starts from 0/0/0
+    EXPECT_EQ(dtIsNull(edit), 0);
+    EXPECT_EQ(dtGetMonth(edit), 1);
+}
+
+TEST_F(DateEditTest, ShiftArrowsSelectWithinTheFieldAndCtrlInsertCopies)
+{
+    SetDate(12, 25, 2001);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 3, 3);
+    {
+        HeldKey shift(VK_SHIFT);
+        PressKey(edit, VK_RIGHT);
+        PressKey(edit, VK_RIGHT);
+        PressKey(edit, VK_RIGHT);   // the field ends at 5: beeps, stays
+    }
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(3, 5));
+    {
+        HeldKey control(VK_CONTROL);
+        PressKey(edit, VK_INSERT);
+    }
+    ASSERT_TRUE(OpenClipboard(edit));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const std::string copied = data ? static_cast<const char*>(GlobalLock(data)) : "";
+    if (data)
+        GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(copied, "25");
+    {
+        HeldKey shift(VK_SHIFT);
+        PressKey(edit, VK_HOME);
+    }
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
+}
+
+TEST_F(DateEditTest, SizeAndSettingsChanges)
+{
+    SetWindowPos(edit, nullptr, 0, 0, 5, 3, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client;
+    GetClientRect(edit, &client);
+    const int fontHeight = dtGetMinHeight(edit);   // no border: the font height
+    EXPECT_GE(client.bottom, fontHeight);
+    EXPECT_GT(client.right, 16);
+    EXPECT_GT(dtGetMinWidth(edit), fontHeight * 7 / 8);
+
+}
+
+TEST_F(DateEditTest, TheSystemShortDateFormatIsReadAtCreationAndOnSettingsChanges)
+{
+    char picture[16] = "";
+    char separator[4] = "";
+    GetProfileStringA("intl", "sShortDate", "M/d/yy", picture, sizeof picture);
+    GetProfileStringA("intl", "sDate", "/", separator, sizeof separator);
+    const auto kindOf = [](char letter) -> DWORD {
+        return letter == 'd' ? DT_FIELD_DAY : letter == 'M' ? DT_FIELD_MONTH : DT_FIELD_YEAR;
+    };
+    HWND system = parent.CreateChild("TarnDateEdit32", 0, 104);
+    DTEDITPARAMS params = {};
+    params.size = sizeof params;
+    ASSERT_EQ(dtGetEditParams(system, &params), 1);
+    EXPECT_EQ(params.separator, static_cast<BYTE>(separator[0]));
+    EXPECT_EQ(params.order[0], kindOf(picture[0]));
+    EXPECT_EQ(params.twoDigitMonth, strstr(picture, "MM") != nullptr ? 1u : 0u);
+
+    // A format given by the client gives way to the system's when the settings change.
+    SendMessageA(edit, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("windows"));
+    ASSERT_EQ(dtGetEditParams(edit, &params), 1);
+    EXPECT_EQ(params.order[0], static_cast<DWORD>(DT_FIELD_MONTH));
+    EXPECT_EQ(params.separator, '/');
+    UseFormat({DT_FIELD_YEAR, DT_FIELD_DAY, DT_FIELD_MONTH}, '#', false, false, false);
+    SendMessageA(edit, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+    ASSERT_EQ(dtGetEditParams(edit, &params), 1);
+    EXPECT_EQ(params.separator, static_cast<BYTE>(separator[0]));
+    EXPECT_EQ(params.order[0], kindOf(picture[0]));
+    DestroyWindow(system);
+}
+
+TEST_F(DateEditTest, CaretPastTheTextAreaReportsMaxText)
+{
+    HWND narrow = parent.CreateChild("TarnDateEdit32", 0, 106, 30, 24);
+    WORD date[3] = {12, 25, 2001};
+    dtSetDate(narrow, date);
+    SetFocus(narrow);
+    parent.Clear();
+    PressKey(narrow, VK_END);
+    const std::vector<WORD> codes = parent.Codes();
+    EXPECT_NE(std::find(codes.begin(), codes.end(), EN_MAXTEXT), codes.end());
+    DestroyWindow(narrow);
+}
+
+TEST_F(DateEditTest, NonNullMessageNeedsItsFlag)
+{
+    dtSetNull(edit);
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_SETNONNULL, 0, 0), 0);
+    EXPECT_EQ(dtIsNull(edit), 1);
+    EXPECT_EQ(SendMessageA(edit, TARN_MSG_SETNONNULL, 0, 1), 1);
+    EXPECT_EQ(dtIsNull(edit), 0);
+}
+
+TEST_F(DateEditTest, AParentMayDestroyTheControlWhileItNotifies)
+{
+    SetDate(1, 5, 2001);
+    SetFocus(edit);
+    parent.DestroyChildOn(EN_UPDATE);
+    TypeDigits(edit, "1");
+    EXPECT_FALSE(IsWindow(edit));
+    edit = parent.CreateChild("TarnDateEdit32", 0);
+    SetFocus(edit);
+    PressKey(edit, VK_UP);
+    EXPECT_FALSE(IsWindow(edit));
+    edit = parent.CreateChild("TarnDateEdit32", 0);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    PressKey(edit, VK_DELETE);
+    EXPECT_FALSE(IsWindow(edit));
+    edit = parent.CreateChild("TarnDateEdit32", 0);
+    SetFocus(edit);
+    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("1231"));
+    EXPECT_FALSE(IsWindow(edit));
+    PumpMessages();   // the posted change hooks find no window
+    parent.DestroyChildOn(0);
+    edit = parent.CreateChild("TarnDateEdit32", 0);
+}
+
+// The visible drop-down calendar popup of this thread, if any.
+HWND ShownPopup()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindShownPopup, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(DateEditTest, DropDownPicksADateAndGivesTheFocusBack)
+{
+    dtEnableCalendar(edit, 1);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_CALENDARBUTTON);
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    parent.Clear();
+    EXPECT_EQ(dtDropDownCalendar(edit), 1);
+    HWND popup = ShownPopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(GetFocus(), popup);
+    RECT editRect, popupRect;
+    GetWindowRect(edit, &editRect);
+    GetWindowRect(popup, &popupRect);
+    EXPECT_EQ(popupRect.left, editRect.left);
+    EXPECT_GE(popupRect.top, editRect.bottom);
+    EXPECT_EQ(ccGetMonth(popup), 3);
+    EXPECT_EQ(ccGetYear(popup), 2001);
+    std::vector<WORD> codes = parent.Codes();
+    EXPECT_NE(std::find(codes.begin(), codes.end(), TARN_EN_DROPDOWN), codes.end());
+
+    ccSetDay(popup, 20);
+    parent.Clear();
+    EXPECT_EQ(ccHideCalendar(popup), 1);
+    PumpMessages();
+    EXPECT_EQ(dtGetDay(edit), 20);
+    EXPECT_EQ(dtGetMonth(edit), 3);
+    EXPECT_FALSE(IsWindowVisible(popup));
+    EXPECT_EQ(GetFocus(), edit);
+    codes = parent.Codes();
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.front(), TARN_EN_CLOSEUP);
+    EXPECT_EQ(codes.back(), EN_CHANGE);
+}
+
+TEST_F(DateEditTest, RefusedPermissionKeepsTheCalendarClosedAndTheDate)
+{
+    dtEnableCalendar(edit, 1);
+    SetDate(3, 5, 2001);
+    PermissionRefuser refuser(edit);
+    EXPECT_EQ(dtDropDownCalendar(edit), 0);
+    EXPECT_EQ(ShownPopup(), nullptr);
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(dtSetDateString(edit, "1/1/99"), 0);
+    EXPECT_EQ(dtSetNull(edit), 0);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    TypeDigits(edit, "1");
+    EXPECT_EQ(dtGetMonth(edit), 3);
+    EXPECT_EQ(dtIsNull(edit), 0);
+}
+
+TEST_F(DateEditTest, EscapeInTheDropDownKeepsTheDate)
+{
+    dtEnableCalendar(edit, 1);
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    ASSERT_EQ(SendMessageA(edit, WM_SYSKEYDOWN, VK_DOWN, 1L << 29), 0);   // Alt+Down
+    HWND popup = ShownPopup();
+    ASSERT_NE(popup, nullptr);
+    ccSetDay(popup, 9);
+    PressKey(popup, VK_ESCAPE);
+    PumpMessages();
+    EXPECT_FALSE(IsWindowVisible(popup));
+    EXPECT_EQ(dtGetDay(edit), 5);
+    EXPECT_EQ(GetFocus(), edit);
+}
+
+TEST_F(DateEditTest, MouseClicksPlaceTheCaretAndSelectFields)
+{
+    SetDate(3, 5, 2001);
+    SetFocus(edit);
+    RECT area;
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const int y = (area.top + area.bottom) / 2;
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.left, y));
+    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(area.left, y));
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(0, 0));
+    EXPECT_EQ(GetCapture(), nullptr);
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right - 1, y));
+    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(area.right - 1, y));
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(8, 8));   // "03/05/01"
+    TypeDigits(edit, "7");   // at the end: the last field is selected, nothing written
+    EXPECT_EQ(dtGetYear(edit), 2001);
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(6, 8));
+
+    HDC dc = GetDC(edit);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    SIZE upToDay = {};
+    GetTextExtentPoint32A(dc, "03/0", 4, &upToDay);
+    ReleaseDC(edit, dc);
+    SendMessageA(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(area.left + upToDay.cx, y));
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(3, 5));
+}
+
+TEST_F(DateEditTest, DisplayStylesSetTheirStyleBits)
+{
+    SetDate(3, 5, 2001);
+    EXPECT_EQ(SendMessageA(edit, DEM_SETDISPLAYSTYLE, 1, 0), 1);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_BITMAPDIGITS);
+    EXPECT_EQ(PaintedPixel(edit, 112, 2), RGB(0, 0, 0));   // bitmap digits stand on black
+    dtSetDisplayStyle(edit, 2);
+    EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & DTS_BITMAPDIGITS);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_FIXEDCELLS);
+    EXPECT_EQ(PaintedPixel(edit, 112, 2), GetSysColor(COLOR_WINDOW));
+    dtSetDisplayStyle(edit, 7);
+    EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & (DTS_BITMAPDIGITS | DTS_FIXEDCELLS));
+    dtSetDisplayStyle(edit, 0);
+    EXPECT_EQ(WindowText(edit), "3/5/01");
 }
 
 }  // namespace

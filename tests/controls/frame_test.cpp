@@ -159,4 +159,28 @@ TEST(TarnFrame, SecondLoadSharesTheClassesAndUnloadUnregistersThem)
     FreeLibrary(again);
 }
 
+LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST(TarnFrame, AFailedRegistrationFailsTheLoadUntilTheNameIsFree)
+{
+    WNDCLASSA taken = {};
+    taken.style = CS_GLOBALCLASS;
+    taken.lpfnWndProc = PlainProc;
+    taken.hInstance = GetModuleHandleA(nullptr);
+    taken.lpszClassName = "TarnUDLR32";   // the seventh class of the table
+    ASSERT_TRUE(RegisterClassA(&taken));
+    EXPECT_EQ(Load(), nullptr);
+    WNDCLASSA info = {};
+    EXPECT_FALSE(GetClassInfoA(nullptr, "TarnButton32", &info));
+    EXPECT_FALSE(GetClassInfoA(nullptr, "TarnDial32", &info));
+    UnregisterClassA("TarnUDLR32", GetModuleHandleA(nullptr));
+    HMODULE module = Load();
+    ASSERT_NE(module, nullptr);
+    EXPECT_TRUE(GetClassInfoA(module, "TarnUDLR32", &info));
+    FreeLibrary(module);
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "control_test_support.h"
 #include "controls/tarn32.h"
 
@@ -28,29 +30,25 @@ struct PaintCounter {
 int PaintCounter::count = 0;
 WNDPROC PaintCounter::original = nullptr;
 
-// Answers the permission message with 0 while installed.
-LRESULT CALLBACK RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == 0x49F)
-        return 0;
-    auto original = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "original"));
-    return CallWindowProcA(original, hwnd, msg, wParam, lParam);
-}
-
 class TimeEditTest : public ::testing::Test {
 protected:
-    void SetUp() override { Create(0, "0", "1"); }
-    // (Re)creates the edit with the given styles, 24-hour flag and leading-zero flag.
-    void Create(DWORD style, const char* iTime, const char* iTLZero)
+    void SetUp() override { Create(0, false, true); }
+    // (Re)creates the edit with the given styles, 24-hour and leading-zero flags. The format
+    // comes through tmSetEditParams: the system's settings are shared by the whole session.
+    void Create(DWORD style, bool hour24, bool leadingZero)
     {
         if (edit)
             DestroyWindow(edit);
-        edit = parent.CreateChildWithIntl(
-            "TarnTimeEdit32", style,
-            {{"iTime", iTime}, {"iTLZero", iTLZero}, {"s1159", "AM"}, {"s2359", "PM"},
-             {"sTime", ":"}},
-            100, 140, 24);
+        edit = parent.CreateChild("TarnTimeEdit32", style, 100, 140, 24);
         ASSERT_NE(edit, nullptr);
+        TMEDITPARAMS params = {};
+        params.separator = ':';
+        params.hour24 = hour24;
+        params.leadingZero = leadingZero;
+        params.seconds = (style & TMS_SECONDS) != 0;
+        strcpy(params.amDesignator, "AM");
+        strcpy(params.pmDesignator, "PM");
+        ASSERT_EQ(tmSetEditParams(edit, &params), 1);
     }
     void SetTime(WORD hour, WORD minute, WORD second)
     {
@@ -91,7 +89,7 @@ TEST_F(TimeEditTest, TimeStringsReadTheDesignator)
 
 TEST_F(TimeEditTest, TextFollowsTheFormatFlagsAndTheFocus)
 {
-    Create(0, "0", "0");
+    Create(0, false, false);
     SetTime(9, 5, 0);
     EXPECT_EQ(WindowText(edit), "9:05 AM");
     SetFocus(edit);
@@ -101,7 +99,7 @@ TEST_F(TimeEditTest, TextFollowsTheFormatFlagsAndTheFocus)
     EXPECT_EQ(WindowText(edit), "0:15 AM");   // hour 0 shows as 0, not 12
     SetTime(15, 15, 0);
     EXPECT_EQ(TimeString(), "3:15 PM");
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     SetTime(15, 4, 9);
     EXPECT_EQ(WindowText(edit), "15:04:09");
 }
@@ -120,7 +118,7 @@ TEST_F(TimeEditTest, SettingTheSameTimeStringRepaintsOnce)
 
 TEST_F(TimeEditTest, StepsDoNotWrap)
 {
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     SetFocus(edit);
     struct Case { WORD h, m, s; int caret; UINT key; WORD eh, em, es; };
     const Case cases[] = {
@@ -162,7 +160,7 @@ TEST_F(TimeEditTest, TwelveHourSteppingAndTheDesignator)
 
 TEST_F(TimeEditTest, TypingChecksEachField)
 {
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     SetTime(10, 20, 30);
     SetFocus(edit);
     parent.Clear();
@@ -188,7 +186,7 @@ TEST_F(TimeEditTest, TypingChecksEachField)
 
 TEST_F(TimeEditTest, DeleteAndBackspace)
 {
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     SetTime(12, 34, 56);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 4, 4);
@@ -209,8 +207,7 @@ TEST_F(TimeEditTest, DeleteAndBackspace)
 TEST_F(TimeEditTest, RefusedPermissionDropsChanges)
 {
     SetTime(8, 0, 0);
-    SetPropA(edit, "original", reinterpret_cast<HANDLE>(GetWindowLongPtrA(edit, GWLP_WNDPROC)));
-    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RefusingProc));
+    PermissionRefuser refuser(edit);
     SetFocus(edit);
     EXPECT_EQ(tmSetTimeString(edit, "9:00"), 0);
     WORD time[3] = {10, 0, 0};
@@ -224,7 +221,7 @@ TEST_F(TimeEditTest, RefusedPermissionDropsChanges)
 
 TEST_F(TimeEditTest, RunningClockShowsTheLocalTime)
 {
-    Create(TMS_SECONDS, "1", "1");
+    Create(TMS_SECONDS, true, true);
     tmSetNull(edit);
     EXPECT_EQ(SendMessageA(edit, TEM_STARTCLOCK, 0, 0), 1);
     SendMessageA(edit, WM_TIMER, TM_CLOCK_TIMER, 0);
@@ -268,6 +265,89 @@ TEST_F(TimeEditTest, EditParamsAndPrivateRecords)
     EXPECT_EQ(record.second, 5u);
     EXPECT_EQ(record.dayOfMonth, 1u);
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_VALIDATE, 0, 0), 0);
+}
+
+TEST_F(TimeEditTest, NullControlTypingAndSetText)
+{
+    tmSetNull(edit);
+    SetFocus(edit);
+    EXPECT_EQ(WindowText(edit), "");
+    TypeDigits(edit, "0945");
+    EXPECT_EQ(tmIsNull(edit), 0);
+    EXPECT_EQ(WindowText(edit), "09:45 AM");
+    EXPECT_TRUE(SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("07:15 PM")));
+    EXPECT_EQ(tmGetHour(edit), 19);
+    EXPECT_EQ(tmGetMinute(edit), 15);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("11:99"));
+    EXPECT_EQ(tmGetMinute(edit), 59);   // edit text numbers are capped
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("1030"));
+    EXPECT_EQ(tmGetHour(edit), 10);
+    EXPECT_EQ(tmGetMinute(edit), 30);
+}
+
+TEST_F(TimeEditTest, DisplayStylesAndMinimumSizes)
+{
+    const int height = tmGetMinHeight(edit);
+    tmSetBorderStyle(edit, 1);
+    EXPECT_EQ(tmGetMinHeight(edit), height + 2);
+    tmSetBorderStyle(edit, 2);
+    EXPECT_EQ(tmGetMinHeight(edit), height + 4);
+    EXPECT_GT(tmGetMinWidth(edit), 0);
+
+    EXPECT_EQ(SendMessageA(edit, TEM_SETDISPLAYSTYLE, 1, 0), 1);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & TMS_BITMAPDIGITS);
+    EXPECT_EQ(PaintedPixel(edit, 125, 2), RGB(0, 0, 0));
+    tmSetDisplayStyle(edit, 9);   // another value: back to plain text without the strips
+    EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & (TMS_BITMAPDIGITS | TMS_FIXEDCELLS));
+    EXPECT_EQ(PaintedPixel(edit, 125, 2), GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(TimeEditTest, SettersWithoutPermissionAndTheirTexts)
+{
+    SetTime(8, 30, 0);
+    EXPECT_EQ(SendMessageA(edit, TEM_SETHOUR, 0, 14), 1);
+    EXPECT_EQ(SendMessageA(edit, TEM_SETMINUTE, 0, 5), 1);
+    EXPECT_EQ(tmSetSecond(edit, 70), 1);   // stored as given
+    EXPECT_EQ(tmGetHour(edit), 14);
+    EXPECT_EQ(tmGetSecond(edit), 70);
+    EXPECT_EQ(TimeString(), "02:05 PM");
+    EXPECT_EQ(SendMessageA(edit, TEM_ISNULL, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(edit, TEM_SETNULL, 0, 0), 1);
+    EXPECT_EQ(tmGetHour(edit), 14);   // the stored time is kept
+    EXPECT_EQ(TimeString(), "");
+}
+
+TEST_F(TimeEditTest, TheSystemTimeFormatIsReadAtCreation)
+{
+    char am[9] = "";
+    char separator[4] = "";
+    GetProfileStringA("intl", "s1159", "AM", am, sizeof am);
+    GetProfileStringA("intl", "sTime", ":", separator, sizeof separator);
+    const bool hour24 = GetProfileIntA("intl", "iTime", 1) != 0;
+    HWND system = parent.CreateChild("TarnTimeEdit32", 0, 105);
+    TMEDITPARAMS params = {};
+    ASSERT_NE(tmGetEditParams(system, &params), nullptr);
+    EXPECT_STREQ(params.amDesignator, am);
+    EXPECT_EQ(params.separator, static_cast<DWORD>(static_cast<BYTE>(separator[0])));
+    EXPECT_EQ(params.hour24 != 0, hour24);
+    EXPECT_EQ(params.seconds, 0u);
+    DestroyWindow(system);
+}
+
+TEST_F(TimeEditTest, AParentMayDestroyTheControlWhileItNotifies)
+{
+    SetFocus(edit);
+    parent.DestroyChildOn(EN_CHANGE);
+    TypeDigits(edit, "1");
+    EXPECT_FALSE(IsWindow(edit));
+    edit = parent.CreateChild("TarnTimeEdit32", 0, 100, 140, 24);
+    SetFocus(edit);
+    PressKey(edit, VK_DOWN);
+    EXPECT_FALSE(IsWindow(edit));
+    PumpMessages();
+    parent.DestroyChildOn(0);
+    edit = parent.CreateChild("TarnTimeEdit32", 0, 100, 140, 24);
 }
 
 TEST_F(TimeEditTest, BadWindowsGiveFailureValues)
