@@ -108,6 +108,28 @@ TEST_F(GridSelection, KeyboardMovesAndSelects) {
   SetKeyboardState(keys);
   EXPECT_EQ(grid_.GetSelectedCount(), 5);
   EXPECT_EQ(Codes(), (std::vector<unsigned>{grid::kNotifySelectionChanged}));
+
+  // Ctrl+Home goes to the first row; Shift+Down extends from there.
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageA(hwnd_, WM_KEYDOWN, VK_HOME, 0);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(grid_.GetCurrentRow(), 0);
+  EXPECT_EQ(grid_.GetSelectedCount(), 5) << "Ctrl moves without selecting";
+  SendMessageA(hwnd_, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(Selected(grid_), (std::vector<int>{0}));
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageA(hwnd_, WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageA(hwnd_, WM_KEYDOWN, VK_DOWN, 0);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(Selected(grid_), (std::vector<int>{0, 1, 2}));
+  SendMessageA(hwnd_, WM_KEYDOWN, VK_END, 0);
+  EXPECT_EQ(grid_.GetCurrentColumn(), grid::kColNotes) << "End: the last visible column";
+  SendMessageA(hwnd_, WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_EQ(grid_.GetCurrentColumn(), grid::kColStartDate) << "the hidden key is skipped";
 }
 
 // Rows with a project, a client (case varies) and a start time; keys record the input order.
