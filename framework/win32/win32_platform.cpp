@@ -1,5 +1,7 @@
 #include "framework/win32/win32_platform.h"
 
+#include "doc/file_replace.h"
+
 namespace tw {
 
 Win32Services& Win32PlatformServices() {
@@ -10,6 +12,7 @@ Win32Services& Win32PlatformServices() {
 void InstallWin32Platform() {
     Win32Services& s = Win32PlatformServices();
     Platform() = PlatformServices{&s.clock, &s.messages, &s.locale};
+    SetFileReplaceService(&s.fileReplace);
 }
 
 }  // namespace tw

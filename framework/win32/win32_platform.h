@@ -1,7 +1,9 @@
 #pragma once
-// Installs the Win32 clock, message box and locale formatter as the process-wide services.
+// Installs the Win32 clock, message box, locale formatter and file replace step as the
+// process-wide services.
 
 #include "framework/win32/win32_clock.h"
+#include "framework/win32/win32_file_replace.h"
 #include "framework/win32/win32_locale_formatter.h"
 #include "framework/win32/win32_message_box.h"
 
@@ -11,6 +13,7 @@ struct Win32Services {
     Win32Clock clock;
     Win32MessageBox messages;
     Win32LocaleFormatter locale;
+    Win32FileReplace fileReplace;
 };
 
 // The process-wide Win32 services (created on first use).

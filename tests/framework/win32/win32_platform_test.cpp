@@ -4,6 +4,8 @@
 
 #include <ctime>
 
+#include "doc/file_replace.h"
+
 namespace tw {
 namespace {
 
@@ -23,6 +25,9 @@ TEST(Win32Platform, InstallMakesTheWin32ServicesCurrent) {
     EXPECT_EQ(Platform().clock, &s.clock);
     EXPECT_EQ(Platform().messages, &s.messages);
     EXPECT_EQ(Platform().locale, &s.locale);
+    // A save over an existing file needs MoveFileExA: rename() cannot replace on Windows.
+    EXPECT_EQ(&FileReplaceService(), &s.fileReplace);
+    SetFileReplaceService(nullptr);
 }
 
 }  // namespace
