@@ -28,6 +28,7 @@ for list in "$(dirname "$0")"/screenshots.d/*.list; do
     (cd "$(dirname "$exe")" && exec wine "$exe" $args </dev/null >/dev/null 2>&1) &
     pid=$!
     sleep "${SCREENSHOT_DELAY:-5}"
+    name=${name%.png}
     import -window root "$out/$name.png"
     kill "$pid" 2>/dev/null || true
     wineserver -k 2>/dev/null || true

@@ -20,6 +20,9 @@ else
   # window manager (a bare Xvfb has none).
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
+# Wine's own TrueType fonts (Marlett draws the caption buttons) into the prefix's Fonts folder,
+# where this Wine looks for them.
+cp -n /usr/share/wine/fonts/*.ttf "$dir/drive_c/windows/Fonts/" 2>/dev/null || true
 # No crash dialogs: a crashing test must fail, not wait for a click.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wineserver -w

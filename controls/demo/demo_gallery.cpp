@@ -101,7 +101,7 @@ void AddTimeEdits(HWND window, HFONT font)
 
 void AddCalendars(HWND window, HFONT font)
 {
-    AddHeading(window, font, 580, 10, 300, "Calendars");
+    AddHeading(window, font, 580, 10, 340, "Calendars");
     HWND month = CreateWindowA("TarnCalctl32", "",
                                WS_CHILD | WS_VISIBLE | WS_BORDER | CCS_MONTH | CCS_YEARFIELD |
                                    CCS_MONTHSELECTOR,

@@ -30,7 +30,7 @@ HWND CreateGalleryWindow(HINSTANCE instance)
     wc.lpszClassName = kWindowClass;
     RegisterClassA(&wc);
     return CreateWindowA(kWindowClass, "Tarn controls gallery",
-                         WS_OVERLAPPEDWINDOW, 0, 0, 900, 640, nullptr,
+                         WS_OVERLAPPEDWINDOW, 0, 0, 940, 640, nullptr,
                          nullptr, instance, nullptr);
 }
 
