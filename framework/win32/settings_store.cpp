@@ -50,7 +50,8 @@ bool DeleteTree(HKEY parent, const std::string& path) {
 }  // namespace
 
 std::string RegistrySettingsStore::SectionPath(const std::string& section) const {
-    return "Software\\" + keyPath_ + "\\" + section;
+    std::string path = "Software\\" + keyPath_;
+    return section.empty() ? path : path + "\\" + section;
 }
 
 std::string RegistrySettingsStore::GetString(const std::string& section, const std::string& key,

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/win32/tool_bar.h"
 #include "framework/win32/window.h"
 
 namespace tw {
@@ -18,7 +19,7 @@ public:
 
     // Attributes
     int Height() const;
-    bool IsVisible() const { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
+    bool IsVisible() const { return HasVisibleStyle(hwnd_); }
     std::string PaneText(int pane) const;
 
     // Operations

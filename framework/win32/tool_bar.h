@@ -10,6 +10,11 @@
 
 namespace tw {
 
+// Whether window has the visible style, whatever its parents show.
+inline bool HasVisibleStyle(HWND window) {
+    return window != nullptr && (::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 struct ToolBarLayout {
     std::vector<UINT> commands;  // in order; 0 puts a separator
     HBITMAP images = nullptr;    // strip of images, one per non-separator entry in order
@@ -25,7 +30,8 @@ public:
 
     // Attributes
     int Height() const;
-    bool IsVisible() const { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
+    // Whether the bar itself is shown (even while its frame is hidden).
+    bool IsVisible() const { return HasVisibleStyle(hwnd_); }
     bool IsChecked(UINT command) const;
     bool IsEnabled(UINT command) const;
 

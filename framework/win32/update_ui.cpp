@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "framework/win32/tool_bar.h"
+
 namespace tw {
 
 namespace {
@@ -66,7 +68,7 @@ void ApplyToToolBarButton(HWND toolBar, const CommandState& state) {
 }
 
 void UpdateToolBarButtons(HWND toolBar, const CommandChain& chain) {
-    if (toolBar == nullptr || !::IsWindowVisible(toolBar)) return;
+    if (!HasVisibleStyle(toolBar)) return;
     int count = static_cast<int>(::SendMessageA(toolBar, TB_BUTTONCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         TBBUTTON button{};

@@ -1,0 +1,102 @@
+// Update handlers set the enabled, checked and text state of menu items before a menu opens
+// and of tool bar buttons (check-box buttons too) at idle.
+#include <gtest/gtest.h>
+
+#include "framework/command_ids.h"
+#include "framework/win32/update_ui.h"
+#include "test_resources.h"
+#include "test_support.h"
+
+namespace tw::test {
+namespace {
+
+std::string ItemText(HMENU menu, UINT id) {
+    char text[64] = "";
+    ::GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+bool Grayed(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; }
+bool Checked(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+TEST(UpdateHandlers, MenuItemsBeforeTheMenuOpens) {
+    TestApp app(IsolatedKeyPath("update-menu"));
+    CAppDocument* doc = app.NewDocument();
+    ASSERT_NE(doc, nullptr);
+    CMDIFrame& main = *app.MainFrame();
+    bool viewEnabled = false;
+    main.ActiveView()->OnUpdate(ID_TEST_VIEW_CMD, [&](CommandState& s) { s.Enable(viewEnabled); });
+    doc->OnUpdate(ID_TEST_CHECK_CMD, [](CommandState& s) {
+        s.SetCheck();
+        s.SetText("Checked &Item");
+    });
+    HMENU testMenu = ::GetSubMenu(::GetMenu(main.Handle()), 1);  // the document's "&Test" menu
+    ASSERT_NE(testMenu, nullptr);
+
+    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), MAKELPARAM(1, FALSE));
+    EXPECT_TRUE(Grayed(testMenu, ID_TEST_VIEW_CMD));
+    EXPECT_FALSE(Grayed(testMenu, ID_TEST_DOC_CMD));  // a handler and no update handler
+    EXPECT_TRUE(Grayed(testMenu, 40099));             // nobody handles it
+    EXPECT_TRUE(Checked(testMenu, ID_TEST_CHECK_CMD));
+    EXPECT_EQ(ItemText(testMenu, ID_TEST_CHECK_CMD), "Checked &Item");
+    EXPECT_FALSE(Checked(testMenu, ID_TEST_DOC_CMD));
+
+    viewEnabled = true;
+    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), MAKELPARAM(1, FALSE));
+    EXPECT_FALSE(Grayed(testMenu, ID_TEST_VIEW_CMD));
+
+    // The View menu's bar items follow the bars.
+    HMENU bars = ::CreatePopupMenu();
+    ::AppendMenuA(bars, MF_STRING, kCmdViewToolBar, "&Toolbar");
+    ::AppendMenuA(bars, MF_STRING, kCmdViewStatusBar, "&Status Bar");
+    main.ShowBar(main.ToolBar(), false);
+    UpdateMenuItems(bars, main.Chain());
+    EXPECT_FALSE(Checked(bars, kCmdViewToolBar));
+    EXPECT_TRUE(Checked(bars, kCmdViewStatusBar));
+    ::SendMessageA(main.Handle(), WM_COMMAND, kCmdViewToolBar, 0);
+    UpdateMenuItems(bars, main.Chain());
+    EXPECT_TRUE(Checked(bars, kCmdViewToolBar));
+    ::DestroyMenu(bars);
+}
+
+TEST(UpdateHandlers, ToolBarButtonsAtIdle) {
+    TestApp app(IsolatedKeyPath("update-bar"));
+    CAppDocument* doc = app.NewDocument();
+    ASSERT_NE(doc, nullptr);
+    CMDIFrame& main = *app.MainFrame();
+    CToolBar& childBar = main.ActiveChild()->ToolBar();
+    CheckState pressed = CheckState::Checked;
+    bool mainEnabled = false;
+    doc->OnUpdate(ID_TEST_CHECK_CMD, [&](CommandState& s) { s.SetCheck(pressed); });
+    main.OnUpdate(ID_TEST_MAIN_CMD, [&](CommandState& s) { s.Enable(mainEnabled); });
+
+    app.PumpPending();
+    EXPECT_TRUE(childBar.IsChecked(ID_TEST_CHECK_CMD));
+    EXPECT_TRUE(main.ToolBar().IsChecked(ID_TEST_CHECK_CMD));
+    EXPECT_FALSE(main.ToolBar().IsEnabled(ID_TEST_MAIN_CMD));
+    EXPECT_TRUE(childBar.IsEnabled(ID_TEST_VIEW_CMD));
+
+    pressed = CheckState::Indeterminate;
+    app.PumpPending();
+    EXPECT_FALSE(childBar.IsChecked(ID_TEST_CHECK_CMD));
+    EXPECT_NE(childBar.Send(TB_ISBUTTONINDETERMINATE, ID_TEST_CHECK_CMD), 0);
+
+    pressed = CheckState::Unchecked;
+    mainEnabled = true;
+    app.PumpPending();
+    EXPECT_FALSE(childBar.IsChecked(ID_TEST_CHECK_CMD));
+    EXPECT_EQ(childBar.Send(TB_ISBUTTONINDETERMINATE, ID_TEST_CHECK_CMD), 0);
+    EXPECT_TRUE(main.ToolBar().IsEnabled(ID_TEST_MAIN_CMD));
+
+    // Check-box buttons keep their pressed state when clicked.
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_STYLE;
+    childBar.Send(TB_GETBUTTONINFOA, ID_TEST_CHECK_CMD, reinterpret_cast<LPARAM>(&info));
+    EXPECT_NE(info.fsStyle & BTNS_CHECK, 0);
+    childBar.Send(TB_GETBUTTONINFOA, ID_TEST_VIEW_CMD, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.fsStyle & BTNS_CHECK, 0);
+}
+
+}  // namespace
+}  // namespace tw::test
