@@ -15,6 +15,10 @@ wineboot -i >/dev/null 2>&1 || true
 wineserver -w
 if [[ "$driver" == null ]]; then
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+else
+  # Wine draws the window frames itself, as Windows does, instead of leaving them to a
+  # window manager (a bare Xvfb has none).
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
 # No crash dialogs: a crashing test must fail, not wait for a click.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1

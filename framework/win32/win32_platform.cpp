@@ -1,0 +1,15 @@
+#include "framework/win32/win32_platform.h"
+
+namespace tw {
+
+Win32Services& Win32PlatformServices() {
+    static Win32Services services;
+    return services;
+}
+
+void InstallWin32Platform() {
+    Win32Services& s = Win32PlatformServices();
+    Platform() = PlatformServices{&s.clock, &s.messages, &s.locale};
+}
+
+}  // namespace tw

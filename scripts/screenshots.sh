@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Renders the windows of the programs listed in scripts/screenshots.d/*.list under a virtual
+# display and saves one PNG per line in $BUILD/screenshots/. A line reads:
+#   <program path relative to $BUILD/win> <png name> [arguments...]
+set -euo pipefail
+build=$(realpath "${BUILD:-build}")
+out="$build/screenshots"
+mkdir -p "$out"
+export WINEPREFIX="$build/wine-x11" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [[ -z "${SCREENSHOT_INNER:-}" ]]; then
+  exec env SCREENSHOT_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+wineserver -p </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1
+shots=0
+for list in "$(dirname "$0")"/screenshots.d/*.list; do
+  [[ -f "$list" ]] || continue
+  while read -r program name args; do
+    [[ -z "$program" || "$program" == \#* ]] && continue
+    exe="$build/win/$program"
+    if [[ ! -f "$exe" ]]; then
+      echo "screenshots: $program is not built, skipped"
+      continue
+    fi
+    # shellcheck disable=SC2086
+    (cd "$(dirname "$exe")" && exec wine "$exe" $args </dev/null >/dev/null 2>&1) &
+    pid=$!
+    sleep "${SCREENSHOT_DELAY:-5}"
+    import -window root "$out/$name.png"
+    kill "$pid" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    wineserver -p </dev/null >/dev/null 2>&1
+    echo "screenshots: $out/$name.png"
+    shots=$((shots + 1))
+  done <"$list"
+done
+wineserver -k 2>/dev/null || true
+echo "screenshots: $shots written to $out"
