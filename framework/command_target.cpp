@@ -12,7 +12,7 @@ void CommandTarget::OnCommandRange(unsigned first, unsigned last, RangeHandler h
     ranges_.push_back(Range{first, last, std::move(handler)});
 }
 
-void CommandTarget::OnUpdate(unsigned id, UpdateHandler handler) {
+void CommandTarget::OnUpdateCommand(unsigned id, UpdateHandler handler) {
     updates_[id] = std::move(handler);
 }
 

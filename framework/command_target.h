@@ -23,7 +23,7 @@ public:
     // Command map entries; a later entry for the same id replaces the earlier one.
     void OnCommand(unsigned id, Handler handler);
     void OnCommandRange(unsigned first, unsigned last, RangeHandler handler);
-    void OnUpdate(unsigned id, UpdateHandler handler);
+    void OnUpdateCommand(unsigned id, UpdateHandler handler);
 
     // Runs the handler of id; false when this target has none.
     virtual bool HandleCommand(unsigned id);

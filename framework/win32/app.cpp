@@ -53,7 +53,7 @@ void CApp::RegisterCommands() {
     });
     OnCommandRange(kCmdFileMru1, kCmdFileMru1 + RecentFileList::kDefaultSize - 1,
                    [this](unsigned id) { OnRecentFile(id); });
-    OnUpdate(kCmdFileMru1, [this](CommandState& s) { s.Enable(recentFiles_.Count() > 0); });
+    OnUpdateCommand(kCmdFileMru1, [this](CommandState& s) { s.Enable(recentFiles_.Count() > 0); });
 }
 
 int CApp::ExitInstance() {

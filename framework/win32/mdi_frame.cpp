@@ -36,8 +36,8 @@ HMENU FindWindowMenu(HMENU menuBar) {
 CMDIFrame::CMDIFrame() {
     OnCommand(kCmdViewToolBar, [this] { ShowBar(toolBar_, !toolBar_.IsVisible()); });
     OnCommand(kCmdViewStatusBar, [this] { ShowBar(statusBar_, !statusBar_.IsVisible()); });
-    OnUpdate(kCmdViewToolBar, [this](CommandState& s) { s.SetCheck(toolBar_.IsVisible()); });
-    OnUpdate(kCmdViewStatusBar, [this](CommandState& s) { s.SetCheck(statusBar_.IsVisible()); });
+    OnUpdateCommand(kCmdViewToolBar, [this](CommandState& s) { s.SetCheck(toolBar_.IsVisible()); });
+    OnUpdateCommand(kCmdViewStatusBar, [this](CommandState& s) { s.SetCheck(statusBar_.IsVisible()); });
     OnCommand(kCmdWindowCascade, [this] { ::SendMessageA(client_, WM_MDICASCADE, 0, 0); });
     OnCommand(kCmdWindowTileHorz, [this] {
         ::SendMessageA(client_, WM_MDITILE, MDITILE_HORIZONTAL, 0);

@@ -59,9 +59,9 @@ TEST(CommandRouting, RangesNullTargetsAndReplacement) {
 
 TEST(CommandUpdate, FirstUpdateHandlerDecidesAndDefaultsFollowHandlers) {
     CommandTarget view, doc, frame;
-    view.OnUpdate(10, [](CommandState& s) { s.Enable(false); });
-    doc.OnUpdate(10, [](CommandState& s) { s.Enable(true); s.SetCheck(); });
-    doc.OnUpdate(11, [](CommandState& s) { s.SetCheck(CheckState::Indeterminate); s.SetText("&Go"); });
+    view.OnUpdateCommand(10, [](CommandState& s) { s.Enable(false); });
+    doc.OnUpdateCommand(10, [](CommandState& s) { s.Enable(true); s.SetCheck(); });
+    doc.OnUpdateCommand(11, [](CommandState& s) { s.SetCheck(CheckState::Indeterminate); s.SetText("&Go"); });
     frame.OnCommand(12, [] {});
     CommandChain chain{&view, &doc, &frame};
 

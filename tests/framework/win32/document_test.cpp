@@ -114,7 +114,7 @@ TEST(Document, AsksToSaveChangesOnCloseUnlessTheHookSaysNo) {
     saved->SetModifiedFlag();
     prompter.Queue(PromptAnswer::Yes);
     ::SendMessageA(saved->Views().front()->Frame()->Handle(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(prompter.Shown().back(), "Save changes to Tally3?");
+    EXPECT_EQ(prompter.Shown().back(), "Save changes to Tally2?");
     EXPECT_TRUE(Exists(path));
     EXPECT_TRUE(docs.empty());
 

@@ -34,22 +34,21 @@ public:
     }
 };
 
+int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
+    if (record->iType != EMR_EXTTEXTOUTA && record->iType != EMR_EXTTEXTOUTW) return 1;
+    const auto* text = reinterpret_cast<const EMREXTTEXTOUTA*>(record);
+    const BYTE* chars = reinterpret_cast<const BYTE*>(record) + text->emrtext.offString;
+    size_t step = record->iType == EMR_EXTTEXTOUTW ? 2 : 1;
+    std::string s;
+    for (DWORD i = 0; i < text->emrtext.nChars; ++i) s += static_cast<char>(chars[step * i]);
+    reinterpret_cast<std::vector<std::string>*>(data)->push_back(s);
+    return 1;
+}
+
 // The texts a recorded picture draws.
 std::vector<std::string> TextsOf(HENHMETAFILE picture) {
     std::vector<std::string> texts;
-    auto collect = [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) -> int {
-        auto* out = reinterpret_cast<std::vector<std::string>*>(data);
-        if (record->iType == EMR_EXTTEXTOUTA || record->iType == EMR_EXTTEXTOUTW) {
-            const auto* text = reinterpret_cast<const EMREXTTEXTOUTA*>(record);
-            const BYTE* chars = reinterpret_cast<const BYTE*>(record) + text->emrtext.offString;
-            std::string s;
-            bool wide = record->iType == EMR_EXTTEXTOUTW;
-            for (DWORD i = 0; i < text->emrtext.nChars; ++i) s += static_cast<char>(chars[wide ? 2 * i : i]);
-            out->push_back(s);
-        }
-        return 1;
-    };
-    ::EnumEnhMetaFile(nullptr, picture, collect, &texts, nullptr);
+    ::EnumEnhMetaFile(nullptr, picture, &CollectText, &texts, nullptr);
     return texts;
 }
 

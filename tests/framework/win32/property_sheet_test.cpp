@@ -2,6 +2,9 @@
 // keeps the sheet open, and there is no Apply button.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "framework/win32/property_sheet.h"
 #include "test_resources.h"
 #include "test_support.h"
@@ -63,7 +66,7 @@ protected:
     }
 };
 
-TEST(PropertySheet, OkStoresVisitedPagesAndCancelDiscards) {
+TEST(PropertySheets, OkStoresVisitedPagesAndCancelDiscards) {
     ScriptedSheet ok;
     ok.steps = {
         [](ScriptedSheet& s) { s.Type(s.numbers, IDC_NUMBER, "50"); },
@@ -87,7 +90,7 @@ TEST(PropertySheet, OkStoresVisitedPagesAndCancelDiscards) {
     EXPECT_EQ(cancel.numbers.oks, 0);
 }
 
-TEST(PropertySheet, RefusedValueKeepsTheSheetOnItsPage) {
+TEST(PropertySheets, RefusedValueKeepsTheSheetOnItsPage) {
     ScriptedPrompter prompter;
     ScopedPrompter scope(prompter);
     ScriptedSheet sheet;

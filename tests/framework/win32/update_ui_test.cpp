@@ -2,6 +2,9 @@
 // and of tool bar buttons (check-box buttons too) at idle.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "framework/command_ids.h"
 #include "framework/win32/update_ui.h"
 #include "test_resources.h"
@@ -25,8 +28,8 @@ TEST(UpdateHandlers, MenuItemsBeforeTheMenuOpens) {
     ASSERT_NE(doc, nullptr);
     CMDIFrame& main = *app.MainFrame();
     bool viewEnabled = false;
-    main.ActiveView()->OnUpdate(ID_TEST_VIEW_CMD, [&](CommandState& s) { s.Enable(viewEnabled); });
-    doc->OnUpdate(ID_TEST_CHECK_CMD, [](CommandState& s) {
+    main.ActiveView()->OnUpdateCommand(ID_TEST_VIEW_CMD, [&](CommandState& s) { s.Enable(viewEnabled); });
+    doc->OnUpdateCommand(ID_TEST_CHECK_CMD, [](CommandState& s) {
         s.SetCheck();
         s.SetText("Checked &Item");
     });
@@ -67,8 +70,8 @@ TEST(UpdateHandlers, ToolBarButtonsAtIdle) {
     CToolBar& childBar = main.ActiveChild()->ToolBar();
     CheckState pressed = CheckState::Checked;
     bool mainEnabled = false;
-    doc->OnUpdate(ID_TEST_CHECK_CMD, [&](CommandState& s) { s.SetCheck(pressed); });
-    main.OnUpdate(ID_TEST_MAIN_CMD, [&](CommandState& s) { s.Enable(mainEnabled); });
+    doc->OnUpdateCommand(ID_TEST_CHECK_CMD, [&](CommandState& s) { s.SetCheck(pressed); });
+    main.OnUpdateCommand(ID_TEST_MAIN_CMD, [&](CommandState& s) { s.Enable(mainEnabled); });
 
     app.PumpPending();
     EXPECT_TRUE(childBar.IsChecked(ID_TEST_CHECK_CMD));
