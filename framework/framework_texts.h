@@ -10,6 +10,7 @@ inline constexpr const char* kTextPrintJobFailed = "Could not start print job.";
 inline constexpr const char* kTextOpenFailed = "Failed to open document.";
 inline constexpr const char* kTextSaveFailed = "Failed to save document.";
 inline constexpr const char* kTextUntitled = "Untitled";
+inline constexpr const char* kTextReady = "Ready";
 inline constexpr const char* kTextPreviewPage = "Page %1";
 inline constexpr const char* kTextPreviewPageOf = "Page %1 of %2";
 

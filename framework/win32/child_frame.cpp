@@ -27,7 +27,7 @@ bool CMDIChild::Create(CMDIFrame& main, CDocTemplate& owner, CAppDocument& doc,
     document_ = &doc;
     view_ = std::move(view);
     RegisterImplClass(kChildClass, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, owner.Icon(),
-                      reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     RECT byDefault{static_cast<LONG>(CW_USEDEFAULT), 0, 0, 0};
     // The MDI client makes the window; its first message binds it to this object.
     if (!CreateImpl(WS_EX_MDICHILD, kChildClass, doc.GetTitle().c_str(),

@@ -11,6 +11,7 @@ namespace tw {
 namespace {
 
 const int kLineStep = 16;
+const char kFormViewClass[] = "TwFormView";
 
 // A copy of dialog template id made a borderless child, or empty when there is none.
 std::vector<BYTE> ChildTemplate(UINT id) {
@@ -80,6 +81,12 @@ CFormView::~CFormView() = default;
 
 DWORD CFormView::WindowStyle() const {
     return CView::WindowStyle() | WS_HSCROLL | WS_VSCROLL;
+}
+
+const char* CFormView::WindowClassName() const {
+    RegisterImplClass(kFormViewClass, CS_HREDRAW | CS_VREDRAW, nullptr,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return kFormViewClass;
 }
 
 HWND CFormView::Form() const {

@@ -42,6 +42,8 @@ public:
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     DWORD WindowStyle() const override;
+    // Forms sit on the dialog colour, not on the window colour of other views.
+    const char* WindowClassName() const override;
 
 private:
     class FormPage;

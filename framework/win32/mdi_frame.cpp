@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/command_ids.h"
+#include "framework/framework_texts.h"
 #include "framework/win32/app.h"
 #include "framework/win32/child_frame.h"
 #include "framework/win32/doc_template.h"
@@ -161,6 +162,16 @@ void CMDIFrame::OnInitMenuPopup(HMENU menu, bool systemMenu) {
     UpdateMenuItems(menu, Chain());
 }
 
+void CMDIFrame::ShowCommandPrompt(UINT id, UINT flags, HMENU menu) {
+    if (flags == 0xFFFF && menu == nullptr) {  // the menu closed
+        statusBar_.SetMessage(kTextReady);
+        return;
+    }
+    bool command = (flags & (MF_POPUP | MF_SEPARATOR)) == 0;
+    std::string prompt = command ? LoadResourceString(id) : std::string();
+    statusBar_.SetMessage(prompt.substr(0, prompt.find('\n')));
+}
+
 void CMDIFrame::OnDropFiles(HDROP drop) {
     UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     std::vector<std::string> paths;
@@ -200,6 +211,9 @@ LRESULT CMDIFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
         OnInitMenuPopup(reinterpret_cast<HMENU>(wp), HIWORD(lp) != 0);
         return 0;
+    case WM_MENUSELECT:
+        ShowCommandPrompt(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));
+        break;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wp));
         return 0;

@@ -68,6 +68,9 @@ private:
     LRESULT OnCommandMessage(WPARAM wp, LPARAM lp);
     void OnInitMenuPopup(HMENU menu, bool systemMenu);
     void OnDropFiles(HDROP drop);
+    // The first line of a menu command's string-table text in the status bar while the item
+    // is highlighted; "Ready" when the menu closes.
+    void ShowCommandPrompt(UINT id, UINT flags, HMENU menu);
     bool OnCopyData(const COPYDATASTRUCT* data);
 
     HWND client_ = nullptr;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/command_ids.h"
+#include "framework/framework_texts.h"
 
 namespace tw {
 
@@ -35,7 +36,7 @@ bool CStatusBar::Create(HWND parent, UINT id, const std::vector<UINT>& indicator
                               0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                               ::GetModuleHandleA(nullptr), nullptr);
     if (hwnd_ == nullptr) return false;
-    SetMessage("Ready");
+    SetMessage(kTextReady);
     return true;
 }
 

@@ -37,6 +37,19 @@ RECT CWindow::WindowRect() const {
     return rc;
 }
 
+WINDOWPLACEMENT CWindow::Placement() const {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (hwnd_ != nullptr) ::GetWindowPlacement(hwnd_, &placement);
+    return placement;
+}
+
+void CWindow::SetPlacement(const WINDOWPLACEMENT& placement) const {
+    WINDOWPLACEMENT copy = placement;
+    copy.length = sizeof copy;
+    if (hwnd_ != nullptr) ::SetWindowPlacement(hwnd_, &copy);
+}
+
 void CWindow::Destroy() {
     if (IsWindow()) ::DestroyWindow(hwnd_);
 }

@@ -21,6 +21,8 @@ public:
     RECT ClientRect() const;
     RECT WindowRect() const;
     HWND Item(int id) const { return hwnd_ ? ::GetDlgItem(hwnd_, id) : nullptr; }
+    // Show state and the normal, minimised and maximised positions.
+    WINDOWPLACEMENT Placement() const;
 
     // Operations
     LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const {
@@ -28,6 +30,7 @@ public:
     }
     void Show(int how = SW_SHOW) const { if (hwnd_) ::ShowWindow(hwnd_, how); }
     void Destroy();
+    void SetPlacement(const WINDOWPLACEMENT& placement) const;
 
 protected:
     HWND hwnd_;

@@ -61,12 +61,11 @@ void CSampleApp::RestorePlacement() const {
         return;
     }
     WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
     placement.showCmd = static_cast<UINT>(settings.GetInt(kSampleSection, "showCmd", SW_SHOWNORMAL));
     placement.rcNormalPosition = rc;
     placement.ptMinPosition = POINT{-1, -1};
     placement.ptMaxPosition = POINT{-1, -1};
-    ::SetWindowPlacement(MainWindow(), &placement);
+    MainFrame()->SetPlacement(placement);
 }
 
 void CSampleApp::OnAbout() {

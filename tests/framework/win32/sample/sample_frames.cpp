@@ -49,9 +49,7 @@ bool CSampleMainFrame::OnClose() {
 }
 
 void CSampleMainFrame::OnDestroy() {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (!::GetWindowPlacement(Handle(), &placement)) return;
+    WINDOWPLACEMENT placement = Placement();
     ISettingsStore& settings = TheApp()->Settings();
     settings.WriteInt(kSampleSection, "showCmd", static_cast<int>(placement.showCmd));
     settings.WriteInt(kSampleSection, "left", placement.rcNormalPosition.left);
