@@ -103,8 +103,7 @@ void CMDIChild::OnClose() {
 
 LRESULT CMDIChild::OnCommandMessage(WPARAM wp, LPARAM lp) {
     // Commands from the frame's own tool bar; control notifications of the view pass on.
-    bool fromControl = lp != 0 && reinterpret_cast<HWND>(lp) != toolBar_.Handle();
-    if (!fromControl && RouteCommand(Chain(), LOWORD(wp))) return 0;
+    if (IsCommandSource(lp, toolBar_.Handle()) && RouteCommand(Chain(), LOWORD(wp))) return 0;
     return DefProc(WM_COMMAND, wp, lp);
 }
 

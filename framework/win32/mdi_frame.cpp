@@ -18,6 +18,8 @@ namespace tw {
 
 namespace {
 
+const UINT kFirstSystemCommand = 0xF000;  // the platform's own system commands start here
+
 std::string MenuItemText(HMENU menu, int position) {
     char text[128] = "";
     ::GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
@@ -151,8 +153,7 @@ bool CMDIFrame::OnClose() {
 }
 
 LRESULT CMDIFrame::OnCommandMessage(WPARAM wp, LPARAM lp) {
-    bool fromControl = lp != 0 && reinterpret_cast<HWND>(lp) != toolBar_.Handle();
-    if (!fromControl && RouteCommand(Chain(), LOWORD(wp))) return 0;
+    if (IsCommandSource(lp, toolBar_.Handle()) && RouteCommand(Chain(), LOWORD(wp))) return 0;
     return DefProc(WM_COMMAND, wp, lp);
 }
 
@@ -210,6 +211,12 @@ LRESULT CMDIFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_INITMENUPOPUP:
         OnInitMenuPopup(reinterpret_cast<HMENU>(wp), HIWORD(lp) != 0);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wp & 0xFFF0) < kFirstSystemCommand && OnSystemCommand(static_cast<UINT>(wp))) return 0;
+        break;
+    case WM_TIMER:
+        OnTimer(wp);
         return 0;
     case WM_MENUSELECT:
         ShowCommandPrompt(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));

@@ -59,6 +59,10 @@ protected:
     virtual bool OnClose();
     // The window is being destroyed (the bars still exist).
     virtual void OnDestroy() {}
+    // A system menu command of the program's own (below the platform's range); true = handled.
+    virtual bool OnSystemCommand(UINT id) { return false; }
+    // A timer of the frame's window went off.
+    virtual void OnTimer(UINT_PTR id) {}
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT DefProc(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -47,6 +47,12 @@ private:
     HBITMAP images_ = nullptr;
 };
 
+// True when a WM_COMMAND with this lParam is a command (menu, accelerator or the tool bar
+// bar) rather than a notification from some other control.
+inline bool IsCommandSource(LPARAM lp, HWND bar) {
+    return lp == 0 || reinterpret_cast<HWND>(lp) == bar;
+}
+
 // The tool tip of a command: the second line of its string-table text (after '\n').
 std::string ToolTipText(UINT command);
 

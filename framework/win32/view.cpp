@@ -56,6 +56,9 @@ LRESULT CView::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT:
         Paint();
         return 0;
+    case WM_TIMER:
+        OnTimer(wp);
+        return 0;
     case WM_DESTROY:
         if (document_ != nullptr) document_->RemoveView(this);
         document_ = nullptr;

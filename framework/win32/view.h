@@ -34,6 +34,8 @@ public:
     virtual void OnDraw(HDC dc) {}
     // The view's frame was activated or deactivated.
     virtual void OnActivateView(bool active) {}
+    // A timer of the view's window went off.
+    virtual void OnTimer(UINT_PTR id) {}
     // A keyboard message before it is dispatched; true when the view used it.
     virtual bool PreTranslateMessage(MSG& msg) { return false; }
 

@@ -2,7 +2,10 @@
 // (answered by the test) and its hook, and the standard file-error texts.
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <cstdio>
+#include <cstring>
 
 #include "framework/win32/doc_template.h"
 #include "test_support.h"
@@ -137,6 +140,47 @@ TEST(Document, AsksToSaveChangesOnCloseUnlessTheHookSaysNo) {
     EXPECT_TRUE(::IsWindow(app.MainWindow()));
     EXPECT_EQ(docs.size(), 1u);
     ::DeleteFileA(path.c_str());
+}
+
+// A drop of paths as the shell makes it: DROPFILES followed by NUL-separated ANSI paths.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    std::string list;
+    for (const std::string& p : paths) list += p + '\0';
+    list += '\0';
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
+    ::GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST(Document, DroppedFilesAndOpenRequestsOfAnotherInstanceOpen) {
+    TestApp app(IsolatedKeyPath("document-drop"));
+    std::vector<std::string> paths;
+    for (const char* name : {"tw_drop_a.twt", "tw_drop_b.twt", "tw_sent.twt"}) {
+        TextDocument* doc = NewText(app);
+        doc->text = name;
+        ASSERT_TRUE(doc->DoSave(TempPath(name)));
+        paths.push_back(TempPath(name));
+    }
+    app.CloseAllDocuments();
+
+    ::SendMessageA(app.MainWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({paths[0], paths[1]})), 0);
+    const auto& docs = app.Template().Documents();
+    ASSERT_EQ(docs.size(), 2u);
+    EXPECT_EQ(static_cast<TextDocument*>(docs[0].get())->text, "tw_drop_a.twt");
+    EXPECT_EQ(static_cast<TextDocument*>(docs[1].get())->text, "tw_drop_b.twt");
+
+    COPYDATASTRUCT request{kOpenRequestData, static_cast<DWORD>(paths[2].size() + 1),
+                           const_cast<char*>(paths[2].c_str())};
+    EXPECT_EQ(::SendMessageA(app.MainWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request)), TRUE);
+    EXPECT_EQ(app.MainFrame()->ActiveDocument()->GetPathName(), paths[2]);
+    COPYDATASTRUCT foreign{0x1234, 4, const_cast<char*>("abc")};
+    EXPECT_EQ(::SendMessageA(app.MainWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&foreign)), FALSE);
+    EXPECT_EQ(docs.size(), 3u);
+    for (const std::string& p : paths) ::DeleteFileA(p.c_str());
 }
 
 }  // namespace
