@@ -49,9 +49,7 @@ CMDIFrame::CMDIFrame() {
 }
 
 CMDIFrame::~CMDIFrame() {
-    if (frameMenu_ != nullptr && (!IsWindow() || ::GetMenu(hwnd_) != frameMenu_)) {
-        ::DestroyMenu(frameMenu_);
-    }
+    if (frameMenu_ != nullptr) ::DestroyMenu(frameMenu_);
 }
 
 bool CMDIFrame::Create(const std::string& title, HMENU menu, HICON icon) {
@@ -109,10 +107,6 @@ void CMDIFrame::RecalcLayout() {
     int top = toolBar_.Height();
     int bottom = rc.bottom - statusBar_.Height();
     HWND fill = preview_ != nullptr ? preview_->Handle() : client_;
-    if (preview_ != nullptr) {
-        top = 0;
-        bottom = rc.bottom;
-    }
     if (fill != nullptr) ::MoveWindow(fill, 0, top, rc.right, std::max(0, bottom - top), TRUE);
 }
 
@@ -232,6 +226,8 @@ LRESULT CMDIFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         if (preview_ != nullptr) preview_->Close();
         OnDestroy();
+        // Menus stay with their owners (this frame, the templates), not with the window.
+        ::SetMenu(hwnd_, nullptr);
         if (TheApp() != nullptr && TheApp()->MainFrame() == this) ::PostQuitMessage(0);
         return 0;
     default:

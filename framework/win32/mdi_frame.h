@@ -25,7 +25,7 @@ public:
     CMDIFrame();
     ~CMDIFrame() override;
 
-    // Creates the overlapped window with menu (owned by the window from now on); not shown.
+    // Creates the overlapped window with menu (owned by the frame from now on); not shown.
     bool Create(const std::string& title, HMENU menu, HICON icon);
 
     // Attributes

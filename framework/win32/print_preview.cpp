@@ -69,6 +69,7 @@ bool CPrintPreview::Start() {
         return false;
     }
     CreateButtons();
+    LayoutButtons(rc.right - rc.left);
     info_.preview = true;
     info_.drawArea = page_;
     view_.OnBeginPrinting(reference_, info_);
@@ -184,6 +185,9 @@ RECT CPrintPreview::PageArea() const {
 void CPrintPreview::Paint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(hwnd_, &ps);
+    RECT row = ClientRect();
+    row.bottom = kRowHeight;
+    ::FillRect(dc, &row, ::GetSysColorBrush(COLOR_BTNFACE));
     RECT page = PageArea();
     RECT shadow{page.left + kShadow, page.top + kShadow, page.right + kShadow, page.bottom + kShadow};
     ::FillRect(dc, &shadow, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));

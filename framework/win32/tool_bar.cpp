@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 
 namespace tw {
 
@@ -95,12 +94,23 @@ std::string ToolTipText(UINT command) {
 
 bool AnswerToolTipRequest(LPARAM lp) {
     auto* header = reinterpret_cast<NMHDR*>(lp);
-    if (header->code != TTN_GETDISPINFOA) return false;
-    auto* info = reinterpret_cast<NMTTDISPINFOA*>(lp);
+    if (header == nullptr || (header->code != TTN_GETDISPINFOA && header->code != TTN_GETDISPINFOW)) {
+        return false;
+    }
     std::string tip = ToolTipText(static_cast<UINT>(header->idFrom));
-    std::strncpy(info->szText, tip.c_str(), sizeof info->szText - 1);
-    info->szText[sizeof info->szText - 1] = '\0';
-    info->lpszText = info->szText;
+    if (header->code == TTN_GETDISPINFOA) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(lp);
+        lstrcpynA(info->szText, tip.c_str(), sizeof info->szText);
+        info->lpszText = info->szText;
+    } else {
+        // A tool tip of the wide kind asks in UTF-16; the text is in the system code page.
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lp);
+        int size = static_cast<int>(sizeof info->szText / sizeof info->szText[0]);
+        info->szText[0] = L'\0';
+        ::MultiByteToWideChar(CP_ACP, 0, tip.c_str(), -1, info->szText, size);
+        info->szText[size - 1] = L'\0';
+        info->lpszText = info->szText;
+    }
     return true;
 }
 

@@ -101,5 +101,24 @@ TEST(UpdateHandlers, ToolBarButtonsAtIdle) {
     EXPECT_EQ(info.fsStyle & BTNS_CHECK, 0);
 }
 
+TEST(UpdateHandlers, ToolTipsAreTheSecondLineOfTheCommandText) {
+    TestApp app(IsolatedKeyPath("update-tips"));
+    ASSERT_NE(app.NewDocument(), nullptr);
+    CMDIChild& child = *app.MainFrame()->ActiveChild();
+    NMTTDISPINFOA ansi{};
+    ansi.hdr.code = TTN_GETDISPINFOA;
+    ansi.hdr.idFrom = ID_TEST_VIEW_CMD;
+    EXPECT_EQ(::SendMessageA(child.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&ansi)), 0);
+    EXPECT_STREQ(ansi.lpszText, "View tip");
+    NMTTDISPINFOW wide{};
+    wide.hdr.code = TTN_GETDISPINFOW;
+    wide.hdr.idFrom = ID_TEST_VIEW_CMD;
+    ::SendMessageA(app.MainWindow(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
+    EXPECT_STREQ(wide.lpszText, L"View tip");
+    ansi.hdr.idFrom = ID_TEST_DOC_CMD;  // a command without a text has no tip
+    ::SendMessageA(child.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&ansi));
+    EXPECT_STREQ(ansi.lpszText, "");
+}
+
 }  // namespace
 }  // namespace tw::test

@@ -48,6 +48,7 @@ bool CSampleApp::InitInstance() {
         NewDocument();
         ::SendMessageA(MainFrame()->MdiClient(), WM_MDITILE, MDITILE_VERTICAL, 0);
     }
+    if (startInPreview_) ::PostMessageA(MainWindow(), WM_COMMAND, kCmdFilePrintPreview, 0);
     return true;
 }
 

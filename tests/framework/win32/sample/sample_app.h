@@ -15,6 +15,8 @@ public:
     CSampleApp(const std::string& keyPath, bool openTwoNew);
 
     bool InitInstance() override;
+    // After start-up, open the print preview of the active document.
+    void StartInPreview() { startInPreview_ = true; }
 
     SamplePreferences preferences;
     LOGFONTA font{};
@@ -28,6 +30,7 @@ private:
     void OnRecount();
 
     bool openTwoNew_;
+    bool startInPreview_ = false;
 };
 
 }  // namespace tw::sample

@@ -59,6 +59,10 @@ void CSampleView::OnPrint(HDC dc, CPrintInfo& info) {
     int perPage = std::max(1, Doc()->linesPerPage);
     int lineHeight = std::max<LONG>(1, info.drawArea.bottom / (perPage + 4));
     int margin = info.drawArea.right / 10;
+    HFONT font = ::CreateFontA(-lineHeight * 4 / 5, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_SWISS, "Arial");
+    HGDIOBJ oldFont = ::SelectObject(dc, font);
     std::string header = Doc()->GetTitle() + " - page " + std::to_string(info.currentPage);
     ::TextOutA(dc, margin, lineHeight, header.c_str(), static_cast<int>(header.size()));
     int first = (info.currentPage - 1) * perPage;
@@ -67,6 +71,8 @@ void CSampleView::OnPrint(HDC dc, CPrintInfo& info) {
         std::string text = "Line " + std::to_string(line + 1);
         ::TextOutA(dc, margin, lineHeight * (3 + line - first), text.c_str(), static_cast<int>(text.size()));
     }
+    ::SelectObject(dc, oldFont);
+    ::DeleteObject(font);
 }
 
 }  // namespace tw::sample
