@@ -203,7 +203,7 @@ void CApp::OnRecentFile(unsigned id) {
 bool CApp::PrintDocumentFile(const std::string& path) {
     CAppDocument* doc = OpenDocumentFile(path);
     if (doc == nullptr || doc->Views().empty()) return false;
-    bool printed = doc->Views().front()->FilePrint();
+    bool printed = doc->Views().front()->FilePrint(true);
     doc->OnCloseDocument();
     return printed;
 }

@@ -87,7 +87,7 @@ public:
     void SetOpenFilter(const std::string& filter) { openFilter_ = filter; }
 
 protected:
-    // Prints path: opens it, prints its view, closes it.
+    // Prints path on the current printer without asking: opens it, prints its view, closes it.
     bool PrintDocumentFile(const std::string& path);
 
 private:

@@ -73,16 +73,6 @@ void CMDIChild::RelayoutAfterPreview() {
     Send(WM_SIZE, IsMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED, MAKELPARAM(rc.right, rc.bottom));
 }
 
-void CMDIChild::AppendSystemMenuItem(UINT id, const std::string& text) {
-    HMENU menu = ::GetSystemMenu(hwnd_, FALSE);
-    if (menu == nullptr) return;
-    if (id == 0) {
-        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    } else {
-        ::AppendMenuA(menu, MF_STRING, id, text.c_str());
-    }
-}
-
 void CMDIChild::OnActivate(bool active) {
     if (view_) view_->OnActivateView(active);
     if (active && main_ != nullptr) main_->ShowDocumentMenu(template_);

@@ -45,8 +45,6 @@ public:
     void RecalcLayout();
     // The layout again after a print preview (restores a minimised window first).
     void RelayoutAfterPreview();
-    // Adds an item at the end of the window's system menu (id 0: a separator).
-    void AppendSystemMenuItem(UINT id, const std::string& text);
 
 protected:
     // After the window and its view exist: create the frame's own bars here.

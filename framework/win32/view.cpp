@@ -73,16 +73,18 @@ void CView::OnEndPrintPreview() {
     if (frame_ != nullptr) frame_->RelayoutAfterPreview();
 }
 
-bool CView::FilePrint() {
+bool CView::FilePrint(bool direct) {
     CPrintInfo info;
-    if (!OnPreparePrinting(info)) return false;
-    HDC printer = TheApp() != nullptr
-                      ? TheApp()->Printer().AskPrintDC(TheApp()->MainWindow(), info.minPage,
-                                                       info.maxPage)
-                      : nullptr;
-    if (printer == nullptr) return false;
-    bool ok = PrintTo(printer);
-    ::DeleteDC(printer);
+    if (!OnPreparePrinting(info) || TheApp() == nullptr) return false;
+    PrinterSettings& printer = TheApp()->Printer();
+    HDC dc = direct ? printer.CreatePrinterDC()
+                    : printer.AskPrintDC(TheApp()->MainWindow(), info.minPage, info.maxPage);
+    if (dc == nullptr) {
+        if (direct) Tell(kTextPrintJobFailed, PromptIcon::Error);  // there is no printer
+        return false;
+    }
+    bool ok = PrintTo(dc);
+    ::DeleteDC(dc);
     return ok;
 }
 

@@ -49,9 +49,9 @@ public:
     virtual void OnEndPrintPreview();
 
     // Operations
-    // Prepares, asks for the printer and prints every page; tells the user when the job
-    // could not start. False when nothing was printed.
-    bool FilePrint();
+    // Prepares, asks for the printer (or, direct, takes the current one) and prints every
+    // page; tells the user when the job could not start. False when nothing was printed.
+    bool FilePrint(bool direct = false);
     // Prints to a device the caller supplies (the print dialog is not shown).
     bool PrintTo(HDC printer);
     // Prepares and opens the preview in the main frame.

@@ -50,6 +50,16 @@ void CWindow::SetPlacement(const WINDOWPLACEMENT& placement) const {
     if (hwnd_ != nullptr) ::SetWindowPlacement(hwnd_, &copy);
 }
 
+void CWindow::AppendSystemMenuItem(UINT id, const std::string& text) const {
+    HMENU menu = hwnd_ != nullptr ? ::GetSystemMenu(hwnd_, FALSE) : nullptr;
+    if (menu == nullptr) return;
+    if (id == 0) {
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    } else {
+        ::AppendMenuA(menu, MF_STRING, id, text.c_str());
+    }
+}
+
 void CWindow::Destroy() {
     if (IsWindow()) ::DestroyWindow(hwnd_);
 }

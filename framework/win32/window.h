@@ -31,6 +31,8 @@ public:
     void Show(int how = SW_SHOW) const { if (hwnd_) ::ShowWindow(hwnd_, how); }
     void Destroy();
     void SetPlacement(const WINDOWPLACEMENT& placement) const;
+    // Adds an item at the end of the window's system menu (id 0: a separator).
+    void AppendSystemMenuItem(UINT id, const std::string& text) const;
 
 protected:
     HWND hwnd_;

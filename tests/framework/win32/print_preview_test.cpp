@@ -119,5 +119,26 @@ TEST(PrintPreview, NoPagesAndAFailedPrintJob) {
     EXPECT_EQ(prompter.Shown()[0], "Could not start print job.");
 }
 
+TEST(PrintPreview, PrintingAFileFromTheCommandLineClosesItAgain) {
+    ScriptedPrompter prompter;
+    ScopedPrompter scope(prompter);
+    pagesToMake = 1;
+    TestApp app(IsolatedKeyPath("print-direct"), [] { return std::make_unique<PagedView>(); });
+    HDC printer = app.Printer().CreatePrinterDC();
+    if (printer != nullptr) {
+        ::DeleteDC(printer);
+        GTEST_SKIP() << "a printer is installed; this test must not print";
+    }
+    std::string path = TempPath("tw_print_direct.twt");
+    CAppDocument* doc = app.NewDocument();
+    ASSERT_TRUE(doc->DoSave(path));
+    doc->OnCloseDocument();
+
+    EXPECT_FALSE(app.ProcessShellCommand(CommandLineInfo{StartAction::Print, path}));
+    EXPECT_EQ(prompter.Shown(), (std::vector<std::string>{"Could not start print job."}));
+    EXPECT_TRUE(app.Template().Documents().empty());
+    ::DeleteFileA(path.c_str());
+}
+
 }  // namespace
 }  // namespace tw::test
