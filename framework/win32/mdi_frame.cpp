@@ -143,7 +143,10 @@ void CMDIFrame::EndPreview() {
 }
 
 bool CMDIFrame::OnClose() {
-    return TheApp() == nullptr || TheApp()->SaveAllModified();
+    if (TheApp() == nullptr || TheApp()->MainFrame() != this) return true;
+    if (!TheApp()->SaveAllModified()) return false;
+    TheApp()->CloseAllDocuments();  // each document closes while the main window still exists
+    return true;
 }
 
 LRESULT CMDIFrame::OnCommandMessage(WPARAM wp, LPARAM lp) {

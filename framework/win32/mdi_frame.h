@@ -55,7 +55,8 @@ public:
 protected:
     // After the window and its MDI client exist: create the bars here.
     virtual bool OnCreate() { return true; }
-    // Closing was asked for; true lets the window go (the default closes all documents).
+    // Closing was asked for; true lets the window go. The default asks to save the modified
+    // documents (false on Cancel) and closes them all.
     virtual bool OnClose();
     // The window is being destroyed (the bars still exist).
     virtual void OnDestroy() {}

@@ -28,6 +28,7 @@ public:
     int PageCount() const { return info_.maxPage; }
     int CurrentPage() const { return info_.currentPage; }
     int Zoom() const { return zoom_; }
+    const CView& View() const { return view_; }
     // "Page 2 of 5" (or "Page 1" of a document without pages).
     std::string PageText() const;
     // The recorded picture of the current page (owned by the preview).

@@ -10,14 +10,18 @@ namespace tw {
 
 namespace {
 
-// The command id of the item at position, or 0 for separators and submenus.
+// Items from here on are the system's (system commands, the MDI window list): no update
+// handler speaks for them.
+const UINT kFirstSystemItem = 0xF000;
+
+// The command id of the item at position, or 0 for separators, submenus and system items.
 UINT CommandItemId(HMENU menu, UINT position) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
     if (!::GetMenuItemInfoA(menu, position, TRUE, &info)) return 0;
     if (info.hSubMenu != nullptr || (info.fType & MFT_SEPARATOR) != 0) return 0;
-    return info.wID;
+    return info.wID < kFirstSystemItem ? info.wID : 0;
 }
 
 void SetMenuItemText(HMENU menu, UINT position, const std::string& text) {

@@ -6,6 +6,7 @@
 #include "framework/win32/app.h"
 #include "framework/win32/child_frame.h"
 #include "framework/win32/document.h"
+#include "framework/win32/mdi_frame.h"
 #include "framework/win32/print_preview.h"
 
 namespace tw {
@@ -60,6 +61,7 @@ LRESULT CView::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         OnTimer(wp);
         return 0;
     case WM_DESTROY:
+        ClosePreviewOfThis();
         if (document_ != nullptr) document_->RemoveView(this);
         document_ = nullptr;
         break;
@@ -98,12 +100,18 @@ bool CView::PrintTo(HDC printer) {
 }
 
 bool CView::FilePrintPreview() {
+    CMDIFrame* main = TheApp() != nullptr ? TheApp()->MainFrame() : nullptr;
+    if (main == nullptr || main->Preview() != nullptr) return false;  // one preview at a time
     CPrintInfo info;
     info.preview = true;
     if (!OnPreparePrinting(info)) return false;
-    CMDIFrame* main = TheApp() != nullptr ? TheApp()->MainFrame() : nullptr;
-    if (main == nullptr) return false;
     return CPrintPreview::Open(*main, *this) != nullptr;
+}
+
+void CView::ClosePreviewOfThis() {
+    CMDIFrame* main = TheApp() != nullptr ? TheApp()->MainFrame() : nullptr;
+    CPrintPreview* preview = main != nullptr ? main->Preview() : nullptr;
+    if (preview != nullptr && &preview->View() == this) preview->Close();
 }
 
 }  // namespace tw

@@ -65,6 +65,8 @@ protected:
 
 private:
     void Paint();
+    // A preview of this view cannot outlive it.
+    void ClosePreviewOfThis();
 
     CAppDocument* document_ = nullptr;
     CMDIChild* frame_ = nullptr;

@@ -139,6 +139,11 @@ TEST(Document, AsksToSaveChangesOnCloseUnlessTheHookSaysNo) {
     ::SendMessageA(app.MainWindow(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(app.MainWindow()));
     EXPECT_EQ(docs.size(), 1u);
+    prompter.Queue(PromptAnswer::No);
+    HWND main = app.MainWindow();
+    ::SendMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindow(main));
+    EXPECT_TRUE(docs.empty());
     ::DeleteFileA(path.c_str());
 }
 

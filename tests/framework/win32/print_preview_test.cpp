@@ -84,12 +84,21 @@ TEST(PrintPreview, ShowsThePaginatedPagesOneByOne) {
     for (int i = 0; i < 4; ++i) preview->ZoomOut();
     EXPECT_EQ(preview->Zoom(), 0);
 
+    EXPECT_FALSE(view->FilePrintPreview());  // one preview at a time
+    EXPECT_EQ(main.Preview(), preview);
+
     preview->Close();
     EXPECT_EQ(main.Preview(), nullptr);
     EXPECT_EQ(view->ends, 1);
     EXPECT_EQ(view->previewEnds, 1);
     EXPECT_TRUE(::IsWindowVisible(main.MdiClient()));
     EXPECT_TRUE(main.ToolBar().IsVisible());
+
+    // Closing the document while its preview is open ends the preview first.
+    ASSERT_TRUE(view->FilePrintPreview());
+    view->GetDocument()->OnCloseDocument();
+    EXPECT_EQ(main.Preview(), nullptr);
+    EXPECT_TRUE(::IsWindowVisible(main.MdiClient()));
 }
 
 TEST(PrintPreview, NoPagesAndAFailedPrintJob) {

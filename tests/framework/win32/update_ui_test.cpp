@@ -44,6 +44,12 @@ TEST(UpdateHandlers, MenuItemsBeforeTheMenuOpens) {
     EXPECT_EQ(ItemText(testMenu, ID_TEST_CHECK_CMD), "Checked &Item");
     EXPECT_FALSE(Checked(testMenu, ID_TEST_DOC_CMD));
 
+    // The window list the MDI client keeps in the Window menu is the system's business.
+    HMENU windowMenu = ::GetSubMenu(::GetMenu(main.Handle()), 2);
+    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(windowMenu), MAKELPARAM(2, FALSE));
+    EXPECT_FALSE(Grayed(windowMenu, kFirstMdiChildId));
+    EXPECT_TRUE(Checked(windowMenu, kFirstMdiChildId));  // the active document's window
+
     viewEnabled = true;
     ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), MAKELPARAM(1, FALSE));
     EXPECT_FALSE(Grayed(testMenu, ID_TEST_VIEW_CMD));
