@@ -33,17 +33,17 @@ build: setup native asan win
 
 native:
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(NATIVE) -j $(JOBS)
+	@cmake --build $(NATIVE) -j $(JOBS) -- --no-print-directory
 
 asan:
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_SANITIZE=ON \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-	@cmake --build $(ASAN) -j $(JOBS)
+	@cmake --build $(ASAN) -j $(JOBS) -- --no-print-directory
 
 win:
 	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake >/dev/null
-	@cmake --build $(WIN) -j $(JOBS)
+	@cmake --build $(WIN) -j $(JOBS) -- --no-print-directory
 
 clean:
 	rm -rf $(BUILD)

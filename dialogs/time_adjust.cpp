@@ -7,23 +7,64 @@ namespace tw {
 
 namespace {
 
-constexpr bool kKeep = true;  // the routine leaves that end (start or stop) where it is
-constexpr bool kMove = false;
+// What tells the five routines apart, besides their target remapping.
+struct RoutineShape {
+    bool keepStart;          // the start was edited: it stays where it is
+    bool keepStop;           // the stop was edited: it stays where it is
+    bool startFitsPaused;    // start target out of range: paused gives way first (else elapsed)
+    bool stopFitsElapsed;    // stop target out of range: elapsed gives way first (else paused)
+    bool stopIsNowIfActive;  // the running record's stop is the current time
+    bool startNotAfterStop;  // a start after the stop is moved to the stop before recomputing
+};
 
-// Runs the steps every routine shares around `recompute`: preparation (after `beforeRepair`),
-// the target's recomputation and the pause bookkeeping.
-template <typename BeforeRepair, typename Recompute>
-AdjustWork RunAdjust(TimeAdjustValues& v, bool wholeMinutes, BeforeRepair beforeRepair,
-                     Recompute recompute) {
+constexpr RoutineShape kGeneral{false, false, true, true, false, false};
+constexpr RoutineShape kAfterStart{true, false, true, true, false, false};
+constexpr RoutineShape kAfterStop{false, true, true, true, true, false};
+constexpr RoutineShape kAfterElapsed{false, false, true, false, false, true};
+constexpr RoutineShape kAfterPaused{false, false, false, true, false, true};
+
+// The two durations in the order in which they give way: paused first, or elapsed first.
+struct FitOrder {
+    int64_t& first;
+    int64_t& second;
+};
+
+FitOrder GiveWay(AdjustWork& w, bool pausedFirst) {
+    return pausedFirst ? FitOrder{w.P, w.E} : FitOrder{w.E, w.P};
+}
+
+void RecomputeTarget(AdjustWork& w, RecalcTarget target, const RoutineShape& shape) {
+    switch (target) {
+        case RecalcTarget::kStart: {
+            const FitOrder fit = GiveWay(w, shape.startFitsPaused);
+            RecomputeStart(w, fit.first, fit.second, shape.keepStop);
+            break;
+        }
+        case RecalcTarget::kStop: {
+            const FitOrder fit = GiveWay(w, !shape.stopFitsElapsed);
+            RecomputeStop(w, fit.first, fit.second, shape.keepStart);
+            break;
+        }
+        case RecalcTarget::kElapsed:
+            RecomputeDuration(w, w.E, w.P, shape.keepStart, shape.keepStop);
+            break;
+        case RecalcTarget::kPaused:
+            RecomputeDuration(w, w.P, w.E, shape.keepStart, shape.keepStop);
+            break;
+    }
+}
+
+// The steps every routine shares, from dropping seconds to the pause bookkeeping.
+AdjustWork RunAdjust(const TimeAdjustValues& v, RecalcTarget target, bool wholeMinutes,
+                     const RoutineShape& shape) {
     AdjustWork w = BeginAdjust(v, wholeMinutes);
-    beforeRepair(w);
+    if (shape.stopIsNowIfActive && w.A) w.T = Platform().clock->Now();
     RepairDurationsAndClamp(w);
-    recompute(w);
+    if (shape.startNotAfterStop) KeepStartNotAfterStop(w);
+    RecomputeTarget(w, target, shape);
     BookPause(w);
     return w;
 }
-
-void Nothing(AdjustWork&) {}
 
 RecalcTarget Remap(RecalcTarget target, RecalcTarget from, RecalcTarget to) {
     return target == from ? to : target;
@@ -33,77 +74,33 @@ RecalcTarget Remap(RecalcTarget target, RecalcTarget from, RecalcTarget to) {
 
 void AdjustTimes(TimeAdjustValues& v, RecalcTarget target, bool wholeMinutes) {
     if (v.active) target = Remap(target, RecalcTarget::kStop, RecalcTarget::kStart);
-    AdjustWork w = RunAdjust(v, wholeMinutes, Nothing, [target](AdjustWork& w) {
-        switch (target) {
-            case RecalcTarget::kStart: RecomputeStart(w, w.P, w.E, kMove); break;
-            case RecalcTarget::kStop: RecomputeStop(w, w.E, w.P, kMove); break;
-            case RecalcTarget::kElapsed: RecomputeDuration(w, w.E, w.P, kMove, kMove); break;
-            case RecalcTarget::kPaused: RecomputeDuration(w, w.P, w.E, kMove, kMove); break;
-        }
-    });
-    ResetIfInconsistent(w, Platform().clock->Now());
+    AdjustWork w = RunAdjust(v, target, wholeMinutes, kGeneral);
+    if (!IsConsistent(w)) ResetTo(w, Platform().clock->Now());
     EndAdjust(w, v);
 }
 
 void AdjustAfterStartEdit(TimeAdjustValues& v, RecalcTarget target, bool wholeMinutes) {
     target = Remap(target, RecalcTarget::kStart, RecalcTarget::kElapsed);
     if (v.active) target = Remap(target, RecalcTarget::kStop, RecalcTarget::kElapsed);
-    AdjustWork w = RunAdjust(v, wholeMinutes, Nothing, [target](AdjustWork& w) {
-        switch (target) {
-            case RecalcTarget::kStop: RecomputeStop(w, w.E, w.P, kKeep); break;
-            case RecalcTarget::kElapsed: RecomputeDuration(w, w.E, w.P, kKeep, kMove); break;
-            case RecalcTarget::kPaused: RecomputeDuration(w, w.P, w.E, kKeep, kMove); break;
-            default: break;
-        }
-    });
-    EndAdjust(w, v);
+    EndAdjust(RunAdjust(v, target, wholeMinutes, kAfterStart), v);
 }
 
 void AdjustAfterStopEdit(TimeAdjustValues& v, RecalcTarget target, bool wholeMinutes) {
     target = Remap(target, RecalcTarget::kStop, RecalcTarget::kElapsed);
-    const auto stopAtNowWhenActive = [](AdjustWork& w) {
-        if (w.A) w.T = Platform().clock->Now();
-    };
-    AdjustWork w = RunAdjust(v, wholeMinutes, stopAtNowWhenActive, [target](AdjustWork& w) {
-        switch (target) {
-            case RecalcTarget::kStart: RecomputeStart(w, w.P, w.E, kKeep); break;
-            case RecalcTarget::kElapsed: RecomputeDuration(w, w.E, w.P, kMove, kKeep); break;
-            case RecalcTarget::kPaused: RecomputeDuration(w, w.P, w.E, kMove, kKeep); break;
-            default: break;
-        }
-    });
-    EndAdjust(w, v);
+    EndAdjust(RunAdjust(v, target, wholeMinutes, kAfterStop), v);
 }
 
 void AdjustAfterElapsedEdit(TimeAdjustValues& v, RecalcTarget target, bool wholeMinutes) {
     if (v.active) target = Remap(target, RecalcTarget::kStop, RecalcTarget::kStart);
     target = Remap(target, RecalcTarget::kElapsed,
                    v.active ? RecalcTarget::kStart : RecalcTarget::kStop);
-    AdjustWork w = RunAdjust(v, wholeMinutes, Nothing, [target](AdjustWork& w) {
-        KeepStartNotAfterStop(w);
-        switch (target) {
-            case RecalcTarget::kStart: RecomputeStart(w, w.P, w.E, kMove); break;
-            case RecalcTarget::kStop: RecomputeStop(w, w.P, w.E, kMove); break;
-            case RecalcTarget::kPaused: RecomputeDuration(w, w.P, w.E, kMove, kMove); break;
-            default: break;
-        }
-    });
-    EndAdjust(w, v);
+    EndAdjust(RunAdjust(v, target, wholeMinutes, kAfterElapsed), v);
 }
 
 void AdjustAfterPausedEdit(TimeAdjustValues& v, RecalcTarget target, bool wholeMinutes) {
     target = Remap(target, RecalcTarget::kPaused, RecalcTarget::kElapsed);
     if (v.active) target = Remap(target, RecalcTarget::kStop, RecalcTarget::kElapsed);
-    AdjustWork w = RunAdjust(v, wholeMinutes, Nothing, [target](AdjustWork& w) {
-        KeepStartNotAfterStop(w);
-        switch (target) {
-            case RecalcTarget::kStart: RecomputeStart(w, w.E, w.P, kMove); break;
-            case RecalcTarget::kStop: RecomputeStop(w, w.E, w.P, kMove); break;
-            case RecalcTarget::kElapsed: RecomputeDuration(w, w.E, w.P, kMove, kMove); break;
-            default: break;
-        }
-    });
-    EndAdjust(w, v);
+    EndAdjust(RunAdjust(v, target, wholeMinutes, kAfterPaused), v);
 }
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+
 namespace tw {
 
 namespace {
@@ -94,10 +95,11 @@ void BookPause(AdjustWork& w) {
     }
 }
 
-void ResetIfInconsistent(AdjustWork& w, CalTime now) {
-    const bool consistent = w.InRange(w.S) && w.InRange(w.T) && w.E >= 0 && w.P >= 0 &&
-                            w.T - w.S - w.E == w.P;
-    if (consistent) return;
+bool IsConsistent(const AdjustWork& w) {
+    return w.InRange(w.S) && w.InRange(w.T) && w.E >= 0 && w.P >= 0 && w.T - w.S - w.E == w.P;
+}
+
+void ResetTo(AdjustWork& w, CalTime now) {
     w.S = w.T = w.R = now;
     w.E = w.P = w.Q = 0;
 }

@@ -38,8 +38,11 @@ void KeepStartNotAfterStop(AdjustWork& w);
 // For the paused running record: R and Q are made to agree with P and T.
 void BookPause(AdjustWork& w);
 
-// The values are reset to `now` when they are not consistent.
-void ResetIfInconsistent(AdjustWork& w, CalTime now);
+// S and T inside the range, E and P not negative and T - S - E == P.
+bool IsConsistent(const AdjustWork& w);
+
+// S = T = R = now, E = P = Q = 0.
+void ResetTo(AdjustWork& w, CalTime now);
 
 // Stores the working values back.
 void EndAdjust(const AdjustWork& w, TimeAdjustValues& v);

@@ -42,7 +42,7 @@ bool Combine(int64_t hours, int64_t minutes, int64_t seconds, Duration& out) {
 
 // Minutes of a fraction's digits: f * 0.1 once per digit in single precision, times 60.
 int64_t FractionMinutes(const std::string& digits) {
-    const size_t kUsedDigits = 9;  // keeps f below 1e9, so x stays below 1
+    const size_t kUsedDigits = 9;  // f below 1e9: x at most about 1, minutes at most 60
     const std::string used = digits.substr(0, kUsedDigits);
     volatile float x = static_cast<float>(DigitValue(used));
     for (size_t i = 0; i < used.size(); ++i) x = x * 0.1f;

@@ -14,7 +14,7 @@ namespace tw {
 // there: "1.5" is 1:30, ".25" is 0:15; fraction digits after the ninth are ignored. Clock form:
 // hours, the time separator (a "." counts as one), minutes, optionally a separator and seconds:
 // "1:30", "1.30", "1:75" (2:15), "0:0:90". Fails on empty text, other characters, a missing part
-// and on a result beyond the 32-bit range of a Duration (so very long digit runs fail).
+// and on a result beyond the 32-bit range of a Duration (long runs of leading zeros are fine).
 bool ParseDuration(const std::string& text, bool decimal, const LocaleFormats& formats,
                    Duration& seconds);
 

@@ -1,26 +1,24 @@
 #include "doc/display_formats_text.h"
 
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
+
+#include "doc/decimal_text.h"
 
 namespace tw {
 
 namespace {
 
-// "%02d" then the separator and "%02d" for each further part.
+// Hours with at least two digits, then the separator and two digits for each further part.
 std::string ClockText(int hours, int minutes, int seconds, bool withSeconds,
                       const std::string& separator) {
-    char buffer[64];
     std::string text;
-    std::snprintf(buffer, sizeof buffer, "%02d", hours);
-    text = buffer;
-    std::snprintf(buffer, sizeof buffer, "%02d", minutes);
+    AppendDecimal(text, hours, 2);
     text += separator;
-    text += buffer;
+    AppendDecimal(text, minutes, 2);
     if (withSeconds) {
-        std::snprintf(buffer, sizeof buffer, "%02d", seconds);
         text += separator;
-        text += buffer;
+        AppendDecimal(text, seconds, 2);
     }
     return text;
 }
@@ -42,15 +40,31 @@ std::string ClockForm(long long r, const TimeDisplaySettings& settings,
     return ClockText(hours, when.minute, when.second, withSeconds, formats.timeSeparator);
 }
 
+// Hours with at least two digits, the decimal separator, hundredths of the hour's minutes.
 std::string DecimalForm(long long r, const LocaleFormats& formats) {
     const int minutes = static_cast<int>(r % 3600 / 60);
     volatile double hundredths = minutes * 1.6666666666666667;  // no wider x87 intermediate
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%02d", static_cast<int>(r / 3600));
-    std::string text = buffer;
-    std::snprintf(buffer, sizeof buffer, "%.2d", static_cast<int>(hundredths));
+    std::string text;
+    AppendDecimal(text, r / 3600, 2);
     text += formats.decimalSeparator;
-    text += buffer;
+    AppendDecimal(text, static_cast<int>(hundredths), 2);
+    return text;
+}
+
+// "%.2f" of the amount. A float times 100 is exact in a double (24 + 7 bits), so rounding that
+// to an integer in the default mode (ties to even) is what printf does, at a fraction of its
+// cost; huge amounts, infinities and not-a-number go through printf.
+std::string TwoDecimals(float amount) {
+    const double hundredths = std::nearbyint(static_cast<double>(amount) * 100.0);
+    if (!(std::fabs(hundredths) < 1e18)) {
+        char number[64];
+        std::snprintf(number, sizeof number, "%.2f", static_cast<double>(amount));
+        return number;
+    }
+    std::string text;
+    if (std::signbit(amount)) text.push_back('-');
+    AppendDecimal(text, static_cast<long long>(std::fabs(hundredths)), 3);
+    text.insert(text.size() - 2, 1, '.');
     return text;
 }
 
@@ -67,11 +81,10 @@ std::string FormatDuration(Duration d, bool clockForm, const TimeDisplaySettings
 }
 
 std::string FormatMoney(float amount, const ILocaleFormatter& locale) {
-    char number[64];
-    std::snprintf(number, sizeof number, "%.2f", static_cast<double>(amount));
+    const std::string number = TwoDecimals(amount);
     std::string text;
     if (locale.FormatCurrency(number, text)) return text;
-    return std::string("$") + number;
+    return "$" + number;
 }
 
 std::string FormatCharge(Duration elapsed, float rate, const TimeDisplaySettings& settings,

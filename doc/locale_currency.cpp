@@ -6,26 +6,31 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-struct SplitNumber {
+// Where the parts of a number text lie: [wholeBegin, wholeEnd) digits before the point,
+// leading zeros skipped; [decimalsBegin, decimalsEnd) digits after it.
+struct NumberParts {
     bool negative = false;
-    std::string whole;     // digits before the point, leading zeros removed, never empty
-    std::string decimals;  // digits after the point
+    size_t wholeBegin = 0, wholeEnd = 0, decimalsBegin = 0, decimalsEnd = 0;
 };
 
-bool Split(const std::string& text, SplitNumber& n) {
+size_t SkipDigits(const std::string& text, size_t i) {
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    return i;
+}
+
+bool Split(const std::string& text, NumberParts& n) {
     size_t i = 0;
-    if (i < text.size() && text[i] == '-') {
-        n.negative = true;
-        ++i;
-    }
-    while (i < text.size() && IsDigit(text[i])) n.whole.push_back(text[i++]);
+    n.negative = !text.empty() && text[0] == '-';
+    if (n.negative) ++i;
+    n.wholeBegin = i;
+    n.wholeEnd = i = SkipDigits(text, i);
+    n.decimalsBegin = n.decimalsEnd = i;
     if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) n.decimals.push_back(text[i++]);
+        n.decimalsBegin = i + 1;
+        n.decimalsEnd = i = SkipDigits(text, i + 1);
     }
     if (i != text.size()) return false;
-    const size_t firstNonZero = n.whole.find_first_not_of('0');
-    n.whole = firstNonZero == std::string::npos ? "0" : n.whole.substr(firstNonZero);
+    while (n.wholeBegin < n.wholeEnd && text[n.wholeBegin] == '0') ++n.wholeBegin;
     return true;
 }
 
@@ -41,10 +46,16 @@ void Increment(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
-// Whole and two decimals as one digit string: "1234.567" gives "123457".
-std::string RoundedCents(const SplitNumber& n) {
-    std::string cents = n.whole + (n.decimals + "00").substr(0, 2);
-    if (n.decimals.size() > 2 && n.decimals[2] >= '5') Increment(cents);
+// Whole and two decimals as one digit string, at least three digits: "1234.567" gives
+// "123457", ".5" gives "050".
+std::string RoundedCents(const std::string& text, const NumberParts& n) {
+    std::string cents;
+    cents.reserve(n.wholeEnd - n.wholeBegin + 3);
+    cents.assign(text, n.wholeBegin, n.wholeEnd - n.wholeBegin);
+    if (cents.empty()) cents.push_back('0');
+    const size_t decimals = n.decimalsEnd - n.decimalsBegin;
+    for (size_t k = 0; k < 2; ++k) cents.push_back(k < decimals ? text[n.decimalsBegin + k] : '0');
+    if (decimals > 2 && text[n.decimalsBegin + 2] >= '5') Increment(cents);
     return cents;
 }
 
@@ -58,18 +69,17 @@ void AppendGrouped(const std::string& whole, char separator, std::string& out) {
 }  // namespace
 
 bool FormatCurrencyText(const std::string& number, const CurrencyStyle& style, std::string& out) {
-    SplitNumber n;
+    NumberParts n;
     if (!Split(number, n)) return false;
-    const std::string cents = RoundedCents(n);
-    const std::string whole = cents.substr(0, cents.size() - 2);
-    std::string text;
-    if (n.negative) text.push_back('(');
-    text += style.symbol;
-    AppendGrouped(whole, style.groupSeparator, text);
-    text.push_back(style.decimalSeparator);
-    text.append(cents, cents.size() - 2, 2);
-    if (n.negative) text.push_back(')');
-    out = std::move(text);
+    const std::string cents = RoundedCents(number, n);
+    const std::string whole(cents, 0, cents.size() - 2);
+    out.clear();
+    if (n.negative) out.push_back('(');
+    out += style.symbol;
+    AppendGrouped(whole, style.groupSeparator, out);
+    out.push_back(style.decimalSeparator);
+    out.append(cents, cents.size() - 2, 2);
+    if (n.negative) out.push_back(')');
     return true;
 }
 

@@ -63,9 +63,10 @@ public:
     virtual bool FormatTime(const LocaleDateTime& when, const std::string& picture,
                             unsigned flags, std::string& out) const = 0;
 
-    // Formats a plain number text ("1234.50", "-5.00": digits, optional leading '-', optional
-    // '.' and decimals) as the locale's money ("$1,234.50", "($5.00)"). Returns false (and
-    // leaves `out` empty) when the text is not such a number.
+    // Formats a plain number text ("1234.50", "-5.00": an optional leading '-', digits, an
+    // optional '.' and decimals; an empty digit run reads as 0) as the locale's money
+    // ("$1,234.50", "($5.00)"), rounded to the locale's decimals. Returns false (and leaves
+    // `out` empty) when the text is not such a number.
     virtual bool FormatCurrency(const std::string& number, std::string& out) const = 0;
 
     // One value of the user's locale; empty when the locale gives none.

@@ -1,28 +1,16 @@
 #include "doc/locale_render.h"
 
+#include "doc/decimal_text.h"
 #include "doc/local_time.h"
 
 namespace tw {
 
 namespace {
 
-void AppendNumber(std::string& out, int value, int minDigits) {
-    char digits[12];
-    int n = 0;
-    unsigned v = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-    do {
-        digits[n++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    if (value < 0) out.push_back('-');
-    for (int pad = n; pad < minDigits; ++pad) out.push_back('0');
-    while (n > 0) out.push_back(digits[--n]);
-}
-
 // d, dd: day number; ddd: abbreviated weekday; dddd and longer: weekday name.
 void RenderDay(int count, const LocaleDateTime& when, const LocaleNames& names, std::string& out) {
     if (count <= 2) {
-        AppendNumber(out, when.day, count);
+        AppendDecimal(out, when.day, count);
         return;
     }
     const int dow = DayOfWeek(when.year, when.month, when.day);
@@ -32,7 +20,7 @@ void RenderDay(int count, const LocaleDateTime& when, const LocaleNames& names, 
 void RenderMonth(int count, const LocaleDateTime& when, const LocaleNames& names,
                  std::string& out) {
     if (count <= 2) {
-        AppendNumber(out, when.month, count);
+        AppendDecimal(out, when.month, count);
         return;
     }
     out += count == 3 ? names.monthAbbrevs[when.month - 1] : names.monthNames[when.month - 1];
@@ -41,9 +29,9 @@ void RenderMonth(int count, const LocaleDateTime& when, const LocaleNames& names
 // y and yy: the last two digits; three letters or more: the whole year.
 void RenderYear(int count, const LocaleDateTime& when, std::string& out) {
     if (count <= 2)
-        AppendNumber(out, when.year % 100, 2);
+        AppendDecimal(out, when.year % 100, 2);
     else
-        AppendNumber(out, when.year, 1);
+        AppendDecimal(out, when.year, 1);
 }
 
 void RenderTimeField(const PictureToken& field, const LocaleDateTime& when, bool force24,
@@ -53,13 +41,13 @@ void RenderTimeField(const PictureToken& field, const LocaleDateTime& when, bool
     switch (field.letter) {
         case 'h':
             if (!force24) {
-                AppendNumber(out, when.hour % 12 == 0 ? 12 : when.hour % 12, digits);
+                AppendDecimal(out, when.hour % 12 == 0 ? 12 : when.hour % 12, digits);
                 break;
             }
             [[fallthrough]];
-        case 'H': AppendNumber(out, when.hour, digits); break;
-        case 'm': AppendNumber(out, when.minute, digits); break;
-        case 's': AppendNumber(out, when.second, digits); break;
+        case 'H': AppendDecimal(out, when.hour, digits); break;
+        case 'm': AppendDecimal(out, when.minute, digits); break;
+        case 's': AppendDecimal(out, when.second, digits); break;
         case 't':
             if (field.count >= 2)
                 out += designator;

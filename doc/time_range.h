@@ -15,8 +15,7 @@ struct TimeRange {
     bool Contains(CalTime t) const { return t >= first && t <= last; }
 };
 
-// The valid range in the current local time zone (recomputed on each call, so a
-// test that changes TZ sees the new bounds).
+// The valid range in the current local time zone; worked out again when TZ changes.
 TimeRange ValidTimeRange();
 
 // A time before the range becomes its first second, after it its last second.

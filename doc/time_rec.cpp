@@ -4,7 +4,7 @@
 
 namespace tw {
 
-TW_IMPLEMENT_SERIAL(CTimeRec, 1)
+TW_IMPLEMENT_SERIAL_OWN_CREATE(CTimeRec, 1)
 
 namespace {
 
@@ -20,6 +20,12 @@ float NormalOwnRate(float rate) { return rate >= 0.0f ? rate : CTimeRec::kNoOwnR
 CTimeRec::CTimeRec() : start_(Platform().clock->Now()), stop_(start_), pauseBegan_(start_) {}
 
 CTimeRec::CTimeRec(CalTime t) : start_(t), stop_(t), pauseBegan_(t), running_(true) {}
+
+std::unique_ptr<CObject> CTimeRec::CreateObject() {
+    auto rec = std::make_unique<CTimeRec>(0);
+    rec->running_ = false;
+    return rec;
+}
 
 CTimeRec::CTimeRec(const CTimeRec& other) : CObject(other) { CopyFields(other); }
 
@@ -37,12 +43,7 @@ int CTimeRec::CopyFrom(const CTimeRec& other) {
 }
 
 void CTimeRec::CopyFields(const CTimeRec& other) {
-    start_ = other.start_;
-    stop_ = other.stop_;
-    elapsed_ = other.elapsed_;
-    paused_ = other.paused_;
-    pausedBefore_ = other.pausedBefore_;
-    pauseBegan_ = other.pauseBegan_;
+    StoreAdjusted(other.AdjustValues());
     notes_ = other.notes_;
     running_ = other.running_;
     isPaused_ = other.isPaused_;
@@ -108,42 +109,31 @@ void CTimeRec::StoreAdjusted(const TimeAdjustValues& v) {
     pausedBefore_ = v.pausedBefore;
 }
 
-// Under the lock: `edit` changes a copy of the record's times, which is then stored.
-template <typename Edit>
-int CTimeRec::AdjustWithLock(Edit edit) {
+// Under the lock: the edited time replaces the record's own, `adjust` makes the others agree.
+int CTimeRec::EditTime(int32_t TimeAdjustValues::*field, int32_t value, AdjustRoutine adjust,
+                       RecalcTarget target, bool wholeMinutes) {
     return Locked(lock_, [&] {
         TimeAdjustValues v = AdjustValues();
-        edit(v);
+        v.*field = value;
+        adjust(v, target, wholeMinutes);
         StoreAdjusted(v);
     });
 }
 
 int CTimeRec::SetStart(CalTime t, RecalcTarget target, bool wholeMinutes) {
-    return AdjustWithLock([&](TimeAdjustValues& v) {
-        v.start = t;
-        AdjustAfterStartEdit(v, target, wholeMinutes);
-    });
+    return EditTime(&TimeAdjustValues::start, t, AdjustAfterStartEdit, target, wholeMinutes);
 }
 
 int CTimeRec::SetStop(CalTime t, RecalcTarget target, bool wholeMinutes) {
-    return AdjustWithLock([&](TimeAdjustValues& v) {
-        v.stop = t;
-        AdjustAfterStopEdit(v, target, wholeMinutes);
-    });
+    return EditTime(&TimeAdjustValues::stop, t, AdjustAfterStopEdit, target, wholeMinutes);
 }
 
 int CTimeRec::SetElapsed(Duration d, RecalcTarget target, bool wholeMinutes) {
-    return AdjustWithLock([&](TimeAdjustValues& v) {
-        v.elapsed = d;
-        AdjustAfterElapsedEdit(v, target, wholeMinutes);
-    });
+    return EditTime(&TimeAdjustValues::elapsed, d, AdjustAfterElapsedEdit, target, wholeMinutes);
 }
 
 int CTimeRec::SetPaused(Duration d, RecalcTarget target, bool wholeMinutes) {
-    return AdjustWithLock([&](TimeAdjustValues& v) {
-        v.paused = d;
-        AdjustAfterPausedEdit(v, target, wholeMinutes);
-    });
+    return EditTime(&TimeAdjustValues::paused, d, AdjustAfterPausedEdit, target, wholeMinutes);
 }
 
 int CTimeRec::SetAll(const TimeRecValues& values) {

@@ -48,6 +48,10 @@ public:
     // Constructors
     CTimeRec();                      // idle, at the current time
     explicit CTimeRec(CalTime t);    // running, not paused, started at t
+
+    // (CreateObject, the creation by class name for reading, makes an idle record at time 0
+    // without reading the clock: that is slow on some systems, and the body read next
+    // replaces the times.)
     CTimeRec(const CTimeRec& other);
     CTimeRec& operator=(const CTimeRec& other);  // CopyFrom; self-assignment does nothing
     int CopyFrom(const CTimeRec& other);         // every field but the lock
@@ -110,8 +114,16 @@ public:
 private:
     TimeAdjustValues AdjustValues() const;
     void StoreAdjusted(const TimeAdjustValues& v);
-    template <typename Edit>
-    int AdjustWithLock(Edit edit);
+    using AdjustRoutine = void (*)(TimeAdjustValues&, RecalcTarget, bool);
+    int EditTime(int32_t TimeAdjustValues::*field, int32_t value, AdjustRoutine adjust,
+                 RecalcTarget target, bool wholeMinutes);
+    using ClockStep = int (CTimeRec::*)(CalTime now);
+    int RunClock(ClockStep step);
+    int StartAt(CalTime now);
+    int PauseAt(CalTime now);
+    int ResumeAt(CalTime now);
+    int UpdateAt(CalTime now);
+    int StopAt(CalTime now);
     void CopyFields(const CTimeRec& other);
     void StoreBody(CArchive& ar) const;
     void LoadBody(CArchive& ar);

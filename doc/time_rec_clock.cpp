@@ -19,10 +19,20 @@ int64_t GrownBy(Duration total, CalTime since, CalTime now) {
 
 }  // namespace
 
-int CTimeRec::StartTiming() {
+// Under the lock, with the current time read once: `step(now)` gives the status.
+int CTimeRec::RunClock(ClockStep step) {
     RecordLockGuard guard(lock_);
     if (!guard.Owns()) return kLockFailed;
-    const CalTime now = Platform().clock->Now();
+    return (this->*step)(Platform().clock->Now());
+}
+
+int CTimeRec::StartTiming() { return RunClock(&CTimeRec::StartAt); }
+int CTimeRec::PauseTiming() { return RunClock(&CTimeRec::PauseAt); }
+int CTimeRec::ResumeTiming() { return RunClock(&CTimeRec::ResumeAt); }
+int CTimeRec::UpdateTiming() { return RunClock(&CTimeRec::UpdateAt); }
+int CTimeRec::StopTiming() { return RunClock(&CTimeRec::StopAt); }
+
+int CTimeRec::StartAt(CalTime now) {
     if (now >= stop_) {
         paused_ = SaturateToInt32(GrownBy(paused_, stop_, now));
     } else {
@@ -34,11 +44,8 @@ int CTimeRec::StartTiming() {
     return kOk;
 }
 
-int CTimeRec::PauseTiming() {
-    RecordLockGuard guard(lock_);
-    if (!guard.Owns()) return kLockFailed;
+int CTimeRec::PauseAt(CalTime now) {
     if (!running_ || isPaused_) return kOk;
-    const CalTime now = Platform().clock->Now();
     if (stop_ < now) {
         // The time since the last update was worked: it joins elapsed before the pause.
         const int64_t worked = Span(now, start_, paused_);
@@ -53,11 +60,8 @@ int CTimeRec::PauseTiming() {
     return kOk;
 }
 
-int CTimeRec::ResumeTiming() {
-    RecordLockGuard guard(lock_);
-    if (!guard.Owns()) return kLockFailed;
+int CTimeRec::ResumeAt(CalTime now) {
     if (!running_ || !isPaused_) return kOk;
-    const CalTime now = Platform().clock->Now();
     if (pauseBegan_ < now) {
         const int64_t paused = GrownBy(pausedBefore_, pauseBegan_, now);
         paused_ = SaturateToInt32(paused);
@@ -68,10 +72,7 @@ int CTimeRec::ResumeTiming() {
     return kOk;
 }
 
-int CTimeRec::UpdateTiming() {
-    RecordLockGuard guard(lock_);
-    if (!guard.Owns()) return kLockFailed;
-    const CalTime now = Platform().clock->Now();
+int CTimeRec::UpdateAt(CalTime now) {
     if (!running_ || stop_ >= now) return kOk;
     if (isPaused_) {
         if (pauseBegan_ >= now) return kOk;
@@ -90,11 +91,8 @@ int CTimeRec::UpdateTiming() {
     return kOk;
 }
 
-int CTimeRec::StopTiming() {
-    RecordLockGuard guard(lock_);
-    if (!guard.Owns()) return kLockFailed;
+int CTimeRec::StopAt(CalTime now) {
     if (!running_) return kOk;
-    const CalTime now = Platform().clock->Now();
     int status = kOk;
     if (now < stop_) {
         const int64_t elapsed = Span(now, start_, paused_);

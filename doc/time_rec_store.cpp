@@ -4,6 +4,8 @@
 // U16 client, U16 mark, F32 own rate, F32 expense. Files of version index 8 and 9 end before
 // the expense; those of index 0 to 7 after the notes.
 
+#include <algorithm>
+
 #include "dialogs/time_adjust_steps.h"
 #include "doc/time_rec.h"
 #include "framework/archive.h"
@@ -72,8 +74,9 @@ void CTimeRec::RepairAfterLoad() {
     if (IsConsistent()) return;
     if (elapsed_ < 0) elapsed_ = 0;
     if (paused_ < 0) paused_ = 0;
-    start_ = ClampToValidRange(start_);
-    stop_ = ClampToValidRange(stop_);
+    const TimeRange range = ValidTimeRange();
+    start_ = std::clamp(start_, range.first, range.last);
+    stop_ = std::clamp(stop_, range.first, range.last);
     if (stop_ < start_) start_ = stop_;
     if (static_cast<int64_t>(stop_) - start_ - paused_ < 0) paused_ = stop_ - start_;
     elapsed_ = stop_ - start_ - paused_;

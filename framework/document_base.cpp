@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 
 #include "doc/document_safe_save.h"
 #include "doc/file_replace.h"
@@ -80,6 +81,9 @@ bool CDocument::OnOpenDocument(const std::string& path) {
     } catch (const CArchiveException& e) {
         ReportOpenFailure(path, e.what());
         return false;
+    } catch (const std::bad_alloc&) {
+        ReportOpenFailure(path, "not enough memory");
+        return false;
     }
     modified_ = false;
     return true;
@@ -94,6 +98,8 @@ bool CDocument::OnSaveDocument(const std::string& path) {
             path, [this](std::FILE* out) { return StoreDocument(*this, out); }, replace, &error);
     } catch (const CArchiveException& e) {
         error = e.what();
+    } catch (const std::bad_alloc&) {
+        error = "not enough memory";
     }
     if (!ok) {
         ReportSaveFailure(path, error);

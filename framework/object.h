@@ -4,7 +4,9 @@
 //
 // A serializable class declares itself with TW_DECLARE_SERIAL(ClassName) in its class body and
 // implements that with TW_IMPLEMENT_SERIAL(ClassName, schema) in its .cpp file; the latter also
-// enters the class into the registry before main() runs. The class needs a default constructor.
+// enters the class into the registry before main() runs and creates objects with the default
+// constructor. A class that wants to make its objects for reading another way uses
+// TW_IMPLEMENT_SERIAL_OWN_CREATE and defines `static std::unique_ptr<CObject> CreateObject()`.
 
 #include <cstdint>
 #include <memory>
@@ -70,11 +72,14 @@ public:                                                                     \
     const ::tw::CRuntimeClass* GetRuntimeClass() const override;
 
 // In the class's .cpp file, inside namespace tw.
-#define TW_IMPLEMENT_SERIAL(ClassName, schemaNumber)                                          \
+#define TW_IMPLEMENT_SERIAL_OWN_CREATE(ClassName, schemaNumber)                               \
     const ::tw::CRuntimeClass ClassName::classInfo{#ClassName, schemaNumber,                  \
                                                    &ClassName::CreateObject};                 \
-    std::unique_ptr<::tw::CObject> ClassName::CreateObject() {                                \
-        return std::make_unique<ClassName>();                                                 \
-    }                                                                                         \
     const ::tw::CRuntimeClass* ClassName::GetRuntimeClass() const { return &classInfo; }     \
     static const ::tw::ClassRegistration registration##ClassName(&ClassName::classInfo);
+
+#define TW_IMPLEMENT_SERIAL(ClassName, schemaNumber)                                          \
+    TW_IMPLEMENT_SERIAL_OWN_CREATE(ClassName, schemaNumber)                                   \
+    std::unique_ptr<::tw::CObject> ClassName::CreateObject() {                                \
+        return std::make_unique<ClassName>();                                                 \
+    }

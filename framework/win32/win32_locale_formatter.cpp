@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace tw {
 
 namespace {
 
-// Large enough for any picture the locale or a caller uses; longer results fail.
+// Enough for the usual texts; longer ones are retried with a buffer of their size.
 const int kBufferSize = 256;
 
 // False for a field that does not fit the 16-bit SYSTEMTIME member (the system would then see
@@ -41,6 +43,19 @@ bool TakeResult(int length, const char* buffer, std::string& out) {
     return true;
 }
 
+// Runs a system formatter, `format(buffer, size)` giving the length with the terminating zero
+// or 0 on failure; a result too long for the first buffer is asked again with its own size.
+template <typename Format>
+bool CallFormatter(Format format, std::string& out) {
+    char buffer[kBufferSize];
+    if (TakeResult(format(buffer, kBufferSize), buffer, out)) return true;
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return false;
+    const int needed = format(nullptr, 0);
+    if (needed <= 0) return false;
+    std::vector<char> large(static_cast<size_t>(needed));
+    return TakeResult(format(large.data(), needed), large.data(), out);
+}
+
 DWORD TimeFlags(unsigned flags) {
     DWORD system = 0;
     if (flags & kTimeNoSeconds) system |= TIME_NOSECONDS;
@@ -70,10 +85,12 @@ bool Win32LocaleFormatter::FormatDate(const LocaleDateTime& when, const std::str
     out.clear();
     SYSTEMTIME st;
     if (!ToSystemTime(when, st)) return false;
-    char buffer[kBufferSize];
-    const int length = GetDateFormatA(LOCALE_USER_DEFAULT, 0, &st, PictureOrNull(picture),
-                                      buffer, kBufferSize);
-    return TakeResult(length, buffer, out);
+    const char* format = PictureOrNull(picture);
+    return CallFormatter(
+        [&](char* buffer, int size) {
+            return GetDateFormatA(LOCALE_USER_DEFAULT, 0, &st, format, buffer, size);
+        },
+        out);
 }
 
 bool Win32LocaleFormatter::FormatTime(const LocaleDateTime& when, const std::string& picture,
@@ -81,25 +98,33 @@ bool Win32LocaleFormatter::FormatTime(const LocaleDateTime& when, const std::str
     out.clear();
     SYSTEMTIME st;
     if (!ToSystemTime(when, st)) return false;
-    char buffer[kBufferSize];
-    const int length = GetTimeFormatA(LOCALE_USER_DEFAULT, TimeFlags(flags), &st,
-                                      PictureOrNull(picture), buffer, kBufferSize);
-    return TakeResult(length, buffer, out);
+    const char* format = PictureOrNull(picture);
+    const DWORD systemFlags = TimeFlags(flags);
+    return CallFormatter(
+        [&](char* buffer, int size) {
+            return GetTimeFormatA(LOCALE_USER_DEFAULT, systemFlags, &st, format, buffer, size);
+        },
+        out);
 }
 
 bool Win32LocaleFormatter::FormatCurrency(const std::string& number, std::string& out) const {
     out.clear();
-    char buffer[kBufferSize];
-    const int length = GetCurrencyFormatA(LOCALE_USER_DEFAULT, 0, number.c_str(), nullptr,
-                                          buffer, kBufferSize);
-    return TakeResult(length, buffer, out);
+    return CallFormatter(
+        [&](char* buffer, int size) {
+            return GetCurrencyFormatA(LOCALE_USER_DEFAULT, 0, number.c_str(), nullptr, buffer,
+                                      size);
+        },
+        out);
 }
 
 std::string Win32LocaleFormatter::Value(LocaleValue which) const {
-    char buffer[kBufferSize];
+    const LCTYPE type = LocaleType(which);
     std::string out;
-    TakeResult(GetLocaleInfoA(LOCALE_USER_DEFAULT, LocaleType(which), buffer, kBufferSize),
-               buffer, out);
+    CallFormatter(
+        [&](char* buffer, int size) {
+            return GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, size);
+        },
+        out);
     return out;
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "doc/locale_formatter.h"
-#include "doc/platform.h"
 #include "tests/doc/formatter_cases.h"
 
 namespace tw {
@@ -21,10 +20,20 @@ TEST(PortableLocaleFormatter, CurrencyCases) {
 
 TEST(PortableLocaleFormatter, ValueCases) { ExpectValueCases(PortableLocaleFormatterInstance()); }
 
-// Only iTime and iDate are known; any other key gives the caller's default.
-TEST(PortableLocaleFormatter, UnknownIntlKeyGivesDefault) {
-    EXPECT_EQ(PortableLocaleFormatterInstance().IntlProfileInt("iCountry", 42), 42);
-    EXPECT_EQ(PortableLocaleFormatterInstance().IntlProfileInt(nullptr, -3), -3);
+// Texts far longer than any usual picture come out whole (Wine's formatters refuse results
+// beyond about 128 characters, so this is not in the shared table).
+TEST(PortableLocaleFormatter, LongTexts) {
+    const ILocaleFormatter& f = PortableLocaleFormatterInstance();
+    const std::string literal(1000, 'x');
+    LocaleDateTime when;
+    when.year = 2026, when.month = 3, when.day = 5, when.hour = 13, when.minute = 5;
+    std::string out;
+    EXPECT_TRUE(f.FormatTime(when, "H:mm '" + literal + "'", 0, out));
+    EXPECT_EQ(out, "13:05 " + literal);
+    EXPECT_TRUE(f.FormatDate(when, "dddd '" + literal + "'", out));
+    EXPECT_EQ(out, "Thursday " + literal);
+    EXPECT_TRUE(f.FormatCurrency(std::string(300, '0') + "7.25", out));
+    EXPECT_EQ(out, "$7.25");
 }
 
 // Every group of three digits is separated, also one that a rounding carry creates (Windows does
@@ -41,6 +50,19 @@ TEST(PortableLocaleFormatter, GroupsEveryThreeDigits) {
     EXPECT_EQ(out, "$1,000.00");
 }
 
+// Two quotes outside quoted text are one quote, as the system documents it (Wine drops them,
+// so this is not in the shared table).
+TEST(PortableLocaleFormatter, DoubledQuoteOutsideQuotesIsAQuote) {
+    const ILocaleFormatter& f = PortableLocaleFormatterInstance();
+    LocaleDateTime when;
+    when.year = 2026, when.month = 3, when.day = 5, when.hour = 13, when.minute = 5;
+    std::string out;
+    ASSERT_TRUE(f.FormatTime(when, "h''mm", 0, out));
+    EXPECT_EQ(out, "1'05");
+    ASSERT_TRUE(f.FormatDate(when, "d''M 'o''clock'", out));
+    EXPECT_EQ(out, "5'3 o'clock");
+}
+
 // Many different pictures overflow the cache; every one of them must still format right.
 TEST(PortableLocaleFormatter, ManyPicturesStayCorrect) {
     const ILocaleFormatter& f = PortableLocaleFormatterInstance();
@@ -52,11 +74,6 @@ TEST(PortableLocaleFormatter, ManyPicturesStayCorrect) {
         ASSERT_TRUE(f.FormatTime(when, picture, 0, out));
         EXPECT_EQ(out, "13:05#" + std::to_string(i));
     }
-}
-
-// The default services use the portable formatter.
-TEST(PortableLocaleFormatter, IsThePlatformDefault) {
-    EXPECT_EQ(Platform().locale, &PortableLocaleFormatterInstance());
 }
 
 }  // namespace

@@ -81,7 +81,11 @@ TEST_F(TimeRecTest, ConstructorsAndCreationByName) {
     const CRuntimeClass* cls = ClassRegistry::Find("CTimeRec");
     ASSERT_EQ(&CTimeRec::classInfo, cls);
     EXPECT_EQ(1, cls->schema);
-    EXPECT_TRUE(ClassRegistry::Create("CTimeRec")->IsKindOf(&CTimeRec::classInfo));
+    const std::unique_ptr<CObject> created = ClassRegistry::Create("CTimeRec");
+    ASSERT_TRUE(created->IsKindOf(&CTimeRec::classInfo));
+    const auto& forReading = static_cast<const CTimeRec&>(*created);
+    ExpectTimes(forReading, 0, 0, 0, 0);
+    EXPECT_FALSE(forReading.IsRunning() || forReading.IsPaused());
 }
 
 TEST_F(TimeRecTest, PlainSettersNormaliseNotesAndRate) {
@@ -99,16 +103,6 @@ TEST_F(TimeRecTest, PlainSettersNormaliseNotesAndRate) {
         r.SetOwnRate(c.in);
         EXPECT_EQ(c.stored, r.GetOwnRate()) << c.in;
     }
-    r.SetExpense(3.25f);
-    r.SetProjectIndex(4);
-    r.SetCategoryIndex(5);
-    r.SetClientIndex(6);
-    r.SetMark(1);
-    EXPECT_EQ(3.25f, r.GetExpense());
-    EXPECT_EQ(4, r.GetProjectIndex());
-    EXPECT_EQ(5, r.GetCategoryIndex());
-    EXPECT_EQ(6, r.GetClientIndex());
-    EXPECT_EQ(1, r.GetMark());
 }
 
 TEST_F(TimeRecTest, RestartCountsTheGapAsPausedOrMovesStartBack) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "doc/display_formats.h"
+#include "doc/portable_locale_formatter.h"
 #include "tests/doc/formatter_cases.h"
 
 namespace tw {
@@ -34,9 +36,40 @@ TEST(Win32LocaleFormatter, FieldsOutsideSystemTimeFail) {
     EXPECT_EQ(out, "");
 }
 
-TEST(Win32LocaleFormatter, MissingIntlKeyGivesDefault) {
-    EXPECT_EQ(Win32LocaleFormatter().IntlProfileInt("tallywickNoSuchKey", 42), 42);
-    EXPECT_EQ(Win32LocaleFormatter().IntlProfileInt(nullptr, -3), -3);
+// The display formats give the same texts on the system's formatter as on the portable one,
+// the locale formats derived from either included.
+TEST(Win32LocaleFormatter, DisplayFormatsAgreeWithPortable) {
+    const Win32LocaleFormatter system;
+    const ILocaleFormatter& portable = PortableLocaleFormatterInstance();
+    const LocaleFormats systemFormats = LoadLocaleFormats(system);
+    const LocaleFormats portableFormats = LoadLocaleFormats(portable);
+    EXPECT_EQ(systemFormats.timeEditPicture, portableFormats.timeEditPicture);
+    EXPECT_EQ(systemFormats.durationPicture, portableFormats.durationPicture);
+    EXPECT_EQ(systemFormats.durationPictureSeconds, portableFormats.durationPictureSeconds);
+    EXPECT_EQ(systemFormats.tableDateFormat, portableFormats.tableDateFormat);
+    EXPECT_EQ(systemFormats.tableTimeFormat, portableFormats.tableTimeFormat);
+    for (int mode = 0; mode <= 4; ++mode) {
+        for (bool decimal : {false, true}) {
+            TimeDisplaySettings settings;
+            settings.increment = mode;
+            settings.decimalNotation = decimal;
+            settings.hundredths = 12;
+            for (Duration d = 0; d < 30 * 3600; d += 2017) {
+                EXPECT_EQ(FormatDuration(d, false, settings, systemFormats, system),
+                          FormatDuration(d, false, settings, portableFormats, portable))
+                    << "mode " << mode << " d " << d;
+                EXPECT_EQ(FormatCharge(d, 37.5f, settings, system),
+                          FormatCharge(d, 37.5f, settings, portable));
+            }
+        }
+    }
+    const CalTime first = ValidTimeRange().first;
+    for (CalTime t = first; t < first + 400 * 86400; t += 86400 + 3607) {
+        EXPECT_EQ(FormatDate(t, false, system), FormatDate(t, false, portable));
+        EXPECT_EQ(FormatDate(t, true, system), FormatDate(t, true, portable));
+        EXPECT_EQ(FormatTimeOfDay(t, false, system), FormatTimeOfDay(t, false, portable));
+        EXPECT_EQ(FormatTimeOfDay(t, true, system), FormatTimeOfDay(t, true, portable));
+    }
 }
 
 }  // namespace

@@ -1,0 +1,132 @@
+// Document speed: read and write of 10k, 100k and 1M records with 40-character notes, and the
+// totals over them. The peak resident size of the process is reported as a counter.
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "doc/document.h"
+#include "doc/project_cost.h"
+#include "framework/archive.h"
+#include "framework/archive_streams.h"
+
+namespace {
+
+using tw::CWorkmetrDoc;
+
+constexpr tw::CalTime kStart = 1793610000;  // 2026-11-02 09:00 UTC
+
+double PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+std::unique_ptr<CWorkmetrDoc> MakeDocument(int records) {
+    auto doc = std::make_unique<CWorkmetrDoc>();
+    for (int i = 1; i <= 5; ++i) doc->AddItem(tw::kProjectList, tw::CProjectCost("Project " + std::to_string(i), 10.0f * i));
+    const std::string notes = "Forty characters of notes for the bench.";
+    for (int i = 0; i < records; ++i) {
+        tw::CTimeRec* r = doc->AddRecord();
+        const tw::CalTime start = kStart + i * 3600;
+        r->SetStart(start, tw::RecalcTarget::kElapsed, false);
+        r->SetStop(start + 1800 + (i % 97) * 7, tw::RecalcTarget::kElapsed, false);
+        r->SetNotes(notes);
+        r->SetProjectIndex(1 + i % 5);
+        r->SetMark(i % 3 == 0);
+    }
+    return doc;
+}
+
+// The documents the write and totals runs use.
+CWorkmetrDoc& DocumentOf(int records) {
+    static std::map<int, std::unique_ptr<CWorkmetrDoc>> docs;
+    std::unique_ptr<CWorkmetrDoc>& doc = docs[records];
+    if (!doc) doc = MakeDocument(records);
+    return *doc;
+}
+
+std::string TempPath(int records) {
+    return (std::filesystem::temp_directory_path() / ("tw_bench_" + std::to_string(records) + ".tw")).string();
+}
+
+// The files the read runs use, saved from a document that is gone again before the reading,
+// so the peak resident size shows what reading costs.
+const std::string& FileOf(int records) {
+    static std::map<int, std::string> files;
+    std::string& path = files[records];
+    if (path.empty()) {
+        path = TempPath(records);
+        MakeDocument(records)->OnSaveDocument(path);
+    }
+    return path;
+}
+
+void BM_Read(benchmark::State& state) {
+    const std::string& path = FileOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CWorkmetrDoc doc;
+        if (!doc.OnOpenDocument(path)) state.SkipWithError("the file could not be read");
+        benchmark::DoNotOptimize(doc.GetRecordCount());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * std::filesystem::file_size(path)));
+    state.counters["maxrss_MB"] = PeakMegabytes();
+}
+
+// A whole save: temporary file, flush to the disk, rename over the previous file.
+void BM_Write(benchmark::State& state) {
+    const int records = static_cast<int>(state.range(0));
+    CWorkmetrDoc& doc = DocumentOf(records);
+    const std::string path = TempPath(records) + ".saved";
+    for (auto _ : state)
+        if (!doc.OnSaveDocument(path)) state.SkipWithError("the file could not be saved");
+    std::filesystem::remove(path);
+    state.counters["maxrss_MB"] = PeakMegabytes();
+}
+
+// The archive alone, into a sink that only counts.
+class CountingSink : public tw::IByteSink {
+public:
+    bool WriteAll(const void*, size_t n) override {
+        bytes += n;
+        return true;
+    }
+    size_t bytes = 0;
+};
+
+void BM_Serialize(benchmark::State& state) {
+    CWorkmetrDoc& doc = DocumentOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CountingSink sink;
+        tw::CArchive ar(sink);
+        doc.Serialize(ar);
+        ar.Flush();
+        benchmark::DoNotOptimize(sink.bytes);
+    }
+}
+
+void BM_TotalTime(benchmark::State& state) {
+    CWorkmetrDoc& doc = DocumentOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(doc.TotalAllTime());
+}
+
+void BM_TotalCharge(benchmark::State& state) {
+    CWorkmetrDoc& doc = DocumentOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(doc.TotalAllCharge());
+}
+
+BENCHMARK(BM_Read)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Write)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Serialize)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TotalTime)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TotalCharge)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

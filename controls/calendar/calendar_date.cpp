@@ -1,0 +1,55 @@
+#include "controls/calendar/calendar_date.h"
+
+#include "controls/calendar/calendar_children.h"
+#include "controls/calendar/tarn32_calendar.h"
+
+namespace tw {
+
+void SetCalendarDate(CalendarState* s, int month, int day, int year) {
+    s->month = month;
+    s->day = day;
+    s->year = year;
+    ShowDateInChildren(s);
+    InvalidateRect(s->self, nullptr, FALSE);
+    NotifyDateChanged(s);
+}
+
+void ChangeDateFromChild(CalendarState* s, int month, int year) {
+    s->month = month;
+    s->year = year;
+    InvalidateRect(s->self, nullptr, FALSE);
+    NotifyDateChanged(s);
+    SendDateToOwner(s);
+    TakeBackInput(s);
+}
+
+void NotifyDateChanged(CalendarState* s) {
+    SendMessageA(s->self, CCM_CHANGED, 0, 0);
+    if (!s->owner) NotifyParent(s, CCN_CHANGE);
+}
+
+void NotifyParent(CalendarState* s, int code) {
+    HWND parent = GetParent(s->self);
+    if (!parent || s->owner) return;
+    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(ControlId(s->self), code),
+                 reinterpret_cast<LPARAM>(s->self));
+}
+
+void SendDateToOwner(CalendarState* s) {
+    if (!s->owner || !IsWindow(s->owner)) return;
+    WORD date[3] = {WORD(s->month), WORD(s->day), WORD(s->year)};
+    SendMessageA(s->owner, CCM_OWNERSETDATE, 0, reinterpret_cast<LPARAM>(date));
+}
+
+void FormatCalendarDate(const CalendarState* s, char* buffer) {
+    FormatShortDate(s->dateFormat, s->month, s->day, s->year, buffer, CC_DATESTRING_SIZE);
+}
+
+bool SetCalendarDateString(CalendarState* s, const char* text) {
+    int month = s->month, day = s->day, year = s->year;
+    if (!ParseShortDate(s->dateFormat, text, &month, &day, &year)) return false;
+    SetCalendarDate(s, month, day, year);
+    return true;
+}
+
+}  // namespace tw

@@ -1,0 +1,85 @@
+// Text area and character positions of the edit controls (see edit_geometry.h).
+
+#include "controls/common/edit_geometry.h"
+
+#include <cstdlib>
+
+#include "controls/borders.h"
+
+namespace tw {
+
+RECT TextArea(const EditCore& core)
+{
+    RECT area;
+    GetClientRect(core.hwnd, &area);
+    const int inset = OwnBorderInset(static_cast<int>(core.borderKind));
+    InflateRect(&area, -inset, -inset);
+    area.left += kTextLeftInset;
+    area.right -= core.rightReserve;
+    if (area.right < area.left)
+        area.right = area.left;
+    return area;
+}
+
+int LineHeight(const EditCore& core)
+{
+    return core.digitStyle == kBitmapDigits ? core.digitHeight : core.metrics.height;
+}
+
+int CellWidth(const EditCore& core)
+{
+    return core.digitStyle == kBitmapDigits ? core.digitWidth : core.metrics.cellWidth;
+}
+
+int BoundaryX(const EditCore& core, HDC dc, int index)
+{
+    const int first = core.firstVisible;
+    if (core.digitStyle != kPlainText)
+        return (index - first) * CellWidth(core);
+    const int length = TextLength(core);
+    if (index > length)
+        index = length;
+    if (index <= first) {
+        SIZE before = {};
+        GetTextExtentPoint32A(dc, core.text + index, first - index, &before);
+        return -before.cx;
+    }
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, core.text + first, index - first, &extent);
+    return extent.cx;
+}
+
+int BoundaryNearest(const EditCore& core, int x)
+{
+    const RECT area = TextArea(core);
+    const int relative = x - area.left;
+    HGDIOBJ previous = nullptr;
+    HDC dc = AcquireFontDC(core, previous);
+    const int length = TextLength(core);
+    int best = core.firstVisible;
+    int bestDistance = abs(relative - BoundaryX(core, dc, best));
+    for (int i = core.firstVisible + 1; i <= length; ++i) {
+        const int distance = abs(relative - BoundaryX(core, dc, i));
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    ReleaseFontDC(core, dc, previous);
+    return best;
+}
+
+HDC AcquireFontDC(const EditCore& core, HGDIOBJ& previousFont)
+{
+    HDC dc = GetDC(core.hwnd);
+    previousFont = SelectObject(dc, core.font ? core.font : GetStockObject(SYSTEM_FONT));
+    return dc;
+}
+
+void ReleaseFontDC(const EditCore& core, HDC dc, HGDIOBJ previousFont)
+{
+    SelectObject(dc, previousFont);
+    ReleaseDC(core.hwnd, dc);
+}
+
+}  // namespace tw

@@ -1,0 +1,27 @@
+# Writes the import library of tarn32.dll so that clients linking it find the __stdcall
+# functions under their decorated names (name@bytes) while the DLL exports plain names.
+# Arguments: NM, DLLTOOL, DEF (the plain-name .def), OBJECTS (;-list), OUT (import library).
+separate_arguments(objects NATIVE_COMMAND "${OBJECTS}")
+execute_process(COMMAND ${NM} -g --defined-only ${objects} OUTPUT_VARIABLE symbols)
+file(STRINGS ${DEF} def_lines)
+set(decorated "LIBRARY tarn32.dll\nEXPORTS\n")
+foreach(line IN LISTS def_lines)
+  string(REGEX MATCH "^[A-Za-z_][A-Za-z0-9_]*" name "${line}")
+  if(name STREQUAL "" OR name STREQUAL "LIBRARY" OR name STREQUAL "EXPORTS")
+    continue()
+  endif()
+  string(REGEX MATCH " _${name}(@[0-9]+)?\n" found "${symbols}")
+  if(found)
+    string(STRIP "${found}" found)
+    string(SUBSTRING "${found}" 1 -1 found)
+    string(APPEND decorated "${found}\n")
+  else()
+    string(APPEND decorated "${name}\n")
+  endif()
+endforeach()
+file(WRITE ${OUT}.def "${decorated}")
+execute_process(COMMAND ${DLLTOOL} --kill-at --def ${OUT}.def --dllname tarn32.dll
+  --output-lib ${OUT} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "dlltool failed for ${OUT}")
+endif()

@@ -1,0 +1,48 @@
+// Library entry point: process attach loads the shared strings and registers the classes
+// once; process detach unregisters them.
+
+#include <windows.h>
+
+#include "controls/class_table.h"
+#include "controls/library_data.h"
+
+namespace tw {
+namespace {
+
+bool g_initialised = false;
+
+BOOL AttachProcess(HINSTANCE module)
+{
+    if (g_initialised)
+        return TRUE;
+    SetLibraryModule(module);
+    if (!LoadLibraryStrings(module) || !RegisterControlClasses(module))
+        return FALSE;
+    g_initialised = true;
+    return TRUE;
+}
+
+void DetachProcess(HINSTANCE module)
+{
+    if (!g_initialised)
+        return;
+    OutputDebugStringA("TARN32.DLL Unloading...\n");
+    UnregisterControlClasses(module);
+    g_initialised = false;
+}
+
+}  // namespace
+}  // namespace tw
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
+{
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        return tw::AttachProcess(module);
+    case DLL_PROCESS_DETACH:
+        tw::DetachProcess(module);
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
