@@ -49,6 +49,10 @@ IPrompter* SetPrompter(IPrompter* prompter) {
     return previous;
 }
 
+void PromptMessageBox::ShowMessage(const std::string& text) {
+    Tell(text, PromptIcon::Warning);
+}
+
 PromptAnswer Ask(const std::string& text, PromptButtons buttons, PromptIcon icon) {
     return CurrentPrompter().Ask(text, buttons, icon);
 }

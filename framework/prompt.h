@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "doc/platform.h"
+
 namespace tw {
 
 enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -33,6 +35,13 @@ public:
 
 private:
     IPrompter* saved_;
+};
+
+// The portable core's message box service on the prompter, so that one hook answers every
+// box the program shows (install it in PlatformServices::messages).
+class PromptMessageBox : public IMessageBox {
+public:
+    void ShowMessage(const std::string& text) override;
 };
 
 // Shorthands through the current prompter.
