@@ -107,6 +107,42 @@ TEST(UpdateHandlers, ToolBarButtonsAtIdle) {
     EXPECT_EQ(info.fsStyle & BTNS_CHECK, 0);
 }
 
+// Sets the toggled state of the three lock keys as the thread sees them.
+void SetLockKeys(bool caps, bool num, bool scroll) {
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CAPITAL] = caps ? 1 : 0;
+    keys[VK_NUMLOCK] = num ? 1 : 0;
+    keys[VK_SCROLL] = scroll ? 1 : 0;
+    ::SetKeyboardState(keys);
+}
+
+TEST(UpdateHandlers, IndicatorPanesFollowTheLockKeysAtIdle) {
+    TestApp app(IsolatedKeyPath("update-indicators"));
+    CStatusBar& bar = app.MainFrame()->StatusBar();
+    const struct { bool caps, num, scroll; const char *capsText, *numText, *scrollText; } cases[] = {
+        {true, false, true, "CAP", "", "SCRL"},
+        {false, true, false, "", "NUM", ""},
+        {false, false, false, "", "", ""},
+    };
+    for (const auto& c : cases) {
+        SetLockKeys(c.caps, c.num, c.scroll);
+        app.PumpPending();
+        EXPECT_EQ(bar.PaneText(1), c.capsText);
+        EXPECT_EQ(bar.PaneText(2), c.numText);
+        EXPECT_EQ(bar.PaneText(3), c.scrollText);
+    }
+    EXPECT_EQ(bar.PaneText(0), "Ready");
+
+    // While a menu item is highlighted the message pane shows its prompt.
+    HMENU menu = ::GetMenu(app.MainWindow());
+    ::SendMessageA(app.MainWindow(), WM_MENUSELECT, MAKEWPARAM(ID_TEST_VIEW_CMD, MF_STRING),
+                   reinterpret_cast<LPARAM>(menu));
+    EXPECT_EQ(bar.PaneText(0), "View command");
+    ::SendMessageA(app.MainWindow(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(bar.PaneText(0), "Ready");
+}
+
 TEST(UpdateHandlers, ToolTipsAreTheSecondLineOfTheCommandText) {
     TestApp app(IsolatedKeyPath("update-tips"));
     ASSERT_NE(app.NewDocument(), nullptr);
