@@ -2,6 +2,7 @@
 // application, and stop at the first handler.
 #include <gtest/gtest.h>
 
+#include "framework/win32/settings_store.h"
 #include "test_resources.h"
 #include "test_support.h"
 
@@ -54,6 +55,27 @@ TEST(CommandRouting, ChildToolBarCommandsAndTheActiveDocumentWindow) {
     ::SendMessageA(main.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(firstFrame->Handle()), 0);
     EXPECT_EQ(main.ActiveDocument(), first);
     EXPECT_EQ(main.Chain().at(1), first);
+}
+
+TEST(CommandRouting, AcceleratorsInTheMessageLoopUntilTheMainWindowCloses) {
+    std::string key = IsolatedKeyPath("routing-loop");
+    TestApp app(key);
+    ASSERT_NE(app.NewDocument(), nullptr);
+    ACCEL keys[] = {{FVIRTKEY, VK_F4, ID_TEST_VIEW_CMD}, {FVIRTKEY, VK_F5, ID_TEST_APP_CMD}};
+    HACCEL table = ::CreateAcceleratorTableA(keys, 2);
+    app.SetAccelerators(table);
+    HWND focus = app.MainFrame()->ActiveView()->Handle();
+    HandlerLog().clear();
+    ::PostMessageA(focus, WM_KEYDOWN, VK_F4, 0);
+    ::PostMessageA(focus, WM_KEYDOWN, VK_F5, 0);
+    ::PostMessageA(focus, WM_KEYDOWN, VK_F6, 0);  // no accelerator: an ordinary key
+    app.AddToRecentFiles("C:\\loop.twt");
+    ::PostMessageA(app.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Run(), 0);  // runs until the main window has gone
+    EXPECT_EQ(HandlerLog(), (Log{"view", "app"}));
+    EXPECT_FALSE(::IsWindow(app.MainFrame()->Handle()));
+    EXPECT_EQ(RegistrySettingsStore(key).GetString("Recent File List", "File1", ""), "C:\\loop.twt");
+    ::DestroyAcceleratorTable(table);
 }
 
 }  // namespace
