@@ -1,0 +1,29 @@
+#pragma once
+// Resource ids of the framework's sample program.
+
+#define IDR_MAINFRAME 2
+#define IDR_SAMPLEDOC 3
+#define IDD_SAMPLE_FORM 121
+#define IDD_OPTIONS 130
+#define IDD_PREF_GENERAL 131
+#define IDD_PREF_DISPLAY 132
+#define IDS_ABOUT 140
+#define IDS_OPEN_FILTER 141
+
+#define IDC_NOTES 1001
+#define IDC_COUNT 1002
+#define IDC_LINES 1003
+#define IDC_TITLE 1004
+#define IDC_AUTOSAVE 1005
+#define IDC_MINUTES 1006
+#define IDC_SMALL 1007
+#define IDC_MEDIUM 1008
+#define IDC_LARGE 1009
+
+#define ID_SAMPLE_COUNT 32800
+#define ID_SAMPLE_PIN 32801
+#define ID_SAMPLE_OPTIONS 32802
+#define ID_SAMPLE_PREFERENCES 32803
+#define ID_SAMPLE_FONT 32804
+#define ID_SAMPLE_START 32805
+#define ID_SAMPLE_RECOUNT 32806
