@@ -92,15 +92,15 @@ void SetupTimeTableColumns(CGridCtrl& grid) {
   char datePicture[80] = "M/d/yyyy";
   GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, datePicture, sizeof datePicture);
   for (int c = 0; c < grid::kTimeTableColumnCount; ++c) {
-    const ColumnSpec& spec = kColumns[c];
-    grid.SetColumnType(c, spec.type);
-    if (spec.type == grid::kTypeDate) grid.SetPicture(c, datePicture);
-    if (spec.type == grid::kTypeTime) grid.SetPicture(c, "h:mm tt");
-    grid.SetColumnFlags(c, spec.flags);
-    if (spec.maxLength > 0) grid.SetMaxLength(c, spec.maxLength);
-    grid.SetColumnWidth(c, spec.width);
-    grid.SetTitle(c, spec.title);
-    grid.SetName(c, spec.name);
+    const ColumnSpec& column = kColumns[c];
+    grid.SetColumnType(c, column.type);
+    if (column.type == grid::kTypeDate) grid.SetPicture(c, datePicture);
+    if (column.type == grid::kTypeTime) grid.SetPicture(c, "h:mm tt");
+    grid.SetColumnFlags(c, column.flags);
+    if (column.maxLength > 0) grid.SetMaxLength(c, column.maxLength);
+    grid.SetColumnWidth(c, column.width);
+    grid.SetTitle(c, column.title);
+    grid.SetName(c, column.name);
   }
   grid.SetNullText(grid::kColPosition, "-1");
   grid.SetEditStyle(grid::kColNotes, 0x44);
