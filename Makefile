@@ -4,7 +4,6 @@ JOBS    ?= $(shell nproc)
 NATIVE  := $(BUILD)/native
 ASAN    := $(BUILD)/asan
 WIN     := $(BUILD)/win
-WINE_ENV = WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 .PHONY: test run bench fuzz screenshots setup build native asan win clean
 

@@ -2,9 +2,10 @@
 # Starts Tallywick on the sample document. With no display it starts a virtual one, saves a
 # screenshot after a few seconds and says where it is.
 set -euo pipefail
+. "$(dirname "$0")/wine-session.sh"
 build=$(realpath "${BUILD:-build}")
 src=$(realpath "$(dirname "$0")/..")
-export WINEPREFIX="$build/wine-x11" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine_use_prefix "$build/wine-x11"
 program="$build/win/app/tallyw.exe"
 sample=$(ls "$src"/samples/*.tw 2>/dev/null | head -n 1 || true)
 if [[ ! -f "$program" ]]; then

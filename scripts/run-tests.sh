@@ -3,6 +3,7 @@
 # CTest (the Windows ones under Wine), then prints one closing line "N passed, M failed".
 # Exit status is non-zero when any test failed or a build ran no test at all.
 set -uo pipefail
+. "$(dirname "$0")/wine-session.sh"
 root=$(realpath "$1")
 total_pass=0
 total_fail=0
@@ -42,15 +43,12 @@ run_suite() {
 run_suite native "$root/native" 2
 run_suite sanitizers "$root/asan" 2
 
-export WINEPREFIX="$root/wine-null" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# A persistent wineserver, and Wine's services started now with no inherited output, so
-# that no background process holds a test's output pipe open after the test ends.
-wineserver -p </dev/null >/dev/null 2>&1
-wine cmd /c exit </dev/null >/dev/null 2>&1
+wine_use_prefix "$root/wine-null"
+wine_session_start
 # One at a time: focus, capture and the active window are shared by every window on Wine's
 # desktop, so two window tests at once disturb each other.
 run_suite wine "$root/win" 1
-wineserver -k 2>/dev/null || true
+wine_session_stop
 
 echo "$total_pass passed, $total_fail failed"
 exit $status

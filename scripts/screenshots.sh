@@ -3,17 +3,17 @@
 # display and saves one PNG per line in $BUILD/screenshots/. A line reads:
 #   <program path relative to $BUILD/win> <png name> [arguments...]
 set -euo pipefail
+. "$(dirname "$0")/wine-session.sh"
 build=$(realpath "${BUILD:-build}")
 out="$build/screenshots"
 mkdir -p "$out"
-export WINEPREFIX="$build/wine-x11" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine_use_prefix "$build/wine-x11"
 
 if [[ -z "${SCREENSHOT_INNER:-}" ]]; then
   exec env SCREENSHOT_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-wineserver -p </dev/null >/dev/null 2>&1
-wine cmd /c exit </dev/null >/dev/null 2>&1
+wine_session_start
 shots=0
 for list in "$(dirname "$0")"/screenshots.d/*.list; do
   [[ -f "$list" ]] || continue
@@ -31,11 +31,11 @@ for list in "$(dirname "$0")"/screenshots.d/*.list; do
     name=${name%.png}
     import -window root "$out/$name.png"
     kill "$pid" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
-    wineserver -p </dev/null >/dev/null 2>&1
+    wine_session_stop
+    wine_session_start
     echo "screenshots: $out/$name.png"
     shots=$((shots + 1))
   done <"$list"
 done
-wineserver -k 2>/dev/null || true
+wine_session_stop
 echo "screenshots: $shots written to $out"

@@ -3,13 +3,14 @@
 # "null" (the default) sets the null graphics driver, for tests without a display;
 # "x11" keeps the normal driver, for screenshots under Xvfb.
 set -euo pipefail
+. "$(dirname "$0")/wine-session.sh"
 dir=$(realpath -m "$1")
 driver=${2:-null}
 marker="$dir/.tallywick-ready"
 [[ -f "$marker" ]] && exit 0
 
 mkdir -p "$dir"
-export WINEPREFIX="$dir" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine_use_prefix "$dir"
 echo "wine: creating prefix $dir ($driver driver)"
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w
