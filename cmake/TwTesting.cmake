@@ -2,6 +2,7 @@
 # Builds a GoogleTest executable and registers each of its test cases with CTest.
 # In the Windows build the cases run under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
 include(GoogleTest)
+include(${CMAKE_CURRENT_LIST_DIR}/TwDlls.cmake)
 
 function(tw_add_test name)
   cmake_parse_arguments(T "WIN32_ONLY;NATIVE_ONLY" "" "SOURCES;LIBS" ${ARGN})
@@ -19,6 +20,17 @@ function(tw_add_test name)
     DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 300
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()
+
+# tw_add_win_test(<name> SOURCES <files...> [LIBS <targets...>] [DLLS <dll targets...>])
+# A test of the Windows build only, run under Wine; the DLLs it needs are copied beside it.
+function(tw_add_win_test name)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;DLLS" ${ARGN})
+  tw_add_test(${name} SOURCES ${T_SOURCES} LIBS ${T_LIBS})
+  tw_copy_dlls_beside(${name} ${T_DLLS})
 endfunction()
 
 # tw_add_tests_in_folder(LIBS <targets...>)
