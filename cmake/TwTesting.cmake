@@ -33,16 +33,22 @@ function(tw_add_win_test name)
   tw_copy_dlls_beside(${name} ${T_DLLS})
 endfunction()
 
-# tw_add_tests_in_folder(LIBS <targets...>)
-# One test executable per *_test.cpp of the calling folder, named test_<folder>_<file>.
+# tw_add_tests_in_folder([LIBS <targets...>] [SOURCES <shared files...>] [DLLS <dlls...>])
+# One test executable per *_test.cpp of the calling folder, named test_<folder>_<file>, each
+# built with the shared sources. With DLLS the tests are Windows-only and get those DLLs beside.
 function(tw_add_tests_in_folder)
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "LIBS;SOURCES;DLLS" ${ARGN})
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
   string(REPLACE "/" "_" folder "${folder}")
   foreach(test IN LISTS tests)
     get_filename_component(stem ${test} NAME_WE)
     string(REGEX REPLACE "_test$" "" stem "${stem}")
-    tw_add_test(test_${folder}_${stem} SOURCES ${test} LIBS ${T_LIBS})
+    if(T_DLLS)
+      tw_add_win_test(test_${folder}_${stem} SOURCES ${test} ${T_SOURCES} LIBS ${T_LIBS}
+        DLLS ${T_DLLS})
+    else()
+      tw_add_test(test_${folder}_${stem} SOURCES ${test} ${T_SOURCES} LIBS ${T_LIBS})
+    endif()
   endforeach()
 endfunction()

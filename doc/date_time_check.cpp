@@ -1,7 +1,7 @@
 #include "doc/date_time_check.h"
 
-#include "doc/local_time.h"
-#include "doc/platform.h"
+#include "framework/local_time.h"
+#include "framework/platform.h"
 
 namespace tw {
 

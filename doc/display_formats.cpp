@@ -1,6 +1,6 @@
 #include "doc/display_formats.h"
 
-#include "doc/platform.h"
+#include "framework/platform.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "doc/locale_formatter.h"
+#include "framework/locale_formatter.h"
 #include "doc/time_range.h"
 
 namespace tw {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "doc/decimal_text.h"
+#include "framework/decimal_text.h"
 
 namespace tw {
 

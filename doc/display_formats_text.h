@@ -5,7 +5,7 @@
 
 #include "doc/display_formats_rounding.h"
 #include "doc/locale_formats.h"
-#include "doc/locale_formatter.h"
+#include "framework/locale_formatter.h"
 
 namespace tw {
 

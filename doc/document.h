@@ -16,7 +16,7 @@
 
 #include "doc/display_formats.h"
 #include "doc/document_settings.h"
-#include "doc/local_time.h"
+#include "framework/local_time.h"
 #include "doc/time_rec.h"
 #include "doc/time_range.h"
 #include "framework/document_base.h"

@@ -3,7 +3,7 @@
 #include "doc/date_time_check.h"
 #include "doc/document.h"
 #include "doc/document_observer.h"
-#include "doc/local_time.h"
+#include "framework/local_time.h"
 
 namespace tw {
 

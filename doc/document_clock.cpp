@@ -3,7 +3,7 @@
 #include <new>
 #include <utility>
 
-#include "doc/platform.h"
+#include "framework/platform.h"
 #include "doc/document.h"
 #include "doc/document_observer.h"
 

@@ -7,7 +7,7 @@
 #include "doc/document_file_settings.h"
 #include "doc/document_observer.h"
 #include "doc/file_format_version.h"
-#include "doc/platform.h"
+#include "framework/platform.h"
 #include "doc/project_cost.h"
 #include "doc/time_rec.h"
 #include "framework/archive.h"

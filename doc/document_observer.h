@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/time_adjust.h"
+#include "doc/time_adjust.h"
 #include "doc/document_settings.h"
 
 namespace tw {

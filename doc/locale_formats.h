@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "doc/locale_formatter.h"
+#include "framework/locale_formatter.h"
 
 namespace tw {
 

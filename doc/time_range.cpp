@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "doc/local_time.h"
+#include "framework/local_time.h"
 
 namespace tw {
 

@@ -2,12 +2,9 @@
 // The span of calendar times a record may hold: 1980-01-01 00:00:00 to
 // 2037-12-31 23:59:59 local time, both ends included.
 
-#include <cstdint>
+#include "framework/cal_time.h"
 
 namespace tw {
-
-using CalTime = int32_t;   // seconds since 1970-01-01 00:00:00 UTC
-using Duration = int32_t;  // seconds
 
 struct TimeRange {
     CalTime first;  // first second of the range

@@ -1,6 +1,6 @@
 #include "doc/time_rec.h"
 
-#include "doc/platform.h"
+#include "framework/platform.h"
 
 namespace tw {
 

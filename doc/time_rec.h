@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/time_adjust.h"
+#include "doc/time_adjust.h"
 #include "doc/record_lock.h"
 #include "doc/time_range.h"
 #include "framework/object.h"

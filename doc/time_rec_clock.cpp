@@ -1,8 +1,8 @@
 // The clock of the active record: start or restart, pause, resume, the once-a-second update
 // and stop. Each reads the current time once; a clock that jumps back is tolerated.
 
-#include "dialogs/time_adjust_steps.h"
-#include "doc/platform.h"
+#include "doc/time_adjust_steps.h"
+#include "framework/platform.h"
 #include "doc/time_rec.h"
 
 namespace tw {

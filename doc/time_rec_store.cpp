@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "dialogs/time_adjust_steps.h"
+#include "doc/time_adjust_steps.h"
 #include "doc/time_rec.h"
 #include "framework/archive.h"
 

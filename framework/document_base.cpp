@@ -4,9 +4,9 @@
 #include <memory>
 #include <new>
 
-#include "doc/document_safe_save.h"
-#include "doc/file_replace.h"
-#include "doc/platform.h"
+#include "framework/safe_save.h"
+#include "framework/file_replace.h"
+#include "framework/platform.h"
 #include "framework/archive.h"
 #include "framework/archive_streams.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "doc/platform.h"
+#include "framework/platform.h"
 
 namespace tw {
 

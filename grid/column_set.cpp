@@ -1,7 +1,7 @@
 #include "grid/column_set.h"
 
 #include "grid/text_compare.h"
-#include "view/grid_interface.h"
+#include "grid/dtbl32.h"
 
 namespace tw {
 namespace grid {

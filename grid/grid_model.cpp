@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "view/grid_interface.h"
+#include "grid/dtbl32.h"
 
 namespace tw {
 namespace grid {

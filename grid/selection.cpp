@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "view/grid_interface.h"
+#include "grid/dtbl32.h"
 
 namespace tw {
 namespace grid {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "grid/text_compare.h"
-#include "view/grid_interface.h"
+#include "grid/dtbl32.h"
 
 namespace tw {
 namespace grid {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "doc/display_formats.h"
-#include "doc/portable_locale_formatter.h"
+#include "framework/portable_locale_formatter.h"
 
 namespace {
 

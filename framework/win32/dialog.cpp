@@ -2,6 +2,7 @@
 
 #include "framework/win32/app.h"
 #include "framework/win32/window.h"
+#include "framework/win32/window_barrier.h"
 
 namespace tw {
 
@@ -73,13 +74,15 @@ bool CDialog::OnCommand(UINT id, UINT, HWND) {
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CDialog*>(lp);
-        Bind(hwnd, self);
-        return self->OnInitDialog() ? TRUE : FALSE;
-    }
-    auto* self = static_cast<CDialog*>(FromHandle(hwnd));
-    return self != nullptr ? self->Dispatch(msg, wp, lp) : FALSE;
+    return HandleMessageGuarded(msg, FALSE, [&]() -> LRESULT {
+        if (msg == WM_INITDIALOG) {
+            auto* self = reinterpret_cast<CDialog*>(lp);
+            Bind(hwnd, self);
+            return self->OnInitDialog() ? TRUE : FALSE;
+        }
+        auto* self = static_cast<CDialog*>(FromHandle(hwnd));
+        return self != nullptr ? self->Dispatch(msg, wp, lp) : FALSE;
+    });
 }
 
 }  // namespace tw

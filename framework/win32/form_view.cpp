@@ -5,6 +5,7 @@
 
 #include "framework/win32/dialog.h"
 #include "framework/win32/window.h"
+#include "framework/win32/window_barrier.h"
 
 namespace tw {
 
@@ -64,13 +65,16 @@ protected:
 
 private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_INITDIALOG) {
-            Bind(hwnd, reinterpret_cast<FormPage*>(lp));
-            return FALSE;
-        }
-        CDialogBase* self = FromHandle(hwnd);
-        return self != nullptr ? static_cast<FormPage*>(self)->Dispatch(msg, wp, lp) : FALSE;
-    }
+    return HandleMessageGuarded(msg, FALSE, [&]() -> LRESULT {
+            if (msg == WM_INITDIALOG) {
+                Bind(hwnd, reinterpret_cast<FormPage*>(lp));
+                return FALSE;
+            }
+            CDialogBase* self = FromHandle(hwnd);
+            return self != nullptr ? static_cast<FormPage*>(self)->Dispatch(msg, wp, lp) : FALSE;
+    
+    });
+}
 
     CFormView& view_;
 };

@@ -2,6 +2,7 @@
 
 #include "framework/win32/app.h"
 #include "framework/win32/window.h"
+#include "framework/win32/window_barrier.h"
 
 namespace tw {
 
@@ -39,29 +40,33 @@ INT_PTR CPropertyPage::OnNotify(const NMHDR& header) {
 }
 
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lp)->lParam);
-        Bind(hwnd, self);
-        return self->OnInitDialog() ? TRUE : FALSE;
-    }
-    auto* self = static_cast<CPropertyPage*>(FromHandle(hwnd));
-    if (self == nullptr) return FALSE;
-    if (msg == WM_NOTIFY) {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lp);
-        ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, self->OnNotify(header));
-        return TRUE;
-    }
-    return self->Dispatch(msg, wp, lp);
+    return HandleMessageGuarded(msg, FALSE, [&]() -> LRESULT {
+        if (msg == WM_INITDIALOG) {
+            auto* self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lp)->lParam);
+            Bind(hwnd, self);
+            return self->OnInitDialog() ? TRUE : FALSE;
+        }
+        auto* self = static_cast<CPropertyPage*>(FromHandle(hwnd));
+        if (self == nullptr) return FALSE;
+        if (msg == WM_NOTIFY) {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lp);
+            ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, self->OnNotify(header));
+            return TRUE;
+        }
+        return self->Dispatch(msg, wp, lp);
+    });
 }
 
 int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT msg, LPARAM) {
-    if (msg == PSCB_INITIALIZED && openingSheet != nullptr) {
-        CPropertySheet* sheet = openingSheet;
-        openingSheet = nullptr;
-        sheet->hwnd_ = hwnd;
-        sheet->OnInitialized();
-    }
-    return 0;
+    return static_cast<int>(HandleMessageGuarded(msg, 0, [&]() -> LRESULT {
+        if (msg == PSCB_INITIALIZED && openingSheet != nullptr) {
+            CPropertySheet* sheet = openingSheet;
+            openingSheet = nullptr;
+            sheet->hwnd_ = hwnd;
+            sheet->OnInitialized();
+        }
+        return 0;
+    }));
 }
 
 INT_PTR CPropertySheet::DoModal() {

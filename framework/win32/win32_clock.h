@@ -1,7 +1,7 @@
 #pragma once
 // The local wall clock from the system time.
 
-#include "doc/platform.h"
+#include "framework/platform.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH, so the new file takes the old one's place
 // in one step and the rename itself reaches the disk before the call returns.
 
-#include "doc/file_replace.h"
+#include "framework/file_replace.h"
 
 namespace tw {
 

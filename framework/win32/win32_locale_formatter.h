@@ -2,7 +2,7 @@
 // The user locale's formatters and values through the system: GetDateFormatA, GetTimeFormatA,
 // GetCurrencyFormatA and GetLocaleInfoA for LOCALE_USER_DEFAULT, GetProfileIntA for "intl".
 
-#include "doc/locale_formatter.h"
+#include "framework/locale_formatter.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "doc/platform.h"
+#include "framework/platform.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
 #include "framework/win32/win32_platform.h"
 
-#include "doc/file_replace.h"
+#include "framework/file_replace.h"
 
 namespace tw {
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/win32/window_barrier.h"
+
 namespace tw {
 
 namespace {
@@ -125,19 +127,21 @@ LRESULT CWindowImpl::DefProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK CWindowImpl::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    CWindowImpl* self = FromHandle(hwnd);
-    if (self == nullptr && creating != nullptr) {
-        self = creating;
-        creating = nullptr;
-        self->Attach(hwnd);
-    }
-    if (self == nullptr) return ::DefWindowProcA(hwnd, msg, wp, lp);
-    LRESULT result = self->WindowProc(msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        self->Detach();
-        self->OnFinalMessage();
-    }
-    return result;
+    return HandleMessageGuarded(msg, 0, [&]() -> LRESULT {
+        CWindowImpl* self = FromHandle(hwnd);
+        if (self == nullptr && creating != nullptr) {
+            self = creating;
+            creating = nullptr;
+            self->Attach(hwnd);
+        }
+        if (self == nullptr) return ::DefWindowProcA(hwnd, msg, wp, lp);
+        LRESULT result = self->WindowProc(msg, wp, lp);
+        if (msg == WM_NCDESTROY) {
+            self->Detach();
+            self->OnFinalMessage();
+        }
+        return result;
+    });
 }
 
 HINSTANCE ResourceInstance() {

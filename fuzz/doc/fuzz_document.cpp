@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "doc/document.h"
-#include "doc/platform.h"
+#include "framework/platform.h"
+#include "tests/support/platform_doubles.h"
 #include "framework/archive.h"
 #include "framework/archive_streams.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "doc/display_formats.h"
-#include "doc/portable_locale_formatter.h"
+#include "framework/portable_locale_formatter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

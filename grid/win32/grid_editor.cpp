@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/win32/window_barrier.h"
 #include "grid/cell_parse.h"
 #include "grid/win32/cell_format.h"
 #include "grid/win32/grid_layout.h"
@@ -168,7 +169,7 @@ UINT OnEditorChar(GridState& state, UINT ch) {
   return state.editing ? state.editor.replacement : 0;
 }
 
-LRESULT CALLBACK EditorProc(HWND edit, UINT msg, WPARAM w, LPARAM l) {
+LRESULT EditorMessage(HWND edit, UINT msg, WPARAM w, LPARAM l) {
   GridState* state = static_cast<GridState*>(GetPropA(edit, kStateProp));
   if (state == nullptr) return DefWindowProcA(edit, msg, w, l);
   WNDPROC original = state->editor.editProc;
@@ -187,6 +188,10 @@ LRESULT CALLBACK EditorProc(HWND edit, UINT msg, WPARAM w, LPARAM l) {
     default: break;
   }
   return CallWindowProcA(original, edit, msg, w, l);
+}
+
+LRESULT CALLBACK EditorProc(HWND edit, UINT msg, WPARAM w, LPARAM l) {
+  return HandleMessageGuarded(msg, 0, [&] { return EditorMessage(edit, msg, w, l); });
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "grid/grid_model.h"
-#include "view/grid_interface.h"
+#include "grid/dtbl32.h"
 
 namespace tw {
 namespace grid {

@@ -1,8 +1,7 @@
 // The DataTbl32 window procedure and class registration.
 #include "grid/win32/grid_window.h"
 
-#include <exception>
-
+#include "framework/win32/window_barrier.h"
 #include "grid/win32/grid_editor.h"
 #include "grid/win32/grid_handlers.h"
 #include "grid/win32/grid_keyboard.h"
@@ -100,27 +99,28 @@ LRESULT HandleWindowMessage(GridState& state, UINT msg, WPARAM w, LPARAM l) {
   return DefWindowProcA(hwnd, msg, w, l);
 }
 
-LRESULT CALLBACK GridWindowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
-  if (msg == WM_NCCREATE) OnCreate(hwnd);
+LRESULT GridMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+  if (msg == WM_NCCREATE) {
+    OnCreate(hwnd);
+    return DefWindowProcA(hwnd, msg, w, l);
+  }
   GridState* state = GetGridState(hwnd);
   if (state == nullptr) return DefWindowProcA(hwnd, msg, w, l);
   if (msg == WM_NCDESTROY) {
     OnDestroy(hwnd, state);
     return DefWindowProcA(hwnd, msg, w, l);
   }
-  if (msg == WM_NCCREATE) return DefWindowProcA(hwnd, msg, w, l);
-  // No exception may leave the window procedure: running out of memory for rows fails the
-  // message instead.
-  try {
-    if (!IsSortMessage(msg)) state->model.EnsureSorted();
-    LRESULT result = 0;
-    if (msg >= WM_USER && msg < WM_APP && DispatchGridMessage(*state, msg, w, l, result)) {
-      return result;
-    }
-    return HandleWindowMessage(*state, msg, w, l);
-  } catch (const std::exception&) {
-    return kFailed;
+  if (!IsSortMessage(msg)) state->model.EnsureSorted();
+  LRESULT result = 0;
+  if (msg >= WM_USER && msg < WM_APP && DispatchGridMessage(*state, msg, w, l, result)) {
+    return result;
   }
+  return HandleWindowMessage(*state, msg, w, l);
+}
+
+// Running out of memory for the state fails the creation, for rows the message.
+LRESULT CALLBACK GridWindowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+  return HandleMessageGuarded(msg, kFailed, [&] { return GridMessage(hwnd, msg, w, l); });
 }
 
 }  // namespace

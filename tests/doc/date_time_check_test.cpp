@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "doc/platform.h"
+#include "framework/platform.h"
+#include "tests/support/platform_doubles.h"
 
 namespace tw {
 namespace {

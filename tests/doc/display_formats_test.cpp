@@ -6,9 +6,10 @@
 #include <cmath>
 #include <string>
 
-#include "doc/local_time.h"
-#include "doc/platform.h"
-#include "doc/portable_locale_formatter.h"
+#include "framework/local_time.h"
+#include "framework/platform.h"
+#include "tests/support/platform_doubles.h"
+#include "framework/portable_locale_formatter.h"
 #include "tests/doc/chosen_locale.h"
 
 namespace tw {

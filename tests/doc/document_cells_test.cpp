@@ -7,7 +7,7 @@
 
 #include "doc/document.h"
 #include "doc/document_observer.h"
-#include "doc/local_time.h"
+#include "framework/local_time.h"
 #include "tests/doc/document_test_support.h"
 
 namespace tw {

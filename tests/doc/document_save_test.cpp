@@ -9,7 +9,7 @@
 
 #include "doc/document.h"
 #include "doc/document_observer.h"
-#include "doc/file_replace.h"
+#include "framework/file_replace.h"
 #include "tests/doc/document_temp_folder.h"
 #include "tests/doc/document_test_support.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "doc/portable_locale_formatter.h"
+#include "framework/portable_locale_formatter.h"
 #include "tests/doc/chosen_locale.h"
 
 namespace tw {

@@ -1,4 +1,4 @@
-#include "doc/local_time.h"
+#include "framework/local_time.h"
 #include "doc/time_range.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,9 @@
 #include <cmath>
 #include <vector>
 
-#include "doc/local_time.h"
-#include "doc/platform.h"
+#include "framework/local_time.h"
+#include "framework/platform.h"
+#include "tests/support/platform_doubles.h"
 #include "framework/archive.h"
 #include "framework/archive_streams.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/cell_parse.h"
-#include "view/grid_interface.h"
+#include "grid/dtbl32.h"
 
 namespace tw {
 namespace grid {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/selection.h"
-#include "view/grid_interface.h"
+#include "grid/dtbl32.h"
 
 namespace tw {
 namespace grid {

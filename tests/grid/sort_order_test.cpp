@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/grid_model.h"
-#include "view/grid_interface.h"
+#include "grid/dtbl32.h"
 
 namespace tw {
 namespace grid {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "doc/document.h"
-#include "doc/local_time.h"
+#include "framework/local_time.h"
 #include "doc/project_cost.h"
 #include "tools/twtool/json_writer.h"
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "doc/document_safe_save.h"
+#include "framework/safe_save.h"
 
 namespace tw {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "doc/display_formats.h"
-#include "doc/portable_locale_formatter.h"
-#include "tests/doc/formatter_cases.h"
+#include "framework/portable_locale_formatter.h"
+#include "tests/framework/formatter_cases.h"
 
 namespace tw {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "doc/file_replace.h"
+#include "framework/file_replace.h"
 
 namespace tw {
 namespace {

@@ -1,9 +1,9 @@
-#include "doc/portable_locale_formatter.h"
+#include "framework/portable_locale_formatter.h"
 
 #include <gtest/gtest.h>
 
-#include "doc/locale_formatter.h"
-#include "tests/doc/formatter_cases.h"
+#include "framework/locale_formatter.h"
+#include "tests/framework/formatter_cases.h"
 
 namespace tw {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "dialogs/time_adjust.h"
+#include "doc/time_adjust.h"
 
 namespace tw {
 

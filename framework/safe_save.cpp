@@ -1,4 +1,4 @@
-#include "doc/document_safe_save.h"
+#include "framework/safe_save.h"
 
 namespace tw {
 

@@ -1,9 +1,9 @@
-#include "doc/portable_locale_formatter.h"
+#include "framework/portable_locale_formatter.h"
 
 #include <cstring>
 
-#include "doc/locale_currency.h"
-#include "doc/locale_render.h"
+#include "framework/locale_currency.h"
+#include "framework/locale_render.h"
 
 namespace tw {
 

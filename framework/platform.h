@@ -1,16 +1,15 @@
 #pragma once
 // Services the portable core takes from the platform: the wall clock, message boxes and the
 // locale's formatters. The program installs its Win32 implementations at start-up; the
-// portable defaults serve the command-line tool, and tests install doubles.
+// portable defaults serve the command-line tool, and tests install doubles (tests/support/platform_doubles.h).
 
 #include <string>
-#include <vector>
 
-#include "doc/time_range.h"
+#include "framework/cal_time.h"
 
 namespace tw {
 
-class ILocaleFormatter;  // doc/locale_formatter.h
+class ILocaleFormatter;  // framework/locale_formatter.h
 
 // The local wall clock on the calendar seconds scale.
 class IClock {
@@ -55,34 +54,10 @@ public:
     CalTime Now() const override;
 };
 
-// A clock for tests: stays where it is set, can move forward and jump back.
-class TestClock : public IClock {
-public:
-    explicit TestClock(CalTime now = 0) : now_(now) {}
-    CalTime Now() const override { return now_; }
-    void Set(CalTime t) { now_ = t; }
-    void Advance(Duration d) { now_ += d; }
-
-private:
-    CalTime now_;
-};
-
 // Portable message box: writes the text to standard error.
 class StderrMessageBox : public IMessageBox {
 public:
     void ShowMessage(const std::string& text) override;
-};
-
-// A message box for tests: remembers every text it was asked to show.
-class RecordingMessageBox : public IMessageBox {
-public:
-    void ShowMessage(const std::string& text) override;
-    const std::string& Last() const;  // empty when nothing was shown
-    int Count() const { return static_cast<int>(shown_.size()); }
-    void Clear() { shown_.clear(); }
-
-private:
-    std::vector<std::string> shown_;
 };
 
 }  // namespace tw

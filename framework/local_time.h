@@ -1,7 +1,7 @@
 #pragma once
 // Conversions between calendar seconds and local broken-down time.
 
-#include "doc/time_range.h"
+#include "framework/cal_time.h"
 
 namespace tw {
 

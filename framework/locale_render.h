@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "doc/locale_formatter.h"
-#include "doc/locale_picture.h"
+#include "framework/locale_formatter.h"
+#include "framework/locale_picture.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "doc/file_replace.h"
+#include "framework/file_replace.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "doc/document_safe_save.h"
+#include "framework/safe_save.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "doc/file_replace.h"
+#include "framework/file_replace.h"
 #include "tests/doc/document_temp_folder.h"
 
 namespace tw {

@@ -1,4 +1,4 @@
-#include "doc/locale_picture.h"
+#include "framework/locale_picture.h"
 
 #include <cstring>
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "doc/locale_formatter.h"
-#include "doc/locale_picture.h"
+#include "framework/locale_formatter.h"
+#include "framework/locale_picture.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "doc/locale_currency.h"
+#include "framework/locale_currency.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "doc/file_replace.h"
+#include "framework/file_replace.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // The recomputation of one target value, with the fallbacks used when the plain formula
 // would leave ValidTimeRange() or give a negative duration.
 
-#include "dialogs/time_adjust_steps.h"
+#include "doc/time_adjust_steps.h"
 
 namespace tw {
 

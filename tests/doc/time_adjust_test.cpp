@@ -1,9 +1,10 @@
-#include "dialogs/time_adjust.h"
+#include "doc/time_adjust.h"
 
 #include <gtest/gtest.h>
 
-#include "doc/local_time.h"
-#include "doc/platform.h"
+#include "framework/local_time.h"
+#include "framework/platform.h"
+#include "tests/support/platform_doubles.h"
 
 namespace tw {
 namespace {

@@ -1,7 +1,7 @@
-#include "doc/locale_render.h"
+#include "framework/locale_render.h"
 
-#include "doc/decimal_text.h"
-#include "doc/local_time.h"
+#include "framework/decimal_text.h"
+#include "framework/local_time.h"
 
 namespace tw {
 

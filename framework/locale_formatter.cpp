@@ -1,7 +1,7 @@
-#include "doc/locale_formatter.h"
+#include "framework/locale_formatter.h"
 
-#include "doc/local_time.h"
-#include "doc/locale_render.h"
+#include "framework/local_time.h"
+#include "framework/locale_render.h"
 
 namespace tw {
 

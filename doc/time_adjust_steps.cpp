@@ -1,4 +1,4 @@
-#include "dialogs/time_adjust_steps.h"
+#include "doc/time_adjust_steps.h"
 
 #include <limits>
 

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "doc/time_range.h"
+#include "framework/cal_time.h"
 
 namespace tw {
 

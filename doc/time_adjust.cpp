@@ -1,7 +1,7 @@
-#include "dialogs/time_adjust.h"
+#include "doc/time_adjust.h"
 
-#include "dialogs/time_adjust_steps.h"
-#include "doc/platform.h"
+#include "doc/time_adjust_steps.h"
+#include "framework/platform.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "doc/decimal_text.h"
+#include "framework/decimal_text.h"
 
 namespace tw {
 
