@@ -29,4 +29,12 @@ State* FetchState(HWND hwnd, ControlClass cls)
     return static_cast<State*>(FetchStatePointer(hwnd, cls));
 }
 
+// What an exported function does: hands the window's state (from FetchState) to the handler
+// its message uses, or gives `failure` for a window without state.
+template <class Result, class State, class Handler, class... Args>
+Result CallOnState(State* state, Result failure, Handler handler, Args... args)
+{
+    return state ? static_cast<Result>(handler(*state, args...)) : failure;
+}
+
 }  // namespace tw

@@ -1,10 +1,11 @@
 // Library entry point: process attach loads the shared strings and registers the classes
-// once; process detach unregisters them.
+// once; process detach unregisters them. Behind the exception barrier, as every callback.
 
 #include <windows.h>
 
 #include "controls/class_table.h"
 #include "controls/library_data.h"
+#include "framework/exception_barrier.h"
 
 namespace tw {
 namespace {
@@ -38,10 +39,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
 {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
-        return tw::AttachProcess(module);
+        return tw::CallWithBarrier(FALSE, [=] { return tw::AttachProcess(module); });
     case DLL_PROCESS_DETACH:
-        tw::DetachProcess(module);
-        return TRUE;
+        return tw::CallWithBarrier(TRUE, [=] {  // the loader ignores the answer
+            tw::DetachProcess(module);
+            return TRUE;
+        });
     default:
         return TRUE;
     }

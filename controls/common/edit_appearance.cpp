@@ -81,4 +81,11 @@ void ApplyDisplayStyle(EditCore& core, int style, OtherStyle other)
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
+LRESULT EDIT_Enable(EditCore& core, bool enabled)
+{
+    core.disabled = !enabled;
+    InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 0;
+}
+
 }  // namespace tw

@@ -1,6 +1,6 @@
 #pragma once
 // Colour indexes and display styles, as dtSetColor/tmSetColor and dtSetDisplayStyle/
-// tmSetDisplayStyle take them.
+// tmSetDisplayStyle take them; the disabled look.
 
 #include "controls/common/edit_core.h"
 
@@ -27,5 +27,8 @@ enum class OtherStyle { KeepDigitStyle, ReleaseBitmaps };
 // Style 0 plain, 1 bitmap digits, 2 fixed cells (window style bits 0x10 and 0x20 follow);
 // another value clears both bits and does as `other` says. Repaints.
 void ApplyDisplayStyle(EditCore& core, int style, OtherStyle other);
+
+// WM_ENABLE: the text is drawn greyed while disabled; repaints.
+LRESULT EDIT_Enable(EditCore& core, bool enabled);
 
 }  // namespace tw

@@ -51,23 +51,29 @@ std::string ClipboardText(HWND owner)
 
 }  // namespace
 
-bool CopySelection(const EditCore& core)
+LRESULT EDIT_Copy(const EditCore& core)
 {
     const int length = TextLength(core);
     int from = core.selStart;
     int count = core.selEnd - core.selStart;
     if (count <= 0)
         count = from < length ? 1 : 0;
-    if (count == 0 || from + count > length)
-        return false;
-    return PutText(core.hwnd, core.text + from, count);
+    if (count > 0 && from + count <= length)
+        PutText(core.hwnd, core.text + from, count);
+    return 0;
 }
 
-void CutSelection(EditCore& core)
+LRESULT EDIT_Cut(EditCore& core)
 {
-    CopySelection(core);
+    EDIT_Copy(core);
+    return EDIT_Clear(core);
+}
+
+LRESULT EDIT_Clear(EditCore& core)
+{
     if (ChangePermitted(core.hwnd))
         core.behavior->deleteAtCaret(core);
+    return 0;
 }
 
 void TypeString(EditCore& core, const char* text)
@@ -85,10 +91,11 @@ void TypeString(EditCore& core, const char* text)
     }
 }
 
-void PasteClipboard(EditCore& core)
+LRESULT EDIT_Paste(EditCore& core)
 {
     const std::string text = ClipboardText(core.hwnd);
     TypeString(core, text.c_str());
+    return 0;
 }
 
 }  // namespace tw

@@ -4,6 +4,7 @@
 
 #include "controls/borders.h"
 #include "controls/common/digit_strips.h"
+#include "controls/common/edit_caret.h"
 #include "controls/library_data.h"
 
 namespace tw {
@@ -45,6 +46,21 @@ void TakeFont(EditCore& core, HFONT font)
     core.metrics.leading = static_cast<WORD>(metrics.tmInternalLeading);
     core.metrics.maxWidth = static_cast<WORD>(metrics.tmMaxCharWidth);
     core.metrics.cellWidth = static_cast<WORD>(cellWidth > 0 ? cellWidth : metrics.tmMaxCharWidth);
+}
+
+LRESULT EDIT_SetFont(EditCore& core, HFONT font, bool redraw)
+{
+    TakeFont(core, font);
+    if (core.hasFocus && core.caretShown) {
+        DestroyEditCaret(core);
+        CreateEditCaret(core, true);
+    }
+    RECT client;
+    GetClientRect(core.hwnd, &client);
+    KeepMinimumSize(core, client.right, client.bottom);
+    if (redraw)
+        InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 0;
 }
 
 bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight)

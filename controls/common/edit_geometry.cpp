@@ -21,6 +21,13 @@ RECT TextArea(const EditCore& core)
     return area;
 }
 
+LRESULT EDIT_GetRect(const EditCore& core, RECT* rect)
+{
+    if (rect)
+        *rect = TextArea(core);
+    return 0;
+}
+
 int LineHeight(const EditCore& core)
 {
     return core.digitStyle == kBitmapDigits ? core.digitHeight : core.metrics.height;

@@ -94,10 +94,10 @@ void HandleShiftEditKey(EditCore& core, UINT vk)
     case VK_RIGHT: ExtendSelectionInField(core, +1); break;
     case VK_HOME: ExtendSelectionTo(core, 0); break;
     case VK_END: ExtendSelectionTo(core, TextLength(core)); break;
-    case VK_INSERT: PasteClipboard(core); break;
-    case VK_DELETE: CutSelection(core); break;
+    case VK_INSERT: EDIT_Paste(core); break;
+    case VK_DELETE: EDIT_Cut(core); break;
     case VK_BACK:
-        CopySelection(core);
+        EDIT_Copy(core);
         core.behavior->deleteAtCaret(core);
         break;
     default: break;

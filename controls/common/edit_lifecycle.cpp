@@ -59,34 +59,14 @@ void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWOR
     return core;
 }
 
-void DestroyEditState(HWND hwnd, EditCore* core)
+void DestroyEditState(EditCore& core)
 {
-    StoreStatePointer(hwnd, nullptr);
-    if (!core)
-        return;
-    ReleaseEditCore(*core);
-    FreeBlock(core);
+    StoreStatePointer(core.hwnd, nullptr);
+    ReleaseEditCore(core);
+    FreeBlock(&core);
 }
 
-LRESULT RunEditWindowProc(const EditWindowHooks& hooks, HWND hwnd, UINT msg, WPARAM wParam,
-                          LPARAM lParam)
-{
-    if (msg == WM_NCCREATE) {
-        if (!hooks.create(hwnd, reinterpret_cast<CREATESTRUCTA*>(lParam)))
-            return FALSE;
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    EditCore* core = hooks.fetch(hwnd);
-    if (msg == WM_NCDESTROY) {
-        hooks.destroy(hwnd, core);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    if (!core)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    return hooks.dispatch(*core, msg, wParam, lParam);
-}
-
-void EditLostFocus(EditCore& core)
+LRESULT EDIT_KillFocus(EditCore& core)
 {
     core.hasFocus = FALSE;
     core.behavior->rebuildText(core);
@@ -95,6 +75,7 @@ void EditLostFocus(EditCore& core)
     NotifyParent(core.hwnd, EN_KILLFOCUS);
     DestroyEditCaret(core);
     InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 0;
 }
 
 void ShowProgrammaticChange(EditCore& core)

@@ -167,16 +167,18 @@ void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw)
     DeleteDC(memory);
 }
 
-LRESULT HandlePaintMessage(EditCore& core, UINT msg, WPARAM wParam, ClientPainter draw)
+LRESULT EDIT_Paint(EditCore& core, ClientPainter draw)
 {
-    if (msg == WM_PRINTCLIENT) {
-        PaintDoubleBuffered(core, reinterpret_cast<HDC>(wParam), draw);
-        return 0;
-    }
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(core.hwnd, &ps);
     PaintDoubleBuffered(core, dc, draw);
     EndPaint(core.hwnd, &ps);
+    return 0;
+}
+
+LRESULT EDIT_PrintClient(EditCore& core, HDC dc, ClientPainter draw)
+{
+    PaintDoubleBuffered(core, dc, draw);
     return 0;
 }
 

@@ -30,7 +30,9 @@ void PaintEditBody(EditCore& core, HDC dc, const RECT& client);
 // Paints `draw` into a memory bitmap of the client size and copies it onto `target`.
 void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw);
 
-// WM_PAINT and WM_PRINTCLIENT: paints through `draw` double-buffered.
-LRESULT HandlePaintMessage(EditCore& core, UINT msg, WPARAM wParam, ClientPainter draw);
+// WM_PAINT: paints the update through `draw`, double-buffered.
+LRESULT EDIT_Paint(EditCore& core, ClientPainter draw);
+// WM_PRINTCLIENT: paints through `draw` into the caller's `dc`, double-buffered.
+LRESULT EDIT_PrintClient(EditCore& core, HDC dc, ClientPainter draw);
 
 }  // namespace tw

@@ -3,18 +3,28 @@
 #include "controls/common/edit_queries.h"
 
 namespace tw {
+namespace {
 
-int NullFlagOf(const EditCore* core)
+constexpr LRESULT kCalTimeRecordType = 11;
+constexpr DWORD kCalTimeRecordSize = 36;
+
+}  // namespace
+
+int EDIT_IsNull(const EditCore& core) { return core.isNull ? 1 : 0; }
+
+LPSTR EDIT_GetDisplayString(const EditCore& core, LPSTR buffer)
 {
-    return !core || core->isNull ? 1 : 0;
+    if (!buffer)
+        return nullptr;
+    lstrcpynA(buffer, core.display, sizeof core.display);
+    return buffer;
 }
 
-LPSTR CopyDisplayString(const EditCore* core, LPSTR buffer)
+LRESULT EDIT_GetCalTimeType(DWORD* size)
 {
-    if (!core || !buffer)
-        return nullptr;
-    lstrcpynA(buffer, core->display, sizeof core->display);
-    return buffer;
+    if (size)
+        *size = kCalTimeRecordSize;
+    return kCalTimeRecordType;
 }
 
 }  // namespace tw

@@ -4,6 +4,7 @@
 
 #include "controls/borders.h"
 #include "controls/calendar/calendar_popup.h"
+#include "controls/common/edit_font.h"
 #include "controls/common/edit_mouse.h"
 #include "controls/common/edit_notify.h"
 #include "controls/date/date_rules.h"
@@ -46,7 +47,25 @@ void UpdateButtonReserve(DateEditState& s)
         s.core.rightReserve = kDropButtonWidth;
 }
 
-int DropDownDateCalendar(DateEditState& s)
+LRESULT DATE_Size(DateEditState& s, int width, int height)
+{
+    KeepMinimumSize(s.core, width, height);
+    UpdateButtonReserve(s);
+    return 0;
+}
+
+LRESULT DATE_LeftButtonDown(DateEditState& s, int x, int y)
+{
+    const RECT button = DropButtonRect(s);
+    const POINT point = {x, y};
+    if (s.calendarButton && PtInRect(&button, point)) {
+        DATE_DropDownCalendar(s);
+        return 0;
+    }
+    return EDIT_LeftButtonDown(s.core, x, y);
+}
+
+int DATE_DropDownCalendar(DateEditState& s)
 {
     HWND hwnd = s.core.hwnd;
     if (!s.calendar || !IsWindow(s.calendar))
@@ -66,7 +85,7 @@ int DropDownDateCalendar(DateEditState& s)
     return DropDownCalendarPopup(s.calendar, hwnd, month, day, year) ? 1 : 0;
 }
 
-void CalendarPicked(DateEditState& s)
+LRESULT DATE_CalendarClosed(DateEditState& s)
 {
     HWND hwnd = s.core.hwnd;
     if (s.calendar && IsWindowVisible(s.calendar))
@@ -76,13 +95,15 @@ void CalendarPicked(DateEditState& s)
     NotifyParent(hwnd, EN_CHANGE);
     if (EditStillAlive(hwnd, &s.core))
         SetFocus(hwnd);
+    return 0;
 }
 
-void CancelDateMode(DateEditState& s)
+LRESULT DATE_CancelMode(DateEditState& s)
 {
-    MouseRelease(s.core);
+    EDIT_LeftButtonUp(s.core);
     if (s.buttonPressed)
         SetButtonPressed(s, false);
+    return 0;
 }
 
 }  // namespace tw

@@ -4,6 +4,7 @@
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
+#include "controls/common/edit_selection.h"
 #include "controls/date/date_edits.h"
 #include "controls/date/date_format.h"
 #include "controls/date/date_rules.h"
@@ -34,8 +35,8 @@ void EmptyCurrentDateField(DateEditState& s)
     if (core.isNull)
         return;
     const int pos = core.currentField;
-    const int kind = FieldKindAt(s, pos);
-    (kind == kDayField ? s.day : kind == kMonthField ? s.month : s.year) = kEmptyField;
+    const DateField kind = FieldKindAt(s, pos);
+    (kind == DateField::Day ? s.day : kind == DateField::Month ? s.month : s.year) = kEmptyField;
     RebuildDateTexts(s);
     FieldSpan spans[kMaxFields];
     const int count = CurrentSpans(core, spans);
@@ -66,6 +67,12 @@ void StepCurrentDateField(DateEditState& s, int delta)
     SelectField(core, pos);
     PlaceCaret(core);
     FinishUserEdit(s.core);
+}
+
+LRESULT DATE_SetSel(DateEditState& s, int start, int end)
+{
+    s.zeroTyped = FALSE;
+    return EDIT_SetSel(s.core, start, end);
 }
 
 }  // namespace tw

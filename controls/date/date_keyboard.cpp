@@ -18,7 +18,7 @@ void Beep() { MessageBeep(MB_ICONHAND); }
 void HandleCtrlKey(DateEditState& s, UINT vk)
 {
     if (vk == VK_INSERT)
-        CopySelection(s.core);
+        EDIT_Copy(s.core);
     else if (vk == VK_DELETE)
         DeleteDateAtCaret(s);
     else
@@ -86,16 +86,14 @@ void HandlePlainKey(DateEditState& s, UINT vk)
     }
 }
 
-}  // namespace
-
-bool HandleDateKey(DateEditState& s, UINT vk, bool altDown)
+bool HandleKey(DateEditState& s, UINT vk, bool altDown)
 {
     if (IsPassThroughKey(vk) || (vk == VK_INSERT && !KeyIsDown(VK_SHIFT) && !KeyIsDown(VK_CONTROL)))
         return false;
     HWND hwnd = s.core.hwnd;
     if (altDown) {
         if (vk == VK_DOWN && s.calendarButton)
-            DropDownDateCalendar(s);
+            DATE_DropDownCalendar(s);
         return true;
     }
     if (s.core.readOnly || !ChangePermitted(hwnd)) {
@@ -110,6 +108,16 @@ bool HandleDateKey(DateEditState& s, UINT vk, bool altDown)
         HandlePlainKey(s, vk);
     PostMessageA(hwnd, kChangeHookMessage, 0, 0);
     return true;
+}
+
+}  // namespace
+
+bool DATE_KeyDown(DateEditState& s, UINT vk) { return HandleKey(s, vk, KeyIsDown(VK_MENU)); }
+
+bool DATE_SysKeyDown(DateEditState& s, UINT vk, LPARAM keyData)
+{
+    const bool altContext = (keyData & (1L << 29)) != 0;
+    return HandleKey(s, vk, altContext || KeyIsDown(VK_MENU));
 }
 
 }  // namespace tw

@@ -3,12 +3,15 @@
 #include "controls/date/date_lifecycle.h"
 
 #include "controls/borders.h"
+#include "controls/calendar/calendar_popup.h"
 #include "controls/common/edit_caret.h"
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_font.h"
 #include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
+#include "controls/common/system_date_format.h"
 #include "controls/control_state.h"
+#include "controls/date/date_dropdown.h"
 #include "controls/date/date_edits.h"
 #include "controls/date/date_format.h"
 #include "controls/date/date_rules.h"
@@ -53,7 +56,7 @@ DateEditState* FetchDateState(HWND hwnd)
     return FetchState<DateEditState>(hwnd, ControlClass::DateEdit);
 }
 
-bool CreateDateState(HWND hwnd, const CREATESTRUCTA* create)
+bool DATE_NcCreate(HWND hwnd, const CREATESTRUCTA* create)
 {
     const DWORD style = static_cast<DWORD>(create->style);
     auto* s = static_cast<DateEditState*>(
@@ -63,7 +66,7 @@ bool CreateDateState(HWND hwnd, const CREATESTRUCTA* create)
     TodayUtc(s->month, s->day, s->year);
     s->core.borderKind = static_cast<DWORD>(BorderKindAtCreation(hwnd, kDateBorderBits, true));
     s->buttonFace = LoadBitmapA(LibraryModule(), MAKEINTRESOURCEA(kButtonFaceId));
-    s->format = ReadSystemDateFormat(0);
+    s->format = ReadSystemShortDateFormat(0);
     TakeDigitStyleFromBits(s->core, style);
     s->calendarButton = (style & kDateCalendarButtonBit) != 0;
     s->noErase = (style & kDateNoEraseBit) != 0;
@@ -71,14 +74,29 @@ bool CreateDateState(HWND hwnd, const CREATESTRUCTA* create)
     return true;
 }
 
-void DestroyDateState(HWND hwnd, DateEditState* s)
+LRESULT DATE_Create(DateEditState& s)
 {
-    if (s && s->buttonFace)
-        DeleteObject(s->buttonFace);
-    DestroyEditState(hwnd, s ? &s->core : nullptr);
+    s.calendar = CreateCalendarPopup(s.core.hwnd, &s);
+    UpdateButtonReserve(s);
+    return 0;
 }
 
-void DateGainedFocus(DateEditState& s)
+LRESULT DATE_Destroy(DateEditState& s)
+{
+    if (s.calendar && IsWindow(s.calendar))
+        DestroyWindow(s.calendar);
+    s.calendar = nullptr;
+    return 0;
+}
+
+void DATE_NcDestroy(DateEditState& s)
+{
+    if (s.buttonFace)
+        DeleteObject(s.buttonFace);
+    DestroyEditState(s.core);
+}
+
+LRESULT DATE_SetFocus(DateEditState& s)
 {
     EditCore& core = s.core;
     if (s.calendar && IsWindowVisible(s.calendar)) {
@@ -95,6 +113,7 @@ void DateGainedFocus(DateEditState& s)
     CreateEditCaret(core, true);
     InvalidateRect(core.hwnd, nullptr, FALSE);
     NotifyParent(core.hwnd, EN_SETFOCUS);
+    return 0;
 }
 
 }  // namespace tw

@@ -66,11 +66,11 @@ int EditMonthLength(WORD month, WORD year)
     return MonthLength(month, year);
 }
 
-void StepDateField(DateEditState& s, int kind, int delta)
+void StepDateField(DateEditState& s, DateField kind, int delta)
 {
-    if (kind == kDayField)
+    if (kind == DateField::Day)
         StepDay(s, delta);
-    else if (kind == kMonthField)
+    else if (kind == DateField::Month)
         StepMonth(s, delta);
     else
         StepYear(s, delta);

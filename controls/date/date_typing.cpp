@@ -18,10 +18,10 @@ namespace {
 bool DateFieldFits(const EditCore& core, int pos, int value)
 {
     const DateEditState& s = DateStateOf(core);
-    const int kind = FieldKindAt(s, pos);
-    if (kind == kDayField)
+    const DateField kind = FieldKindAt(s, pos);
+    if (kind == DateField::Day)
         return value <= EditMonthLength(s.month, s.year);
-    if (kind == kMonthField)
+    if (kind == DateField::Month)
         return value < 13;
     return value >= 0 && value <= 9999;
 }
@@ -55,10 +55,10 @@ bool TypeOverSelectedDay(DateEditState& s, TypingText& t, int digit)
 bool TypeOverSelection(DateEditState& s, TypingText& t, int digit)
 {
     EditCore& core = s.core;
-    const int kind = FieldKindAt(s, t.pos);
-    if (kind == kDayField)
+    const DateField kind = FieldKindAt(s, t.pos);
+    if (kind == DateField::Day)
         return TypeOverSelectedDay(s, t, digit);
-    if (kind == kMonthField) {
+    if (kind == DateField::Month) {
         if (!IsFieldSelected(core, t.pos) || digit > 1)
             return false;
         WriteTens(core, t, digit);

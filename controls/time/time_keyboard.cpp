@@ -51,7 +51,7 @@ void HandlePlainKey(TimeEditState& s, UINT vk)
 
 }  // namespace
 
-bool HandleTimeKey(TimeEditState& s, UINT vk)
+bool TIME_KeyDown(TimeEditState& s, UINT vk)
 {
     HWND hwnd = s.core.hwnd;
     const bool ctrl = KeyIsDown(VK_CONTROL);
@@ -66,7 +66,7 @@ bool HandleTimeKey(TimeEditState& s, UINT vk)
         return true;
     if (ctrl) {
         if (vk == VK_INSERT)
-            CopySelection(s.core);
+            EDIT_Copy(s.core);
         else if (vk == VK_DELETE)
             DeleteTimeAtCaret(s);
     } else if (KeyIsDown(VK_SHIFT)) {

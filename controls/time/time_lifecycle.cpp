@@ -1,8 +1,6 @@
-// Creation, destruction, focus, clock and the shared-machinery hooks of the time edit.
+// Creation, destruction, focus and the shared-machinery hooks of the time edit.
 
 #include "controls/time/time_lifecycle.h"
-
-#include <cstdio>
 
 #include "controls/borders.h"
 #include "controls/common/edit_caret.h"
@@ -12,7 +10,7 @@
 #include "controls/common/edit_notify.h"
 #include "controls/control_state.h"
 #include "controls/library_data.h"
-#include "controls/tarn32.h"
+#include "controls/time/time_clock.h"
 #include "controls/time/time_edits.h"
 #include "controls/time/time_format.h"
 
@@ -58,7 +56,7 @@ TimeEditState* FetchTimeState(HWND hwnd)
     return FetchState<TimeEditState>(hwnd, ControlClass::TimeEdit);
 }
 
-bool CreateTimeState(HWND hwnd, const CREATESTRUCTA* create)
+bool TIME_NcCreate(HWND hwnd, const CREATESTRUCTA* create)
 {
     const DWORD style = static_cast<DWORD>(create->style);
     auto* s = static_cast<TimeEditState*>(
@@ -74,14 +72,14 @@ bool CreateTimeState(HWND hwnd, const CREATESTRUCTA* create)
     return true;
 }
 
-void DestroyTimeState(HWND hwnd, TimeEditState* s)
+void TIME_NcDestroy(TimeEditState& s)
 {
-    if (s && s->clockRunning)
-        KillTimer(hwnd, kClockTimerId);
-    DestroyEditState(hwnd, s ? &s->core : nullptr);
+    if (s.clockRunning)
+        TIME_StopClock(s);
+    DestroyEditState(s.core);
 }
 
-void TimeGainedFocus(TimeEditState& s)
+LRESULT TIME_SetFocus(TimeEditState& s)
 {
     EditCore& core = s.core;
     core.hasFocus = TRUE;
@@ -94,17 +92,7 @@ void TimeGainedFocus(TimeEditState& s)
     CreateEditCaret(core, !core.readOnly || core.digitStyle == kBitmapDigits);
     InvalidateRect(core.hwnd, nullptr, FALSE);
     NotifyParent(core.hwnd, EN_SETFOCUS);
-}
-
-void ClockTick(TimeEditState& s)
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char text[16];
-    // Joined with the control's own separator so that the time string splits into fields.
-    sprintf(text, "%02u%c%02u%c%02u", now.wHour, s.separator, now.wMinute, s.separator,
-            now.wSecond);
-    tmSetTimeString(s.core.hwnd, text);
+    return 0;
 }
 
 }  // namespace tw
