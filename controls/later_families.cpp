@@ -7,18 +7,16 @@
 namespace {
 
 // Default processing, behind the exception barrier as every procedure of the library.
-LRESULT PlainWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return tw::HandleMessageGuarded(
-        msg, 0, [=] { return DefWindowProcA(hwnd, msg, wParam, lParam); });
+LRESULT PlainWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return tw::HandleMessageGuarded(msg, 0,
+                                    [=] { return DefWindowProcA(hwnd, msg, wParam, lParam); });
 }
 
 }  // namespace
 
-#define TW_PLAIN_WINDOW_PROC(name)                                           \
-    LRESULT CALLBACK name(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) \
-    {                                                                        \
-        return PlainWindowMessage(hwnd, msg, wParam, lParam);                \
+#define TW_PLAIN_WINDOW_PROC(name)                                             \
+    LRESULT CALLBACK name(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) { \
+        return PlainWindowMessage(hwnd, msg, wParam, lParam);                  \
     }
 
 extern "C" {

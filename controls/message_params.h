@@ -7,8 +7,7 @@ namespace tw {
 
 // The pointer a message carries in a parameter.
 template <class T>
-T* PointerParam(LPARAM param)
-{
+T* PointerParam(LPARAM param) {
     return reinterpret_cast<T*>(param);
 }
 

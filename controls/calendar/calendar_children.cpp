@@ -55,16 +55,16 @@ void MoveChild(HWND child, ChildBox box) {
 bool CreateYearField(CalendarState& s) {
     const bool modern = RunningWindowsMajor() >= 4;
     s.yearField = CreateChild(s, modern ? WS_EX_CLIENTEDGE : 0, "EDIT",
-                               ES_CENTER | ES_NUMBER | ES_AUTOHSCROLL | (modern ? 0 : WS_BORDER),
-                               YearFieldBox(s.metrics), CC_ID_YEARFIELD);
+                              ES_CENTER | ES_NUMBER | ES_AUTOHSCROLL | (modern ? 0 : WS_BORDER),
+                              YearFieldBox(s.metrics), CC_ID_YEARFIELD);
     if (!s.yearField) return false;
     SendMessageA(s.yearField, EM_LIMITTEXT, kYearDigits, 0);
     if (!modern) return true;
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&icc);
     s.yearSpin = CreateChild(s, 0, UPDOWN_CLASSA,
-                              UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
-                              YearSpinBox(s.metrics), CC_ID_YEARSPIN);
+                             UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
+                             YearSpinBox(s.metrics), CC_ID_YEARSPIN);
     if (!s.yearSpin) return false;
     SendMessageA(s.yearSpin, UDM_SETBUDDY, WPARAM(s.yearField), 0);
     SendMessageA(s.yearSpin, UDM_SETRANGE32, 1, 9999);
@@ -73,7 +73,7 @@ bool CreateYearField(CalendarState& s) {
 
 bool CreateMonthSelector(CalendarState& s) {
     s.monthSelector = CreateChild(s, 0, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL,
-                                   MonthSelectorBox(s), CC_ID_MONTHSELECTOR);
+                                  MonthSelectorBox(s), CC_ID_MONTHSELECTOR);
     return s.monthSelector != nullptr;
 }
 

@@ -73,7 +73,9 @@ LONG WINAPI ccSetDayColor(HWND hwnd, COLORREF c) { return SetColor(hwnd, kColorD
 LONG WINAPI ccSetHighlightColor(HWND hwnd, COLORREF c) {
     return SetColor(hwnd, kColorHighlightText, c);
 }
-LONG WINAPI ccSetBkSundayColor(HWND hwnd, COLORREF c) { return SetColor(hwnd, kColorSundayBack, c); }
+LONG WINAPI ccSetBkSundayColor(HWND hwnd, COLORREF c) {
+    return SetColor(hwnd, kColorSundayBack, c);
+}
 LONG WINAPI ccSetBkDayColor(HWND hwnd, COLORREF c) { return SetColor(hwnd, kColorDayBack, c); }
 LONG WINAPI ccSetBkHighlightColor(HWND hwnd, COLORREF c) {
     return SetColor(hwnd, kColorHighlightBack, c);

@@ -13,13 +13,13 @@ namespace {
 
 bool MoveOf(UINT key, CalendarMove* move) {
     switch (key) {
-    case VK_LEFT: *move = CalendarMove::DayBack; return true;
-    case VK_RIGHT: *move = CalendarMove::DayForward; return true;
-    case VK_UP: *move = CalendarMove::WeekBack; return true;
-    case VK_DOWN: *move = CalendarMove::WeekForward; return true;
-    case VK_PRIOR: *move = CalendarMove::MonthBack; return true;
-    case VK_NEXT: *move = CalendarMove::MonthForward; return true;
-    default: return false;
+        case VK_LEFT: *move = CalendarMove::DayBack; return true;
+        case VK_RIGHT: *move = CalendarMove::DayForward; return true;
+        case VK_UP: *move = CalendarMove::WeekBack; return true;
+        case VK_DOWN: *move = CalendarMove::WeekForward; return true;
+        case VK_PRIOR: *move = CalendarMove::MonthBack; return true;
+        case VK_NEXT: *move = CalendarMove::MonthForward; return true;
+        default: return false;
     }
 }
 

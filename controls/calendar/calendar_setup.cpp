@@ -96,8 +96,8 @@ void RecreateDigitFont(CalendarState& s) {
     int height = s.metrics.rowHeight - 4;
     if (height < 4) height = 4;
     s.digitFont = CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_SWISS, "Arial");
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              DEFAULT_PITCH | FF_SWISS, "Arial");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace tw {
 
-constexpr int kMonthNameSize = 60;       // up to 59 characters and the terminator
+constexpr int kMonthNameSize = 60;  // up to 59 characters and the terminator
 constexpr int kCalendarDayLetters = 7;
 
 // Indexes into CalendarState::colors.

@@ -91,6 +91,6 @@ LRESULT CAL_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace tw
 
 extern "C" LRESULT CALLBACK TarnCalctlWinFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return tw::HandleMessageGuarded(
-        msg, 0, [=] { return tw::CAL_WindowProc(hwnd, msg, wParam, lParam); });
+    return tw::HandleMessageGuarded(msg, 0,
+                                    [=] { return tw::CAL_WindowProc(hwnd, msg, wParam, lParam); });
 }

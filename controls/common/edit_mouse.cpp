@@ -8,15 +8,13 @@
 
 namespace tw {
 
-bool PointInTextArea(const EditCore& core, int x, int y)
-{
+bool PointInTextArea(const EditCore& core, int x, int y) {
     const RECT area = TextArea(core);
     const POINT point = {x, y};
     return PtInRect(&area, point) != FALSE;
 }
 
-LRESULT EDIT_SetCursor(EditCore& core)
-{
+LRESULT EDIT_SetCursor(EditCore& core) {
     POINT point;
     GetCursorPos(&point);
     ScreenToClient(core.hwnd, &point);
@@ -26,10 +24,8 @@ LRESULT EDIT_SetCursor(EditCore& core)
     return TRUE;
 }
 
-LRESULT EDIT_LeftButtonDown(EditCore& core, int x, int y)
-{
-    if (core.readOnly || !PointInTextArea(core, x, y))
-        return 0;
+LRESULT EDIT_LeftButtonDown(EditCore& core, int x, int y) {
+    if (core.readOnly || !PointInTextArea(core, x, y)) return 0;
     SetCapture(core.hwnd);
     core.tracking = TRUE;
     HideEditCaret(core);
@@ -43,16 +39,13 @@ LRESULT EDIT_LeftButtonDown(EditCore& core, int x, int y)
     return 0;
 }
 
-LRESULT EDIT_MouseMove(EditCore& core, int x)
-{
-    if (!core.tracking || !core.hasFocus)
-        return 0;
+LRESULT EDIT_MouseMove(EditCore& core, int x) {
+    if (!core.tracking || !core.hasFocus) return 0;
     FieldSpan spans[kMaxFields];
     const int count = CurrentSpans(core, spans);
     const int anchor = core.caret == core.selEnd ? core.selStart : core.selEnd;
     const int pos = BoundaryNearest(core, x);
-    if (pos == anchor && !HasSelection(core))
-        return 0;
+    if (pos == anchor && !HasSelection(core)) return 0;
     const FieldSpan& anchorField = spans[FieldAtPosition(spans, count, anchor)];
     const FieldSpan& posField = spans[FieldAtPosition(spans, count, pos)];
     if (pos >= anchor) {
@@ -67,22 +60,17 @@ LRESULT EDIT_MouseMove(EditCore& core, int x)
     return 0;
 }
 
-LRESULT EDIT_LeftButtonUp(EditCore& core)
-{
-    if (GetCapture() == core.hwnd)
-        ReleaseCapture();
-    if (!core.tracking)
-        return 0;
+LRESULT EDIT_LeftButtonUp(EditCore& core) {
+    if (GetCapture() == core.hwnd) ReleaseCapture();
+    if (!core.tracking) return 0;
     core.tracking = FALSE;
     PlaceCaret(core);
     ShowEditCaret(core);
     return 0;
 }
 
-LRESULT EDIT_LeftButtonDblClk(EditCore& core, int x)
-{
-    if (core.readOnly || !core.hasFocus)
-        return 0;
+LRESULT EDIT_LeftButtonDblClk(EditCore& core, int x) {
+    if (core.readOnly || !core.hasFocus) return 0;
     FieldSpan spans[kMaxFields];
     const int count = CurrentSpans(core, spans);
     SelectField(core, FieldAtPosition(spans, count, BoundaryNearest(core, x)));

@@ -9,8 +9,8 @@ namespace tw {
 using ClientPainter = void (*)(EditCore& core, HDC dc, const RECT& client);
 
 struct PaintColors {
-    HBRUSH background;      // fills the client area
-    bool ownsBackground;    // the brush is to be deleted after the paint
+    HBRUSH background;    // fills the client area
+    bool ownsBackground;  // the brush is to be deleted after the paint
     COLORREF backgroundColor;
     COLORREF textColor;
 };

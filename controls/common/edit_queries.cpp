@@ -12,18 +12,14 @@ constexpr DWORD kCalTimeRecordSize = 36;
 
 int EDIT_IsNull(const EditCore& core) { return core.isNull ? 1 : 0; }
 
-LPSTR EDIT_GetDisplayString(const EditCore& core, LPSTR buffer)
-{
-    if (!buffer)
-        return nullptr;
+LPSTR EDIT_GetDisplayString(const EditCore& core, LPSTR buffer) {
+    if (!buffer) return nullptr;
     lstrcpynA(buffer, core.display, sizeof core.display);
     return buffer;
 }
 
-LRESULT EDIT_GetCalTimeType(DWORD* size)
-{
-    if (size)
-        *size = kCalTimeRecordSize;
+LRESULT EDIT_GetCalTimeType(DWORD* size) {
+    if (size) *size = kCalTimeRecordSize;
     return kCalTimeRecordType;
 }
 

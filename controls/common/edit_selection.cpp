@@ -9,17 +9,13 @@
 
 namespace tw {
 
-LRESULT EDIT_GetSel(const EditCore& core, DWORD* start, DWORD* end)
-{
-    if (start)
-        *start = core.selStart;
-    if (end)
-        *end = core.selEnd;
+LRESULT EDIT_GetSel(const EditCore& core, DWORD* start, DWORD* end) {
+    if (start) *start = core.selStart;
+    if (end) *end = core.selEnd;
     return MAKELRESULT(core.selStart, core.selEnd);
 }
 
-LRESULT EDIT_SetSel(EditCore& core, int start, int end)
-{
+LRESULT EDIT_SetSel(EditCore& core, int start, int end) {
     SetSelectionRange(core, start, end);
     FollowCaret(core);
     PlaceCaret(core);
@@ -27,8 +23,7 @@ LRESULT EDIT_SetSel(EditCore& core, int start, int end)
     return 0;
 }
 
-LRESULT EDIT_ReplaceSel(EditCore& core, const char* text)
-{
+LRESULT EDIT_ReplaceSel(EditCore& core, const char* text) {
     HWND hwnd = core.hwnd;  // typing may end in the control's destruction
     TypeString(core, text);
     PostMessageA(hwnd, kChangeHookMessage, 0, 0);

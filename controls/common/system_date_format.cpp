@@ -11,8 +11,7 @@ constexpr int kMaxPicture = 11;
 
 }  // namespace
 
-ShortDateFormat ReadSystemShortDateFormat(char separator)
-{
+ShortDateFormat ReadSystemShortDateFormat(char separator) {
     char sDate[4] = "";
     char picture[kMaxPicture + 1] = "";
     GetProfileStringA("intl", "sDate", "/", sDate, sizeof sDate);

@@ -12,14 +12,12 @@
 namespace tw {
 namespace {
 
-bool HasRealDate(const DateEditState& s)
-{
+bool HasRealDate(const DateEditState& s) {
     return s.month && s.day && s.year && s.month != kEmptyField && s.day != kEmptyField &&
            s.year != kEmptyField;
 }
 
-void SetButtonPressed(DateEditState& s, bool pressed)
-{
+void SetButtonPressed(DateEditState& s, bool pressed) {
     s.buttonPressed = pressed;
     RECT button = DropButtonRect(s);
     InvalidateRect(s.core.hwnd, &button, FALSE);
@@ -28,8 +26,7 @@ void SetButtonPressed(DateEditState& s, bool pressed)
 
 }  // namespace
 
-RECT DropButtonRect(const DateEditState& s)
-{
+RECT DropButtonRect(const DateEditState& s) {
     RECT client;
     GetClientRect(s.core.hwnd, &client);
     const int inset = OwnBorderInset(static_cast<int>(s.core.borderKind));
@@ -38,8 +35,7 @@ RECT DropButtonRect(const DateEditState& s)
     return client;
 }
 
-void UpdateButtonReserve(DateEditState& s)
-{
+void UpdateButtonReserve(DateEditState& s) {
     RECT client;
     GetClientRect(s.core.hwnd, &client);
     s.core.rightReserve = s.calendarButton ? client.bottom * 7 / 8 : 0;
@@ -47,15 +43,13 @@ void UpdateButtonReserve(DateEditState& s)
         s.core.rightReserve = kDropButtonWidth;
 }
 
-LRESULT DATE_Size(DateEditState& s, int width, int height)
-{
+LRESULT DATE_Size(DateEditState& s, int width, int height) {
     KeepMinimumSize(s.core, width, height);
     UpdateButtonReserve(s);
     return 0;
 }
 
-LRESULT DATE_LeftButtonDown(DateEditState& s, int x, int y)
-{
+LRESULT DATE_LeftButtonDown(DateEditState& s, int x, int y) {
     const RECT button = DropButtonRect(s);
     const POINT point = {x, y};
     if (s.calendarButton && PtInRect(&button, point)) {
@@ -65,11 +59,9 @@ LRESULT DATE_LeftButtonDown(DateEditState& s, int x, int y)
     return EDIT_LeftButtonDown(s.core, x, y);
 }
 
-int DATE_DropDownCalendar(DateEditState& s)
-{
+int DATE_DropDownCalendar(DateEditState& s) {
     HWND hwnd = s.core.hwnd;
-    if (!s.calendar || !IsWindow(s.calendar))
-        return 0;
+    if (!s.calendar || !IsWindow(s.calendar)) return 0;
     SetButtonPressed(s, true);
     if (!ChangePermitted(hwnd)) {
         // Nothing drops down, so the button must not stay pressed.
@@ -80,29 +72,23 @@ int DATE_DropDownCalendar(DateEditState& s)
     WORD month = s.month;
     WORD day = s.day;
     WORD year = s.year;
-    if (!HasRealDate(s))
-        TodayUtc(month, day, year);
+    if (!HasRealDate(s)) TodayUtc(month, day, year);
     return DropDownCalendarPopup(s.calendar, hwnd, month, day, year) ? 1 : 0;
 }
 
-LRESULT DATE_CalendarClosed(DateEditState& s)
-{
+LRESULT DATE_CalendarClosed(DateEditState& s) {
     HWND hwnd = s.core.hwnd;
-    if (s.calendar && IsWindowVisible(s.calendar))
-        ShowWindow(s.calendar, SW_HIDE);
+    if (s.calendar && IsWindowVisible(s.calendar)) ShowWindow(s.calendar, SW_HIDE);
     SetButtonPressed(s, false);
     InvalidateRect(hwnd, nullptr, FALSE);
     NotifyParent(hwnd, EN_CHANGE);
-    if (EditStillAlive(hwnd, &s.core))
-        SetFocus(hwnd);
+    if (EditStillAlive(hwnd, &s.core)) SetFocus(hwnd);
     return 0;
 }
 
-LRESULT DATE_CancelMode(DateEditState& s)
-{
+LRESULT DATE_CancelMode(DateEditState& s) {
     EDIT_LeftButtonUp(s.core);
-    if (s.buttonPressed)
-        SetButtonPressed(s, false);
+    if (s.buttonPressed) SetButtonPressed(s, false);
     return 0;
 }
 

@@ -10,8 +10,7 @@
 #include "controls/date/date_rules.h"
 
 namespace tw {
-void DeleteDateAtCaret(DateEditState& s)
-{
+void DeleteDateAtCaret(DateEditState& s) {
     EditCore& core = s.core;
     CollapseSelection(core, core.caret);
     const int length = TextLength(core);
@@ -25,15 +24,12 @@ void DeleteDateAtCaret(DateEditState& s)
     ParseEditTextBack(s, core.currentField);
     HWND hwnd = core.hwnd;
     FinishUserEdit(core);
-    if (EditStillAlive(hwnd, &core))
-        PlaceCaret(core);
+    if (EditStillAlive(hwnd, &core)) PlaceCaret(core);
 }
 
-void EmptyCurrentDateField(DateEditState& s)
-{
+void EmptyCurrentDateField(DateEditState& s) {
     EditCore& core = s.core;
-    if (core.isNull)
-        return;
+    if (core.isNull) return;
     const int pos = core.currentField;
     const DateField kind = FieldKindAt(s, pos);
     (kind == DateField::Day ? s.day : kind == DateField::Month ? s.month : s.year) = kEmptyField;
@@ -53,8 +49,7 @@ void EmptyCurrentDateField(DateEditState& s)
     InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
-void StepCurrentDateField(DateEditState& s, int delta)
-{
+void StepCurrentDateField(DateEditState& s, int delta) {
     EditCore& core = s.core;
     if (core.isNull) {
         s.month = s.day = s.year = 0;
@@ -69,8 +64,7 @@ void StepCurrentDateField(DateEditState& s, int delta)
     FinishUserEdit(s.core);
 }
 
-LRESULT DATE_SetSel(DateEditState& s, int start, int end)
-{
+LRESULT DATE_SetSel(DateEditState& s, int start, int end) {
     s.zeroTyped = FALSE;
     return EDIT_SetSel(s.core, start, end);
 }

@@ -18,18 +18,15 @@ constexpr int kNoStateMinWidth = 80;
 
 extern "C" {
 
-int WINAPI dtGetEditParams(HWND hwnd, DTEDITPARAMS* p)
-{
+int WINAPI dtGetEditParams(HWND hwnd, DTEDITPARAMS* p) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_GetEditParams, p);
 }
 
-int WINAPI dtSetEditParams(HWND hwnd, const DTEDITPARAMS* p)
-{
+int WINAPI dtSetEditParams(HWND hwnd, const DTEDITPARAMS* p) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetEditParams, p);
 }
 
-LONG WINAPI dtGetDate(HWND hwnd, WORD* mdy)
-{
+LONG WINAPI dtGetDate(HWND hwnd, WORD* mdy) {
     return CallOnState(FetchDateState(hwnd), LONG(-1), DATE_GetDate, mdy);
 }
 
@@ -37,91 +34,72 @@ int WINAPI dtGetMonth(HWND hwnd) { return CallOnState(FetchDateState(hwnd), -1, 
 int WINAPI dtGetDay(HWND hwnd) { return CallOnState(FetchDateState(hwnd), -1, DATE_GetDay); }
 int WINAPI dtGetYear(HWND hwnd) { return CallOnState(FetchDateState(hwnd), -1, DATE_GetYear); }
 
-int WINAPI dtSetDate(HWND hwnd, const WORD* mdy)
-{
+int WINAPI dtSetDate(HWND hwnd, const WORD* mdy) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetDate, mdy);
 }
 
-int WINAPI dtSetColor(HWND hwnd, int index, DWORD color)
-{
+int WINAPI dtSetColor(HWND hwnd, int index, DWORD color) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetColor, index, color);
 }
 
-int WINAPI dtEnableErase(HWND hwnd, int enable)
-{
+int WINAPI dtEnableErase(HWND hwnd, int enable) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_EnableErase, enable);
 }
 
-int WINAPI dtSetDisplayStyle(HWND hwnd, int style)
-{
+int WINAPI dtSetDisplayStyle(HWND hwnd, int style) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetDisplayStyle, style);
 }
 
-int WINAPI dtEnableCalendar(HWND hwnd, int enable)
-{
+int WINAPI dtEnableCalendar(HWND hwnd, int enable) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_EnableCalendar, enable);
 }
 
 int WINAPI dtSetNull(HWND hwnd) { return CallOnState(FetchDateState(hwnd), 0, DATE_SetNull); }
 int WINAPI dtIsNull(HWND hwnd) { return CallOnState(FetchDateState(hwnd), 1, DATE_IsNull); }
 
-LPSTR WINAPI dtGetDateString(HWND hwnd, LPSTR buffer)
-{
+LPSTR WINAPI dtGetDateString(HWND hwnd, LPSTR buffer) {
     return CallOnState<LPSTR>(FetchDateState(hwnd), nullptr, DATE_GetDateString, buffer);
 }
 
-int WINAPI dtSetDateString(HWND hwnd, LPCSTR text)
-{
+int WINAPI dtSetDateString(HWND hwnd, LPCSTR text) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetDateString, text);
 }
 
-int WINAPI dtGetMinHeight(HWND hwnd)
-{
+int WINAPI dtGetMinHeight(HWND hwnd) {
     return CallOnState(FetchDateState(hwnd), kNoStateMinHeight, DATE_GetMinHeight);
 }
 
-int WINAPI dtGetMinWidth(HWND hwnd)
-{
+int WINAPI dtGetMinWidth(HWND hwnd) {
     return CallOnState(FetchDateState(hwnd), kNoStateMinWidth, DATE_GetMinWidth);
 }
 
-int WINAPI dtOkToChange(HWND hwnd)
-{
-    return CallOnState(FetchDateState(hwnd), 0, DATE_OkToChange);
-}
+int WINAPI dtOkToChange(HWND hwnd) { return CallOnState(FetchDateState(hwnd), 0, DATE_OkToChange); }
 
-int WINAPI dtSetMonthLiterals(HWND hwnd, LPCSTR names)
-{
+int WINAPI dtSetMonthLiterals(HWND hwnd, LPCSTR names) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetMonthLiterals, names);
 }
 
-int WINAPI dtSetDayLiterals(HWND hwnd, LPCSTR letters)
-{
+int WINAPI dtSetDayLiterals(HWND hwnd, LPCSTR letters) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetDayLiterals, letters);
 }
 
-int WINAPI dtSetBorderStyle(HWND hwnd, int kind)
-{
+int WINAPI dtSetBorderStyle(HWND hwnd, int kind) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetBorderStyle, kind);
 }
 
-int WINAPI dtSetButtonStyle(HWND hwnd, int style)
-{
+int WINAPI dtSetButtonStyle(HWND hwnd, int style) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetButtonStyle, style);
 }
 
-int WINAPI dtDropDownCalendar(HWND hwnd)
-{
+int WINAPI dtDropDownCalendar(HWND hwnd) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_DropDownCalendar);
 }
 
-LPSTR WINAPI dtSetButtonText(HWND, int index, LPCSTR text)
-{
+LPSTR WINAPI dtSetButtonText(HWND, int index, LPCSTR text) {
     return DATE_SetButtonText(index, text);
 }
 
-int WINAPI dtIsDateValid(HWND hwnd)
-{
+int WINAPI dtIsDateValid(HWND hwnd) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_IsDateValid);
 }
 

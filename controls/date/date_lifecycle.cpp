@@ -22,8 +22,7 @@ namespace {
 
 constexpr int kButtonFaceId = 810;
 
-int SplitDateFields(const EditCore& core, FieldSpan* spans)
-{
+int SplitDateFields(const EditCore& core, FieldSpan* spans) {
     const char delimiters[2] = {DateStateOf(core).format.separator, '\0'};
     return SplitAtDelimiters(core.text, delimiters, spans);
 }
@@ -33,8 +32,7 @@ void DeleteHook(EditCore& core) { DeleteDateAtCaret(DateStateOf(core)); }
 void RebuildHook(EditCore& core) { RebuildDateTexts(DateStateOf(core)); }
 void DisplayHook(EditCore& core) { FormatDisplayString(DateStateOf(core), core.display); }
 
-void ParseHook(EditCore& core)
-{
+void ParseHook(EditCore& core) {
     DateEditState& s = DateStateOf(core);
     if (core.text[0] == '\0') {
         s.month = s.day = s.year = 0;
@@ -48,21 +46,18 @@ void ParseHook(EditCore& core)
 
 }  // namespace
 
-const EditBehavior kDateBehavior = {SplitDateFields, TypeCharHook, DeleteHook, RebuildHook,
-                                    ParseHook, DisplayHook};
+const EditBehavior kDateBehavior = {SplitDateFields, TypeCharHook, DeleteHook,
+                                    RebuildHook,     ParseHook,    DisplayHook};
 
-DateEditState* FetchDateState(HWND hwnd)
-{
+DateEditState* FetchDateState(HWND hwnd) {
     return FetchState<DateEditState>(hwnd, ControlClass::DateEdit);
 }
 
-bool DATE_NcCreate(HWND hwnd, const CREATESTRUCTA* create)
-{
+bool DATE_NcCreate(HWND hwnd, const CREATESTRUCTA* create) {
     const DWORD style = static_cast<DWORD>(create->style);
     auto* s = static_cast<DateEditState*>(
         CreateEditState(hwnd, sizeof(DateEditState), &kDateBehavior, style));
-    if (!s)
-        return false;
+    if (!s) return false;
     TodayUtc(s->month, s->day, s->year);
     s->core.borderKind = static_cast<DWORD>(BorderKindAtCreation(hwnd, kDateBorderBits, true));
     s->buttonFace = LoadBitmapA(LibraryModule(), MAKEINTRESOURCEA(kButtonFaceId));
@@ -74,30 +69,24 @@ bool DATE_NcCreate(HWND hwnd, const CREATESTRUCTA* create)
     return true;
 }
 
-LRESULT DATE_Create(DateEditState& s)
-{
+LRESULT DATE_Create(DateEditState& s) {
     s.calendar = CreateCalendarPopup(s.core.hwnd, &s);
     UpdateButtonReserve(s);
     return 0;
 }
 
-LRESULT DATE_Destroy(DateEditState& s)
-{
-    if (s.calendar && IsWindow(s.calendar))
-        DestroyWindow(s.calendar);
+LRESULT DATE_Destroy(DateEditState& s) {
+    if (s.calendar && IsWindow(s.calendar)) DestroyWindow(s.calendar);
     s.calendar = nullptr;
     return 0;
 }
 
-void DATE_NcDestroy(DateEditState& s)
-{
-    if (s.buttonFace)
-        DeleteObject(s.buttonFace);
+void DATE_NcDestroy(DateEditState& s) {
+    if (s.buttonFace) DeleteObject(s.buttonFace);
     DestroyEditState(s.core);
 }
 
-LRESULT DATE_SetFocus(DateEditState& s)
-{
+LRESULT DATE_SetFocus(DateEditState& s) {
     EditCore& core = s.core;
     if (s.calendar && IsWindowVisible(s.calendar)) {
         ShowWindow(s.calendar, SW_HIDE);

@@ -21,16 +21,14 @@ static_assert(offsetof(DTEDITPARAMS, setDate) == 4 && offsetof(DTEDITPARAMS, yea
 namespace tw {
 namespace {
 
-void MakeNull(DateEditState& s)
-{
+void MakeNull(DateEditState& s) {
     s.month = s.day = s.year = 0;
     s.core.isNull = TRUE;
 }
 
 bool IsEditParamsRecord(const DTEDITPARAMS* p) { return p && p->size == sizeof(DTEDITPARAMS); }
 
-void TakeEditParamsDate(DateEditState& s, const DTEDITPARAMS& p)
-{
+void TakeEditParamsDate(DateEditState& s, const DTEDITPARAMS& p) {
     if (p.year == 0) {
         TodayUtc(s.month, s.day, s.year);
         return;
@@ -40,12 +38,11 @@ void TakeEditParamsDate(DateEditState& s, const DTEDITPARAMS& p)
     s.day = p.day;
 }
 
-void TakeEditParamsFormat(DateEditState& s, const DTEDITPARAMS& p)
-{
+void TakeEditParamsFormat(DateEditState& s, const DTEDITPARAMS& p) {
     const bool givesOrder = p.order[0] != 0;
     if (!p.useSystemFormat) {
-        s.format.separator = static_cast<char>(
-            p.separator ? p.separator : ReadSystemShortDateFormat(0).separator);
+        s.format.separator =
+            static_cast<char>(p.separator ? p.separator : ReadSystemShortDateFormat(0).separator);
         s.format.twoDigitMonth = p.twoDigitMonth != 0;
         s.format.twoDigitDay = p.twoDigitDay != 0;
         s.format.fourDigitYear = p.fourDigitYear != 0;
@@ -53,16 +50,13 @@ void TakeEditParamsFormat(DateEditState& s, const DTEDITPARAMS& p)
             for (int i = 0; i < 3; ++i) s.format.order[i] = static_cast<DateField>(p.order[i]);
         }
     }
-    if (p.useSystemFormat || !givesOrder)
-        s.format = ReadSystemShortDateFormat(s.format.separator);
+    if (p.useSystemFormat || !givesOrder) s.format = ReadSystemShortDateFormat(s.format.separator);
 }
 
 }  // namespace
 
-int DATE_GetEditParams(const DateEditState& s, DTEDITPARAMS* p)
-{
-    if (!IsEditParamsRecord(p))
-        return 0;
+int DATE_GetEditParams(const DateEditState& s, DTEDITPARAMS* p) {
+    if (!IsEditParamsRecord(p)) return 0;
     p->setDate = 1;
     p->year = s.year;
     p->month = s.month;
@@ -74,20 +68,16 @@ int DATE_GetEditParams(const DateEditState& s, DTEDITPARAMS* p)
     return 1;
 }
 
-int DATE_SetEditParams(DateEditState& s, const DTEDITPARAMS* p)
-{
-    if (!IsEditParamsRecord(p))
-        return 0;
-    if (p->setDate && ChangePermitted(s.core.hwnd))
-        TakeEditParamsDate(s, *p);
+int DATE_SetEditParams(DateEditState& s, const DTEDITPARAMS* p) {
+    if (!IsEditParamsRecord(p)) return 0;
+    if (p->setDate && ChangePermitted(s.core.hwnd)) TakeEditParamsDate(s, *p);
     TakeEditParamsFormat(s, *p);
     s.core.isNull = s.year == 0;
     ShowProgrammaticChange(s.core);
     return 1;
 }
 
-LONG DATE_GetDate(const DateEditState& s, WORD* mdy)
-{
+LONG DATE_GetDate(const DateEditState& s, WORD* mdy) {
     if (mdy) {
         mdy[0] = s.month;
         mdy[1] = s.day;
@@ -100,10 +90,8 @@ int DATE_GetMonth(const DateEditState& s) { return s.month; }
 int DATE_GetDay(const DateEditState& s) { return s.day; }
 int DATE_GetYear(const DateEditState& s) { return s.year; }
 
-int DATE_SetDate(DateEditState& s, const WORD* mdy)
-{
-    if (!ChangePermitted(s.core.hwnd))
-        return 0;
+int DATE_SetDate(DateEditState& s, const WORD* mdy) {
+    if (!ChangePermitted(s.core.hwnd)) return 0;
     if (mdy) {
         s.month = mdy[0];
         s.day = mdy[1];
@@ -114,10 +102,8 @@ int DATE_SetDate(DateEditState& s, const WORD* mdy)
     return 1;
 }
 
-int DATE_SetNull(DateEditState& s)
-{
-    if (!ChangePermitted(s.core.hwnd))
-        return 0;
+int DATE_SetNull(DateEditState& s) {
+    if (!ChangePermitted(s.core.hwnd)) return 0;
     MakeNull(s);
     ShowProgrammaticChange(s.core);
     return 1;
@@ -125,15 +111,12 @@ int DATE_SetNull(DateEditState& s)
 
 int DATE_IsNull(const DateEditState& s) { return EDIT_IsNull(s.core); }
 
-LPSTR DATE_GetDateString(const DateEditState& s, LPSTR buffer)
-{
+LPSTR DATE_GetDateString(const DateEditState& s, LPSTR buffer) {
     return EDIT_GetDisplayString(s.core, buffer);
 }
 
-int DATE_SetDateString(DateEditState& s, LPCSTR text)
-{
-    if (!ChangePermitted(s.core.hwnd))
-        return 0;
+int DATE_SetDateString(DateEditState& s, LPCSTR text) {
+    if (!ChangePermitted(s.core.hwnd)) return 0;
     int month = s.month;
     int day = s.day;
     int year = s.year;
@@ -151,33 +134,26 @@ int DATE_SetDateString(DateEditState& s, LPCSTR text)
 
 int DATE_OkToChange(const DateEditState&) { return 1; }
 
-int DATE_IsDateValid(const DateEditState& s)
-{
+int DATE_IsDateValid(const DateEditState& s) {
     return IsValidEditDate(s.month, s.day, s.year) ? 1 : 0;
 }
 
-LRESULT DATE_Validate(DateEditState& s)
-{
-    if (DATE_IsDateValid(s))
-        return 0;
+LRESULT DATE_Validate(DateEditState& s) {
+    if (DATE_IsDateValid(s)) return 0;
     MessageBoxA(s.core.hwnd, "Invalid Date", "Tarn DateEdit Error", MB_OK | MB_ICONSTOP);
     return -1;
 }
 
-LRESULT DATE_MakeNonNull(DateEditState& s, LPARAM flag)
-{
-    if (!flag || !ChangePermitted(s.core.hwnd))
-        return 0;
+LRESULT DATE_MakeNonNull(DateEditState& s, LPARAM flag) {
+    if (!flag || !ChangePermitted(s.core.hwnd)) return 0;
     s.core.isNull = FALSE;
     RebuildDateTexts(s);
     InvalidateRect(s.core.hwnd, nullptr, FALSE);
     return 1;
 }
 
-LRESULT DATE_GetCalTime(const DateEditState& s, TARNCALTIME* record)
-{
-    if (!record)
-        return 0;
+LRESULT DATE_GetCalTime(const DateEditState& s, TARNCALTIME* record) {
+    if (!record) return 0;
     *record = {};
     record->dayOfMonth = s.day;
     record->month = s.month - 1u;

@@ -29,16 +29,13 @@
 namespace tw {
 namespace {
 
-LRESULT DATE_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT DATE_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        if (!DATE_NcCreate(hwnd, PointerParam<const CREATESTRUCTA>(lParam)))
-            return FALSE;
+        if (!DATE_NcCreate(hwnd, PointerParam<const CREATESTRUCTA>(lParam))) return FALSE;
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
     DateEditState* state = FetchDateState(hwnd);
-    if (!state)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!state) return DefWindowProcA(hwnd, msg, wParam, lParam);
     DateEditState& s = *state;
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
@@ -85,7 +82,8 @@ LRESULT DATE_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case EM_GETMODIFY: return EDIT_GetModify(s.core);
         case EM_SETMODIFY: return EDIT_SetModify(s.core, wParam != 0);
         case EM_SETREADONLY: return EDIT_SetReadOnly(s.core, wParam != 0);
-        case EM_GETSEL: return EDIT_GetSel(s.core, PointerParam<DWORD>(wParam), PointerParam<DWORD>(lParam));
+        case EM_GETSEL:
+            return EDIT_GetSel(s.core, PointerParam<DWORD>(wParam), PointerParam<DWORD>(lParam));
         case EM_SETSEL: return DATE_SetSel(s, int(wParam), int(lParam));
         case EM_REPLACESEL: return EDIT_ReplaceSel(s.core, PointerParam<const char>(lParam));
         case EM_GETRECT: return EDIT_GetRect(s.core, PointerParam<RECT>(lParam));
@@ -96,7 +94,8 @@ LRESULT DATE_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
         // The dt operations as private messages.
         case DEM_GETEDITPARAMS: return DATE_GetEditParams(s, PointerParam<DTEDITPARAMS>(lParam));
-        case DEM_SETEDITPARAMS: return DATE_SetEditParams(s, PointerParam<const DTEDITPARAMS>(lParam));
+        case DEM_SETEDITPARAMS:
+            return DATE_SetEditParams(s, PointerParam<const DTEDITPARAMS>(lParam));
         case DEM_GETDATE: return DATE_GetDate(s, PointerParam<WORD>(lParam));
         case DEM_GETMONTH: return DATE_GetMonth(s);
         case DEM_GETDAY: return DATE_GetDay(s);
@@ -116,7 +115,8 @@ LRESULT DATE_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case DEM_GETMINHEIGHT: return DATE_GetMinHeight(s);
         case DEM_GETMINWIDTH: return DATE_GetMinWidth(s);
         case DEM_OKTOCHANGE: return DATE_OkToChange(s);
-        case DEM_SETMONTHLITERALS: return DATE_SetMonthLiterals(s, PointerParam<const char>(lParam));
+        case DEM_SETMONTHLITERALS:
+            return DATE_SetMonthLiterals(s, PointerParam<const char>(lParam));
         case DEM_SETDAYLITERALS: return DATE_SetDayLiterals(s, PointerParam<const char>(lParam));
         case DEM_SETBORDERSTYLE: return DATE_SetBorderStyle(s, int(wParam));
         case DEM_SETBUTTONSTYLE: return DATE_SetButtonStyle(s, int(wParam));
@@ -134,8 +134,7 @@ LRESULT DATE_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }  // namespace
 }  // namespace tw
 
-extern "C" LRESULT CALLBACK TarnDateEditWinFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return tw::HandleMessageGuarded(
-        msg, 0, [=] { return tw::DATE_WindowProc(hwnd, msg, wParam, lParam); });
+extern "C" LRESULT CALLBACK TarnDateEditWinFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return tw::HandleMessageGuarded(msg, 0,
+                                    [=] { return tw::DATE_WindowProc(hwnd, msg, wParam, lParam); });
 }

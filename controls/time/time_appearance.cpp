@@ -8,33 +8,27 @@
 
 namespace tw {
 
-int TIME_SetDisplayStyle(TimeEditState& s, int style)
-{
+int TIME_SetDisplayStyle(TimeEditState& s, int style) {
     ApplyDisplayStyle(s.core, style, OtherStyle::ReleaseBitmaps);
     return 1;
 }
 
-int TIME_SetColor(TimeEditState& s, int index, DWORD color)
-{
+int TIME_SetColor(TimeEditState& s, int index, DWORD color) {
     return SetEditColor(s.core, index, color, false);
 }
 
-int TIME_SetBorderStyle(TimeEditState& s, int kind)
-{
+int TIME_SetBorderStyle(TimeEditState& s, int kind) {
     return SetEditBorderKind(s.core, kind, kTimeBorderBits);
 }
 
 int TIME_GetMinHeight(const TimeEditState& s) { return EditMinHeight(s.core); }
 
-int TIME_GetMinWidth(const TimeEditState& s)
-{
+int TIME_GetMinWidth(const TimeEditState& s) {
     return 3 * s.core.metrics.maxWidth + BorderAllowance(static_cast<int>(s.core.borderKind));
 }
 
-LRESULT TIME_SettingsChanged(TimeEditState& s, const char* section)
-{
-    if (section && lstrcmpiA(section, "intl") != 0)
-        return 0;
+LRESULT TIME_SettingsChanged(TimeEditState& s, const char* section) {
+    if (section && lstrcmpiA(section, "intl") != 0) return 0;
     ReadSystemTimeFormat(s);
     RebuildTimeTexts(s);
     InvalidateRect(s.core.hwnd, nullptr, FALSE);

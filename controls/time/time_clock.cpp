@@ -8,25 +8,20 @@
 
 namespace tw {
 
-int TIME_StartClock(TimeEditState& s)
-{
-    if (!SetTimer(s.core.hwnd, kClockTimerId, kClockPeriodMs, nullptr))
-        return 0;
+int TIME_StartClock(TimeEditState& s) {
+    if (!SetTimer(s.core.hwnd, kClockTimerId, kClockPeriodMs, nullptr)) return 0;
     s.clockRunning = TRUE;
     return 1;
 }
 
-int TIME_StopClock(TimeEditState& s)
-{
+int TIME_StopClock(TimeEditState& s) {
     KillTimer(s.core.hwnd, kClockTimerId);
     s.clockRunning = FALSE;
     return 1;
 }
 
-LRESULT TIME_Timer(TimeEditState& s, UINT_PTR timerId)
-{
-    if (timerId != kClockTimerId)
-        return 0;
+LRESULT TIME_Timer(TimeEditState& s, UINT_PTR timerId) {
+    if (timerId != kClockTimerId) return 0;
     SYSTEMTIME now;
     GetLocalTime(&now);
     char text[16];

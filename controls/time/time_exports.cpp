@@ -11,18 +11,15 @@ using namespace tw;
 
 extern "C" {
 
-LPSTR WINAPI tmGetEditParams(HWND hwnd, TMEDITPARAMS* p)
-{
+LPSTR WINAPI tmGetEditParams(HWND hwnd, TMEDITPARAMS* p) {
     return CallOnState<LPSTR>(FetchTimeState(hwnd), nullptr, TIME_GetEditParams, p);
 }
 
-int WINAPI tmSetEditParams(HWND hwnd, const TMEDITPARAMS* p)
-{
+int WINAPI tmSetEditParams(HWND hwnd, const TMEDITPARAMS* p) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetEditParams, p);
 }
 
-int WINAPI tmGetTime(HWND hwnd, WORD* hms)
-{
+int WINAPI tmGetTime(HWND hwnd, WORD* hms) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_GetTime, hms);
 }
 
@@ -30,38 +27,34 @@ int WINAPI tmGetHour(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TI
 int WINAPI tmGetMinute(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_GetMinute); }
 int WINAPI tmGetSecond(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_GetSecond); }
 
-int WINAPI tmSetTime(HWND hwnd, const WORD* hms)
-{
+int WINAPI tmSetTime(HWND hwnd, const WORD* hms) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetTime, hms);
 }
 
-int WINAPI tmSetDisplayStyle(HWND hwnd, int style)
-{
+int WINAPI tmSetDisplayStyle(HWND hwnd, int style) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetDisplayStyle, style);
 }
 
 int WINAPI tmSetNull(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_SetNull); }
 int WINAPI tmIsNull(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 1, TIME_IsNull); }
 
-LPSTR WINAPI tmGetTimeString(HWND hwnd, LPSTR buffer)
-{
+LPSTR WINAPI tmGetTimeString(HWND hwnd, LPSTR buffer) {
     return CallOnState<LPSTR>(FetchTimeState(hwnd), nullptr, TIME_GetTimeString, buffer);
 }
 
-int WINAPI tmSetTimeString(HWND hwnd, LPCSTR text)
-{
+int WINAPI tmSetTimeString(HWND hwnd, LPCSTR text) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetTimeString, text);
 }
 
-int WINAPI tmGetMinHeight(HWND hwnd)
-{
+int WINAPI tmGetMinHeight(HWND hwnd) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_GetMinHeight);
 }
 
-int WINAPI tmGetMinWidth(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_GetMinWidth); }
+int WINAPI tmGetMinWidth(HWND hwnd) {
+    return CallOnState(FetchTimeState(hwnd), 0, TIME_GetMinWidth);
+}
 
-int WINAPI tmSetColor(HWND hwnd, int index, DWORD color)
-{
+int WINAPI tmSetColor(HWND hwnd, int index, DWORD color) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetColor, index, color);
 }
 
@@ -69,23 +62,19 @@ int WINAPI tmOkToChange(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0,
 int WINAPI tmStartClock(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_StartClock); }
 int WINAPI tmStopClock(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_StopClock); }
 
-int WINAPI tmSetHour(HWND hwnd, int hour)
-{
+int WINAPI tmSetHour(HWND hwnd, int hour) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetHour, hour);
 }
 
-int WINAPI tmSetMinute(HWND hwnd, int minute)
-{
+int WINAPI tmSetMinute(HWND hwnd, int minute) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetMinute, minute);
 }
 
-int WINAPI tmSetSecond(HWND hwnd, int second)
-{
+int WINAPI tmSetSecond(HWND hwnd, int second) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetSecond, second);
 }
 
-int WINAPI tmSetBorderStyle(HWND hwnd, int kind)
-{
+int WINAPI tmSetBorderStyle(HWND hwnd, int kind) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetBorderStyle, kind);
 }
 

@@ -17,8 +17,7 @@
 namespace tw {
 namespace {
 
-int SplitTimeFields(const EditCore& core, FieldSpan* spans)
-{
+int SplitTimeFields(const EditCore& core, FieldSpan* spans) {
     const char delimiters[3] = {TimeStateOf(core).separator, ' ', '\0'};
     return SplitAtDelimiters(core.text, delimiters, spans);
 }
@@ -28,16 +27,14 @@ void DeleteHook(EditCore& core) { DeleteTimeAtCaret(TimeStateOf(core)); }
 void RebuildHook(EditCore& core) { RebuildTimeTexts(TimeStateOf(core)); }
 void DisplayHook(EditCore& core) { lstrcpynA(core.display, core.text, sizeof core.display); }
 
-void ParseHook(EditCore& core)
-{
+void ParseHook(EditCore& core) {
     TimeEditState& s = TimeStateOf(core);
     ParseTimeEditText(s, core.text);
     core.isNull = FALSE;
     RebuildTimeTexts(s);
 }
 
-void TakeSystemTime(TimeEditState& s)
-{
+void TakeSystemTime(TimeEditState& s) {
     SYSTEMTIME now;
     GetSystemTime(&now);
     s.hour = now.wHour;
@@ -48,21 +45,18 @@ void TakeSystemTime(TimeEditState& s)
 
 }  // namespace
 
-const EditBehavior kTimeBehavior = {SplitTimeFields, TypeCharHook, DeleteHook, RebuildHook,
-                                    ParseHook, DisplayHook};
+const EditBehavior kTimeBehavior = {SplitTimeFields, TypeCharHook, DeleteHook,
+                                    RebuildHook,     ParseHook,    DisplayHook};
 
-TimeEditState* FetchTimeState(HWND hwnd)
-{
+TimeEditState* FetchTimeState(HWND hwnd) {
     return FetchState<TimeEditState>(hwnd, ControlClass::TimeEdit);
 }
 
-bool TIME_NcCreate(HWND hwnd, const CREATESTRUCTA* create)
-{
+bool TIME_NcCreate(HWND hwnd, const CREATESTRUCTA* create) {
     const DWORD style = static_cast<DWORD>(create->style);
     auto* s = static_cast<TimeEditState*>(
         CreateEditState(hwnd, sizeof(TimeEditState), &kTimeBehavior, style));
-    if (!s)
-        return false;
+    if (!s) return false;
     TakeSystemTime(*s);
     s->core.borderKind = static_cast<DWORD>(BorderKindAtCreation(hwnd, kTimeBorderBits, false));
     s->seconds = (style & kTimeSecondsBit) != 0;
@@ -72,22 +66,18 @@ bool TIME_NcCreate(HWND hwnd, const CREATESTRUCTA* create)
     return true;
 }
 
-void TIME_NcDestroy(TimeEditState& s)
-{
-    if (s.clockRunning)
-        TIME_StopClock(s);
+void TIME_NcDestroy(TimeEditState& s) {
+    if (s.clockRunning) TIME_StopClock(s);
     DestroyEditState(s.core);
 }
 
-LRESULT TIME_SetFocus(TimeEditState& s)
-{
+LRESULT TIME_SetFocus(TimeEditState& s) {
     EditCore& core = s.core;
     core.hasFocus = TRUE;
     RebuildTimeTexts(s);
     CollapseSelection(core, 0);
     core.currentField = 0;
-    if (!core.isNull)
-        SelectField(core, 0);
+    if (!core.isNull) SelectField(core, 0);
     core.caret = 0;
     CreateEditCaret(core, !core.readOnly || core.digitStyle == kBitmapDigits);
     InvalidateRect(core.hwnd, nullptr, FALSE);

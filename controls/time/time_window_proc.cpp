@@ -27,16 +27,13 @@
 namespace tw {
 namespace {
 
-LRESULT TIME_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TIME_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        if (!TIME_NcCreate(hwnd, PointerParam<const CREATESTRUCTA>(lParam)))
-            return FALSE;
+        if (!TIME_NcCreate(hwnd, PointerParam<const CREATESTRUCTA>(lParam))) return FALSE;
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
     TimeEditState* state = FetchTimeState(hwnd);
-    if (!state)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!state) return DefWindowProcA(hwnd, msg, wParam, lParam);
     TimeEditState& s = *state;
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
@@ -125,8 +122,7 @@ LRESULT TIME_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }  // namespace
 }  // namespace tw
 
-extern "C" LRESULT CALLBACK TarnTimeEditWinFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return tw::HandleMessageGuarded(
-        msg, 0, [=] { return tw::TIME_WindowProc(hwnd, msg, wParam, lParam); });
+extern "C" LRESULT CALLBACK TarnTimeEditWinFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return tw::HandleMessageGuarded(msg, 0,
+                                    [=] { return tw::TIME_WindowProc(hwnd, msg, wParam, lParam); });
 }
