@@ -120,33 +120,33 @@ bool PassClosingKey(HWND child, UINT msg, WPARAM key) {
     return true;
 }
 
-// The month selector: losing the focus gives focus and capture back to the calendar (unless
-// the focus went to the calendar's year field).
-LRESULT MonthSelectorMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!g_comboMonthBaseProc) return DefWindowProcA(hwnd, msg, wParam, lParam);
+// What a dropped popup takes back after a child handled `msg`.
+using TakeBackAfter = void (*)(CalendarState& s, UINT msg, WPARAM wParam);
+
+// A popup child's own procedure `base` (closing keys go to the calendar first), then what
+// the popup takes back.
+LRESULT ChildMessage(WNDPROC base, TakeBackAfter takeBack, HWND hwnd, UINT msg, WPARAM wParam,
+                     LPARAM lParam) {
+    if (!base) return DefWindowProcA(hwnd, msg, wParam, lParam);
     if (PassClosingKey(hwnd, msg, wParam)) return 0;
-    LRESULT result = CallWindowProcA(g_comboMonthBaseProc, hwnd, msg, wParam, lParam);
-    if (msg == WM_KILLFOCUS) {
-        CalendarState* s = CalendarOfChild(hwnd);
-        if (s && s->dropped && HWND(wParam) != s->yearField) {
-            SetFocus(s->self);
-            SetCapture(s->self);
-        }
-    }
+    LRESULT result = CallWindowProcA(base, hwnd, msg, wParam, lParam);
+    CalendarState* s = CalendarOfChild(hwnd);
+    if (s && s->dropped) takeBack(*s, msg, wParam);
     return result;
 }
 
-// The year field: everything else passes through; after a click the calendar takes the
-// capture back so that a click outside the popup still cancels it.
-LRESULT YearFieldMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!g_editYearBaseProc) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    if (PassClosingKey(hwnd, msg, wParam)) return 0;
-    LRESULT result = CallWindowProcA(g_editYearBaseProc, hwnd, msg, wParam, lParam);
-    if (msg == WM_LBUTTONUP) {
-        CalendarState* s = CalendarOfChild(hwnd);
-        if (s && s->dropped) SetCapture(s->self);
-    }
-    return result;
+// The month selector losing the focus gives focus and capture back to the calendar (unless
+// the focus went to the calendar's year field).
+void AfterMonthSelectorMessage(CalendarState& s, UINT msg, WPARAM wParam) {
+    if (msg != WM_KILLFOCUS || HWND(wParam) == s.yearField) return;
+    SetFocus(s.self);
+    SetCapture(s.self);
+}
+
+// After a click in the year field the calendar takes the capture back, so that a click
+// outside the popup still cancels it.
+void AfterYearFieldMessage(CalendarState& s, UINT msg, WPARAM) {
+    if (msg == WM_LBUTTONUP) SetCapture(s.self);
 }
 
 }  // namespace
@@ -237,11 +237,15 @@ void SubclassPopupChildren(CalendarState& s) {
 
 // The subclass procedures of a popup's children, behind the exception barrier.
 extern "C" LRESULT CALLBACK ComboMonthWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return tw::HandleMessageGuarded(
-        msg, 0, [=] { return tw::MonthSelectorMessage(hwnd, msg, wParam, lParam); });
+    return tw::HandleMessageGuarded(msg, 0, [=] {
+        return tw::ChildMessage(tw::g_comboMonthBaseProc, tw::AfterMonthSelectorMessage, hwnd, msg,
+                                wParam, lParam);
+    });
 }
 
 extern "C" LRESULT CALLBACK EditYearWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return tw::HandleMessageGuarded(
-        msg, 0, [=] { return tw::YearFieldMessage(hwnd, msg, wParam, lParam); });
+    return tw::HandleMessageGuarded(msg, 0, [=] {
+        return tw::ChildMessage(tw::g_editYearBaseProc, tw::AfterYearFieldMessage, hwnd, msg,
+                                wParam, lParam);
+    });
 }

@@ -39,10 +39,6 @@ int SetEditColor(EditCore& core, int index, DWORD color, bool withButtonFace) {
     return 1;
 }
 
-int EditMinHeight(const EditCore& core) {
-    return core.metrics.height + BorderAllowance(static_cast<int>(core.borderKind));
-}
-
 int SetEditBorderKind(EditCore& core, int kind, const BorderStyleBits& bits) {
     core.borderKind = static_cast<DWORD>(kind >= 0 && kind <= 3 ? kind : 0);
     ApplyBorderKind(core.hwnd, static_cast<int>(core.borderKind), bits);

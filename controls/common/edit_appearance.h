@@ -13,9 +13,6 @@ DWORD* ColorSlotForIndex(EditCore& core, int index, bool withButtonFace);
 // Stores `color` in the slot of `index` and repaints; 0 for an unknown index, else 1.
 int SetEditColor(EditCore& core, int index, DWORD color, bool withButtonFace);
 
-// The font height plus the border allowance (tmGetMinHeight, dtGetMinHeight).
-int EditMinHeight(const EditCore& core);
-
 // Sets the border kind (0..3, another value as 0) with the control's style bits, keeping the
 // client size; returns 1.
 struct BorderStyleBits;

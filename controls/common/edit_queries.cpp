@@ -2,6 +2,8 @@
 
 #include "controls/common/edit_queries.h"
 
+#include "controls/borders.h"
+
 namespace tw {
 namespace {
 
@@ -11,6 +13,12 @@ constexpr DWORD kCalTimeRecordSize = 36;
 }  // namespace
 
 int EDIT_IsNull(const EditCore& core) { return core.isNull ? 1 : 0; }
+
+int EDIT_OkToChange(const EditCore&) { return 1; }
+
+int EDIT_GetMinHeight(const EditCore& core) {
+    return core.metrics.height + BorderAllowance(static_cast<int>(core.borderKind));
+}
 
 LPSTR EDIT_GetDisplayString(const EditCore& core, LPSTR buffer) {
     if (!buffer) return nullptr;

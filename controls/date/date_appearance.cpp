@@ -54,8 +54,6 @@ int DATE_SetBorderStyle(DateEditState& s, int kind) {
 
 int DATE_SetButtonStyle(DateEditState&, int) { return 1; }
 
-int DATE_GetMinHeight(const DateEditState& s) { return EditMinHeight(s.core); }
-
 int DATE_GetMinWidth(const DateEditState& s) {
     return s.core.metrics.height * 7 / 8 + s.core.metrics.maxWidth +
            BorderAllowance(static_cast<int>(s.core.borderKind));

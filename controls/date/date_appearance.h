@@ -23,8 +23,7 @@ int DATE_EnableCalendar(DateEditState& s, int enable);
 int DATE_SetBorderStyle(DateEditState& s, int kind);
 int DATE_SetButtonStyle(DateEditState& s, int style);
 
-// dtGetMinHeight (0x49B) and dtGetMinWidth (0x49C).
-int DATE_GetMinHeight(const DateEditState& s);
+// dtGetMinWidth (0x49C): 7/8 of the font height, the widest character and the border.
 int DATE_GetMinWidth(const DateEditState& s);
 
 // dtSetMonthLiterals (0x4A0) and dtSetDayLiterals (0x4A1): replace the process-wide names and

@@ -1,6 +1,7 @@
 // Exported dt functions: each fetches the date edit's state and hands it to the handler its
 // private message uses; a window without state gives the failure value.
 
+#include "controls/common/edit_queries.h"
 #include "controls/control_state.h"
 #include "controls/date/date_appearance.h"
 #include "controls/date/date_dropdown.h"
@@ -55,10 +56,10 @@ int WINAPI dtEnableCalendar(HWND hwnd, int enable) {
 }
 
 int WINAPI dtSetNull(HWND hwnd) { return CallOnState(FetchDateState(hwnd), 0, DATE_SetNull); }
-int WINAPI dtIsNull(HWND hwnd) { return CallOnState(FetchDateState(hwnd), 1, DATE_IsNull); }
+int WINAPI dtIsNull(HWND hwnd) { return CallOnState(CoreOf(FetchDateState(hwnd)), 1, EDIT_IsNull); }
 
 LPSTR WINAPI dtGetDateString(HWND hwnd, LPSTR buffer) {
-    return CallOnState<LPSTR>(FetchDateState(hwnd), nullptr, DATE_GetDateString, buffer);
+    return CallOnState<LPSTR>(CoreOf(FetchDateState(hwnd)), nullptr, EDIT_GetDisplayString, buffer);
 }
 
 int WINAPI dtSetDateString(HWND hwnd, LPCSTR text) {
@@ -66,14 +67,16 @@ int WINAPI dtSetDateString(HWND hwnd, LPCSTR text) {
 }
 
 int WINAPI dtGetMinHeight(HWND hwnd) {
-    return CallOnState(FetchDateState(hwnd), kNoStateMinHeight, DATE_GetMinHeight);
+    return CallOnState(CoreOf(FetchDateState(hwnd)), kNoStateMinHeight, EDIT_GetMinHeight);
 }
 
 int WINAPI dtGetMinWidth(HWND hwnd) {
     return CallOnState(FetchDateState(hwnd), kNoStateMinWidth, DATE_GetMinWidth);
 }
 
-int WINAPI dtOkToChange(HWND hwnd) { return CallOnState(FetchDateState(hwnd), 0, DATE_OkToChange); }
+int WINAPI dtOkToChange(HWND hwnd) {
+    return CallOnState(CoreOf(FetchDateState(hwnd)), 0, EDIT_OkToChange);
+}
 
 int WINAPI dtSetMonthLiterals(HWND hwnd, LPCSTR names) {
     return CallOnState(FetchDateState(hwnd), 0, DATE_SetMonthLiterals, names);

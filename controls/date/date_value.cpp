@@ -7,7 +7,6 @@
 #include "controls/common/day_number.h"
 #include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
-#include "controls/common/edit_queries.h"
 #include "controls/common/system_date_format.h"
 #include "controls/date/date_format.h"
 #include "controls/date/date_rules.h"
@@ -109,12 +108,6 @@ int DATE_SetNull(DateEditState& s) {
     return 1;
 }
 
-int DATE_IsNull(const DateEditState& s) { return EDIT_IsNull(s.core); }
-
-LPSTR DATE_GetDateString(const DateEditState& s, LPSTR buffer) {
-    return EDIT_GetDisplayString(s.core, buffer);
-}
-
 int DATE_SetDateString(DateEditState& s, LPCSTR text) {
     if (!ChangePermitted(s.core.hwnd)) return 0;
     int month = s.month;
@@ -131,8 +124,6 @@ int DATE_SetDateString(DateEditState& s, LPCSTR text) {
     ShowProgrammaticChange(s.core);
     return 1;
 }
-
-int DATE_OkToChange(const DateEditState&) { return 1; }
 
 int DATE_IsDateValid(const DateEditState& s) {
     return IsValidEditDate(s.month, s.day, s.year) ? 1 : 0;

@@ -21,17 +21,12 @@ int DATE_GetYear(const DateEditState& s);
 // dtSetDate (0x48F): with permission, stores month, day, year (null keeps the date) unchecked.
 int DATE_SetDate(DateEditState& s, const WORD* mdy);
 
-// dtSetNull (0x497): with permission, the date 0/0/0 and no value. dtIsNull (0x498).
+// dtSetNull (0x497): with permission, the date 0/0/0 and no value.
 int DATE_SetNull(DateEditState& s);
-int DATE_IsNull(const DateEditState& s);
 
-// dtGetDateString (0x499) and dtSetDateString (0x49A, read by the short date format; a null
-// or empty text makes the control null).
-LPSTR DATE_GetDateString(const DateEditState& s, LPSTR buffer);
+// dtSetDateString (0x49A): with permission, the date read by the short date format; a null or
+// empty text makes the control null.
 int DATE_SetDateString(DateEditState& s, LPCSTR text);
-
-// dtOkToChange (0x49F): the library's own permission answer, always 1.
-int DATE_OkToChange(const DateEditState& s);
 
 // dtIsDateValid: 1 for a real date of years 1..9999 or for month 0 with day 0.
 int DATE_IsDateValid(const DateEditState& s);

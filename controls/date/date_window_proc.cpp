@@ -108,13 +108,14 @@ LRESULT DATE_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case DEM_SETDISPLAYSTYLE: return DATE_SetDisplayStyle(s, int(wParam));
         case DEM_ENABLECALENDAR: return DATE_EnableCalendar(s, int(wParam));
         case DEM_SETNULL: return DATE_SetNull(s);
-        case DEM_ISNULL: return DATE_IsNull(s);
+        case DEM_ISNULL: return EDIT_IsNull(s.core);
         case DEM_GETDATESTRING:
-            return reinterpret_cast<LRESULT>(DATE_GetDateString(s, PointerParam<char>(lParam)));
+            return reinterpret_cast<LRESULT>(
+                EDIT_GetDisplayString(s.core, PointerParam<char>(lParam)));
         case DEM_SETDATESTRING: return DATE_SetDateString(s, PointerParam<const char>(lParam));
-        case DEM_GETMINHEIGHT: return DATE_GetMinHeight(s);
+        case DEM_GETMINHEIGHT: return EDIT_GetMinHeight(s.core);
         case DEM_GETMINWIDTH: return DATE_GetMinWidth(s);
-        case DEM_OKTOCHANGE: return DATE_OkToChange(s);
+        case DEM_OKTOCHANGE: return EDIT_OkToChange(s.core);
         case DEM_SETMONTHLITERALS:
             return DATE_SetMonthLiterals(s, PointerParam<const char>(lParam));
         case DEM_SETDAYLITERALS: return DATE_SetDayLiterals(s, PointerParam<const char>(lParam));

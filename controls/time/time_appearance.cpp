@@ -21,8 +21,6 @@ int TIME_SetBorderStyle(TimeEditState& s, int kind) {
     return SetEditBorderKind(s.core, kind, kTimeBorderBits);
 }
 
-int TIME_GetMinHeight(const TimeEditState& s) { return EditMinHeight(s.core); }
-
 int TIME_GetMinWidth(const TimeEditState& s) {
     return 3 * s.core.metrics.maxWidth + BorderAllowance(static_cast<int>(s.core.borderKind));
 }

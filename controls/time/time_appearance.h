@@ -16,8 +16,7 @@ int TIME_SetColor(TimeEditState& s, int index, DWORD color);
 // tmSetBorderStyle.
 int TIME_SetBorderStyle(TimeEditState& s, int kind);
 
-// tmGetMinHeight (0x49B) and tmGetMinWidth (0x49C).
-int TIME_GetMinHeight(const TimeEditState& s);
+// tmGetMinWidth (0x49C): three times the widest character and the border.
 int TIME_GetMinWidth(const TimeEditState& s);
 
 // WM_WININICHANGE: for the intl section (or all sections), the international time settings

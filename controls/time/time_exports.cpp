@@ -1,6 +1,7 @@
 // Exported tm functions: each fetches the time edit's state and hands it to the handler its
 // private message uses; a window without state gives the failure value.
 
+#include "controls/common/edit_queries.h"
 #include "controls/control_state.h"
 #include "controls/tarn32.h"
 #include "controls/time/time_appearance.h"
@@ -36,10 +37,10 @@ int WINAPI tmSetDisplayStyle(HWND hwnd, int style) {
 }
 
 int WINAPI tmSetNull(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_SetNull); }
-int WINAPI tmIsNull(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 1, TIME_IsNull); }
+int WINAPI tmIsNull(HWND hwnd) { return CallOnState(CoreOf(FetchTimeState(hwnd)), 1, EDIT_IsNull); }
 
 LPSTR WINAPI tmGetTimeString(HWND hwnd, LPSTR buffer) {
-    return CallOnState<LPSTR>(FetchTimeState(hwnd), nullptr, TIME_GetTimeString, buffer);
+    return CallOnState<LPSTR>(CoreOf(FetchTimeState(hwnd)), nullptr, EDIT_GetDisplayString, buffer);
 }
 
 int WINAPI tmSetTimeString(HWND hwnd, LPCSTR text) {
@@ -47,7 +48,7 @@ int WINAPI tmSetTimeString(HWND hwnd, LPCSTR text) {
 }
 
 int WINAPI tmGetMinHeight(HWND hwnd) {
-    return CallOnState(FetchTimeState(hwnd), 0, TIME_GetMinHeight);
+    return CallOnState(CoreOf(FetchTimeState(hwnd)), 0, EDIT_GetMinHeight);
 }
 
 int WINAPI tmGetMinWidth(HWND hwnd) {
@@ -58,7 +59,9 @@ int WINAPI tmSetColor(HWND hwnd, int index, DWORD color) {
     return CallOnState(FetchTimeState(hwnd), 0, TIME_SetColor, index, color);
 }
 
-int WINAPI tmOkToChange(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_OkToChange); }
+int WINAPI tmOkToChange(HWND hwnd) {
+    return CallOnState(CoreOf(FetchTimeState(hwnd)), 0, EDIT_OkToChange);
+}
 int WINAPI tmStartClock(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_StartClock); }
 int WINAPI tmStopClock(HWND hwnd) { return CallOnState(FetchTimeState(hwnd), 0, TIME_StopClock); }
 

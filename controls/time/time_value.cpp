@@ -7,7 +7,6 @@
 
 #include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
-#include "controls/common/edit_queries.h"
 #include "controls/time/time_format.h"
 
 static_assert(offsetof(TMEDITPARAMS, hour) == 4 && offsetof(TMEDITPARAMS, second) == 8 &&
@@ -115,12 +114,6 @@ int TIME_SetNull(TimeEditState& s) {
     return 1;
 }
 
-int TIME_IsNull(const TimeEditState& s) { return EDIT_IsNull(s.core); }
-
-LPSTR TIME_GetTimeString(const TimeEditState& s, LPSTR buffer) {
-    return EDIT_GetDisplayString(s.core, buffer);
-}
-
 int TIME_SetTimeString(TimeEditState& s, LPCSTR text) {
     if (!ChangePermitted(s.core.hwnd)) return 0;
     if (!text || !text[0]) {
@@ -138,8 +131,6 @@ int TIME_SetTimeString(TimeEditState& s, LPCSTR text) {
     ShowProgrammaticChange(s.core);
     return 1;
 }
-
-int TIME_OkToChange(const TimeEditState&) { return 1; }
 
 LRESULT TIME_SetFromCalTime(TimeEditState& s, const DWORD* smh) {
     if (!smh || !ChangePermitted(s.core.hwnd)) return 0;

@@ -27,17 +27,12 @@ int TIME_SetHour(TimeEditState& s, int hour);
 int TIME_SetMinute(TimeEditState& s, int minute);
 int TIME_SetSecond(TimeEditState& s, int second);
 
-// tmSetNull (0x497): with permission, no value (the time is kept). tmIsNull (0x498).
+// tmSetNull (0x497): with permission, no value (the time is kept).
 int TIME_SetNull(TimeEditState& s);
-int TIME_IsNull(const TimeEditState& s);
 
-// tmGetTimeString (0x499) and tmSetTimeString (0x49A, with permission; a null or empty text
-// makes the control null, an unchanged time repaints nothing).
-LPSTR TIME_GetTimeString(const TimeEditState& s, LPSTR buffer);
+// tmSetTimeString (0x49A): with permission, the time read from the text; a null or empty text
+// makes the control null, an unchanged time repaints nothing.
 int TIME_SetTimeString(TimeEditState& s, LPCSTR text);
-
-// tmOkToChange (0x49F): the library's own permission answer, always 1.
-int TIME_OkToChange(const TimeEditState& s);
 
 // 0xD00: with permission, second, minute and hour from three u32 (in that order).
 LRESULT TIME_SetFromCalTime(TimeEditState& s, const DWORD* smh);

@@ -96,15 +96,16 @@ LRESULT TIME_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case TEM_SETTIME: return TIME_SetTime(s, PointerParam<const WORD>(lParam));
         case TEM_SETDISPLAYSTYLE: return TIME_SetDisplayStyle(s, int(wParam));
         case TEM_SETNULL: return TIME_SetNull(s);
-        case TEM_ISNULL: return TIME_IsNull(s);
+        case TEM_ISNULL: return EDIT_IsNull(s.core);
         case TEM_GETTIMESTRING:
-            return reinterpret_cast<LRESULT>(TIME_GetTimeString(s, PointerParam<char>(lParam)));
+            return reinterpret_cast<LRESULT>(
+                EDIT_GetDisplayString(s.core, PointerParam<char>(lParam)));
         case TEM_SETTIMESTRING: return TIME_SetTimeString(s, PointerParam<const char>(lParam));
-        case TEM_GETMINHEIGHT: return TIME_GetMinHeight(s);
+        case TEM_GETMINHEIGHT: return EDIT_GetMinHeight(s.core);
         case TEM_GETMINWIDTH: return TIME_GetMinWidth(s);
         case TEM_SETBKCOLOR: return TIME_SetColor(s, TARN_COLOR_BACKGROUND, DWORD(lParam));
         case TEM_SETTEXTCOLOR: return TIME_SetColor(s, TARN_COLOR_TEXT, DWORD(lParam));
-        case TEM_OKTOCHANGE: return TIME_OkToChange(s);
+        case TEM_OKTOCHANGE: return EDIT_OkToChange(s.core);
         case TEM_STARTCLOCK: return TIME_StartClock(s);
         case TEM_STOPCLOCK: return TIME_StopClock(s);
         case TEM_SETHOUR: return TIME_SetHour(s, int(lParam));
