@@ -88,6 +88,11 @@ bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight) {
     return false;
 }
 
+LRESULT EDIT_Size(EditCore& core, int clientWidth, int clientHeight) {
+    KeepMinimumSize(core, clientWidth, clientHeight);
+    return 0;
+}
+
 void TakeDigitStyleFromBits(EditCore& core, DWORD style) {
     if (style & kFixedCellsBit) {
         core.digitStyle = kFixedCells;

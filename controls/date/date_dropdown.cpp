@@ -44,7 +44,7 @@ void UpdateButtonReserve(DateEditState& s) {
 }
 
 LRESULT DATE_Size(DateEditState& s, int width, int height) {
-    KeepMinimumSize(s.core, width, height);
+    EDIT_Size(s.core, width, height);
     UpdateButtonReserve(s);
     return 0;
 }

@@ -47,7 +47,7 @@ LRESULT TIME_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS: return TIME_SetFocus(s);
         case WM_KILLFOCUS: return EDIT_KillFocus(s.core);
         case WM_ENABLE: return EDIT_Enable(s.core, wParam != 0);
-        case WM_SIZE: KeepMinimumSize(s.core, LOWORD(lParam), HIWORD(lParam)); return 0;
+        case WM_SIZE: return EDIT_Size(s.core, LOWORD(lParam), HIWORD(lParam));
         case WM_SETFONT: return EDIT_SetFont(s.core, HFONT(wParam), LOWORD(lParam) != 0);
         case WM_GETFONT: return reinterpret_cast<LRESULT>(s.core.font);
         case WM_WININICHANGE: return TIME_SettingsChanged(s, PointerParam<const char>(lParam));
