@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "controls/calendar/calendar_layout.h"
 #include "controls/calendar/calendar_navigation.h"
 #include "controls/calendar/popup_placement.h"
