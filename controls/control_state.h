@@ -10,7 +10,7 @@
 
 namespace tw {
 
-constexpr int kStateWordOffset = 8;   // window word of the date edit, time edit and calendar
+constexpr int kStateWordOffset = 8;  // window word of the date edit, time edit and calendar
 constexpr size_t kEditTextBlockSize = 64;
 
 // A locked, zero-filled block of `size` bytes; null when the allocation fails.
@@ -24,9 +24,15 @@ void StoreStatePointer(HWND hwnd, void* state, int offset = kStateWordOffset);
 void* FetchStatePointer(HWND hwnd, ControlClass cls, int offset = kStateWordOffset);
 
 template <class State>
-State* FetchState(HWND hwnd, ControlClass cls)
-{
+State* FetchState(HWND hwnd, ControlClass cls) {
     return static_cast<State*>(FetchStatePointer(hwnd, cls));
+}
+
+// What an exported function does: hands the window's state (from FetchState) to the handler
+// its message uses, or gives `failure` for a window without state.
+template <class Result, class State, class Handler, class... Args>
+Result CallOnState(State* state, Result failure, Handler handler, Args... args) {
+    return state ? static_cast<Result>(handler(*state, args...)) : failure;
 }
 
 }  // namespace tw

@@ -1,8 +1,9 @@
+// Fetching the calendar's state, and the small facts it reads from the system (see
+// calendar_state.h).
+
 #include "controls/calendar/calendar_state.h"
 
-#include <cstring>
-
-#include "controls/calendar/tarn32_calendar.h"
+#include "controls/control_state.h"
 
 namespace tw {
 
@@ -10,42 +11,10 @@ namespace {
 
 constexpr COLORREF kSystemColorFlag = 0x10000000;
 
-bool IsCalendarWindow(HWND hwnd) {
-    char name[32];
-    if (!hwnd || !IsWindow(hwnd)) return false;
-    if (!GetClassNameA(hwnd, name, sizeof name)) return false;
-    return lstrcmpiA(name, TARN_CALENDAR_CLASS) == 0;
-}
-
 }  // namespace
 
 CalendarState* CalendarStateOf(HWND hwnd) {
-    if (!IsCalendarWindow(hwnd)) return nullptr;
-    return reinterpret_cast<CalendarState*>(GetWindowLongPtrA(hwnd, kCalendarStateOffset));
-}
-
-CalendarState* AttachCalendarState(HWND hwnd) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(CalendarState));
-    if (!memory) return nullptr;
-    auto* state = static_cast<CalendarState*>(GlobalLock(memory));
-    if (!state) {
-        GlobalFree(memory);
-        return nullptr;
-    }
-    state->memory = memory;
-    state->self = hwnd;
-    SetWindowLongPtrA(hwnd, kCalendarStateOffset, reinterpret_cast<LONG_PTR>(state));
-    return state;
-}
-
-void DetachCalendarState(HWND hwnd) {
-    auto* state = reinterpret_cast<CalendarState*>(GetWindowLongPtrA(hwnd, kCalendarStateOffset));
-    SetWindowLongPtrA(hwnd, kCalendarStateOffset, 0);
-    if (!state) return;
-    if (state->digitFont) DeleteObject(state->digitFont);
-    HGLOBAL memory = state->memory;
-    GlobalUnlock(memory);
-    GlobalFree(memory);
+    return FetchState<CalendarState>(hwnd, ControlClass::Calctl);
 }
 
 COLORREF ResolveCalendarColor(COLORREF value) {

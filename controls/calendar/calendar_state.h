@@ -4,12 +4,11 @@
 #include <windows.h>
 
 #include "controls/calendar/calendar_layout.h"
-#include "controls/calendar/short_date_format.h"
+#include "controls/common/short_date_format.h"
 
 namespace tw {
 
-constexpr int kCalendarStateOffset = 8;  // window extra word holding the state pointer
-constexpr int kMonthNameSize = 60;       // up to 59 characters and the terminator
+constexpr int kMonthNameSize = 60;  // up to 59 characters and the terminator
 constexpr int kCalendarDayLetters = 7;
 
 // Indexes into CalendarState::colors.
@@ -45,18 +44,11 @@ struct CalendarState {
     BOOL hasFocus;
     BOOL dropped;          // a popup that is shown and holds the capture
     BOOL settingChildren;  // the calendar itself is writing to its children
-    HGLOBAL memory;        // the movable block this state lives in
 };
 
 // The state of a calendar window; null for a null handle, a window of another class, or a
 // calendar before WM_NCCREATE or after WM_NCDESTROY.
 CalendarState* CalendarStateOf(HWND hwnd);
-
-// Allocates the zero-filled state, locks it and stores it in the window; null on failure.
-CalendarState* AttachCalendarState(HWND hwnd);
-
-// Frees the state and what it owns, and clears the window's pointer.
-void DetachCalendarState(HWND hwnd);
 
 // A stored colour as RGB: a value with bit 28 set is the complement of a system colour index.
 COLORREF ResolveCalendarColor(COLORREF value);

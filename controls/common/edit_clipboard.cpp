@@ -11,11 +11,9 @@
 namespace tw {
 namespace {
 
-bool PutText(HWND owner, const char* text, int count)
-{
+bool PutText(HWND owner, const char* text, int count) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, count + 1);
-    if (!memory)
-        return false;
+    if (!memory) return false;
     char* copy = static_cast<char*>(GlobalLock(memory));
     memcpy(copy, text, count);
     copy[count] = '\0';
@@ -27,17 +25,14 @@ bool PutText(HWND owner, const char* text, int count)
     EmptyClipboard();
     const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
     CloseClipboard();
-    if (!placed)
-        GlobalFree(memory);
+    if (!placed) GlobalFree(memory);
     return placed;
 }
 
 // The clipboard's text, cut at the edit text's capacity.
-std::string ClipboardText(HWND owner)
-{
+std::string ClipboardText(HWND owner) {
     std::string text;
-    if (!OpenClipboard(owner))
-        return text;
+    if (!OpenClipboard(owner)) return text;
     HANDLE data = GetClipboardData(CF_TEXT);
     const char* source = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
     if (source) {
@@ -51,44 +46,40 @@ std::string ClipboardText(HWND owner)
 
 }  // namespace
 
-bool CopySelection(const EditCore& core)
-{
+LRESULT EDIT_Copy(const EditCore& core) {
     const int length = TextLength(core);
     int from = core.selStart;
     int count = core.selEnd - core.selStart;
-    if (count <= 0)
-        count = from < length ? 1 : 0;
-    if (count == 0 || from + count > length)
-        return false;
-    return PutText(core.hwnd, core.text + from, count);
+    if (count <= 0) count = from < length ? 1 : 0;
+    if (count > 0 && from + count <= length) PutText(core.hwnd, core.text + from, count);
+    return 0;
 }
 
-void CutSelection(EditCore& core)
-{
-    CopySelection(core);
-    if (ChangePermitted(core.hwnd))
-        core.behavior->deleteAtCaret(core);
+LRESULT EDIT_Cut(EditCore& core) {
+    EDIT_Copy(core);
+    return EDIT_Clear(core);
 }
 
-void TypeString(EditCore& core, const char* text)
-{
-    if (!text || !ChangePermitted(core.hwnd))
-        return;
-    if (HasSelection(core) && !IsWholeTextSelected(core))
-        core.behavior->deleteAtCaret(core);
+LRESULT EDIT_Clear(EditCore& core) {
+    if (ChangePermitted(core.hwnd)) core.behavior->deleteAtCaret(core);
+    return 0;
+}
+
+void TypeString(EditCore& core, const char* text) {
+    if (!text || !ChangePermitted(core.hwnd)) return;
+    if (HasSelection(core) && !IsWholeTextSelected(core)) core.behavior->deleteAtCaret(core);
     const std::string copy(text, strnlen(text, kEditTextCapacity));
     HWND hwnd = core.hwnd;
     for (char c : copy) {
-        if (!EditStillAlive(hwnd, &core))
-            return;
+        if (!EditStillAlive(hwnd, &core)) return;
         core.behavior->typeChar(core, c);
     }
 }
 
-void PasteClipboard(EditCore& core)
-{
+LRESULT EDIT_Paste(EditCore& core) {
     const std::string text = ClipboardText(core.hwnd);
     TypeString(core, text.c_str());
+    return 0;
 }
 
 }  // namespace tw

@@ -10,13 +10,20 @@ namespace tw {
 enum DigitStyle : WORD { kPlainText = 0, kBitmapDigits = 2, kFixedCells = 3 };
 
 // Slots of EditCore::colors; the index of dtSetColor/tmSetColor maps onto them.
-enum ColorSlot { kBackgroundColor, kTextColor, kHighlightColor, kShadowColor, kFaceColor,
-                 kButtonFaceColor, kColorSlotCount };
+enum ColorSlot {
+    kBackgroundColor,
+    kTextColor,
+    kHighlightColor,
+    kShadowColor,
+    kFaceColor,
+    kButtonFaceColor,
+    kColorSlotCount
+};
 
 enum StripKind { kNormalStrip, kSelectedStrip, kDisabledStrip, kStripCount };
 
 struct FontMetrics {
-    WORD height;     // character height
+    WORD height;  // character height
     WORD ascent;
     WORD leading;    // internal leading
     WORD maxWidth;   // widest character
@@ -49,37 +56,43 @@ struct EditBehavior {
 };
 
 struct EditCore {
-    HWND hwnd;                  // the control's window
+    HWND hwnd;  // the control's window
     const EditBehavior* behavior;
-    WORD selStart;              // selection start (character index)
-    WORD selEnd;                // selection end; equal to selStart when nothing is selected
-    WORD caret;                 // caret position (character index)
-    WORD firstVisible;          // first character shown (horizontal scroll)
+    WORD selStart;      // selection start (character index)
+    WORD selEnd;        // selection end; equal to selStart when nothing is selected
+    WORD caret;         // caret position (character index)
+    WORD firstVisible;  // first character shown (horizontal scroll)
     BOOL hasFocus;
-    BOOL tracking;              // left button held down in the control
-    BOOL cursorSet;             // WM_SETCURSOR showed the I-beam
-    HFONT font;                 // WM_SETFONT's font; the stock system font at first
-    char* text;                 // the 64-byte edit-text block
-    WORD digitStyle;            // DigitStyle
+    BOOL tracking;    // left button held down in the control
+    BOOL cursorSet;   // WM_SETCURSOR showed the I-beam
+    HFONT font;       // WM_SETFONT's font; the stock system font at first
+    char* text;       // the 64-byte edit-text block
+    WORD digitStyle;  // DigitStyle
     FontMetrics metrics;
-    BOOL modified;              // EM_GETMODIFY / EM_SETMODIFY
-    BOOL disabled;              // WS_DISABLED at creation
+    BOOL modified;  // EM_GETMODIFY / EM_SETMODIFY
+    BOOL disabled;  // WS_DISABLED at creation
     BOOL caretShown;
     BOOL readOnly;
-    BOOL isNull;                // the control holds no value
-    WORD digitWidth;            // one bitmap digit cell
+    BOOL isNull;      // the control holds no value
+    WORD digitWidth;  // one bitmap digit cell
     WORD digitHeight;
     HBITMAP strips[kStripCount];
-    int stripSize;              // 0..3: which of the four strip sizes is loaded; -1 none
-    int currentField;           // index of the field the caret is in (0-based position)
+    int stripSize;     // 0..3: which of the four strip sizes is loaded; -1 none
+    int currentField;  // index of the field the caret is in (0-based position)
     DWORD colors[kColorSlotCount];
-    DWORD borderKind;           // 0..3
-    int rightReserve;           // pixels at the right kept out of the text area (button)
-    char display[32];           // the display string
+    DWORD borderKind;  // 0..3
+    int rightReserve;  // pixels at the right kept out of the text area (button)
+    char display[32];  // the display string
 };
 
 constexpr int kEditTextCapacity = 64;
 constexpr int kTextLeftInset = 4;
+
+// The shared part of an edit's state; null for no state (as the exported functions fetch it).
+template <class State>
+EditCore* CoreOf(State* state) {
+    return state ? &state->core : nullptr;
+}
 
 inline int TextLength(const EditCore& core) { return static_cast<int>(lstrlenA(core.text)); }
 inline bool HasSelection(const EditCore& core) { return core.selStart != core.selEnd; }

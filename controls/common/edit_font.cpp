@@ -4,6 +4,7 @@
 
 #include "controls/borders.h"
 #include "controls/common/digit_strips.h"
+#include "controls/common/edit_caret.h"
 #include "controls/library_data.h"
 
 namespace tw {
@@ -15,23 +16,20 @@ constexpr int kMinimumExtraWidth = 16;
 
 // Fixed cells are as wide as the widest character an edit can show; the font's overall widest
 // glyph (often far wider than any digit) would spread the digits apart.
-int WidestShownCharacter(HDC dc)
-{
+int WidestShownCharacter(HDC dc) {
     static const char kShown[] = "0123456789/:.- AMPampm";
     int widest = 0;
     for (const char* c = kShown; *c; ++c) {
         SIZE size = {};
         GetTextExtentPoint32A(dc, c, 1, &size);
-        if (size.cx > widest)
-            widest = size.cx;
+        if (size.cx > widest) widest = size.cx;
     }
     return widest;
 }
 
 }  // namespace
 
-void TakeFont(EditCore& core, HFONT font)
-{
+void TakeFont(EditCore& core, HFONT font) {
     core.font = font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
     HDC dc = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, core.font);
@@ -47,8 +45,20 @@ void TakeFont(EditCore& core, HFONT font)
     core.metrics.cellWidth = static_cast<WORD>(cellWidth > 0 ? cellWidth : metrics.tmMaxCharWidth);
 }
 
-bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight)
-{
+LRESULT EDIT_SetFont(EditCore& core, HFONT font, bool redraw) {
+    TakeFont(core, font);
+    if (core.hasFocus && core.caretShown) {
+        DestroyEditCaret(core);
+        CreateEditCaret(core, true);
+    }
+    RECT client;
+    GetClientRect(core.hwnd, &client);
+    KeepMinimumSize(core, client.right, client.bottom);
+    if (redraw) InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 0;
+}
+
+bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight) {
     int minWidth = core.metrics.maxWidth + kMinimumExtraWidth;
     if (core.digitStyle == kFixedCells) {
         const int cell = core.metrics.maxWidth + 2;
@@ -57,8 +67,7 @@ bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight)
     const int minHeight = core.metrics.height;
     if (clientWidth >= minWidth && clientHeight >= minHeight) {
         const int size = StripSizeForFontHeight(core.metrics.height);
-        if (core.digitStyle == kBitmapDigits && size != core.stripSize)
-            LoadDigitStrips(core, size);
+        if (core.digitStyle == kBitmapDigits && size != core.stripSize) LoadDigitStrips(core, size);
         return true;
     }
     const int kind = static_cast<int>(core.borderKind);
@@ -79,8 +88,12 @@ bool KeepMinimumSize(EditCore& core, int clientWidth, int clientHeight)
     return false;
 }
 
-void TakeDigitStyleFromBits(EditCore& core, DWORD style)
-{
+LRESULT EDIT_Size(EditCore& core, int clientWidth, int clientHeight) {
+    KeepMinimumSize(core, clientWidth, clientHeight);
+    return 0;
+}
+
+void TakeDigitStyleFromBits(EditCore& core, DWORD style) {
     if (style & kFixedCellsBit) {
         core.digitStyle = kFixedCells;
     } else if ((style & kBitmapDigitsBit) && LoadDigitStrips(core, 2)) {

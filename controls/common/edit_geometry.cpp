@@ -8,37 +8,35 @@
 
 namespace tw {
 
-RECT TextArea(const EditCore& core)
-{
+RECT TextArea(const EditCore& core) {
     RECT area;
     GetClientRect(core.hwnd, &area);
     const int inset = OwnBorderInset(static_cast<int>(core.borderKind));
     InflateRect(&area, -inset, -inset);
     area.left += kTextLeftInset;
     area.right -= core.rightReserve;
-    if (area.right < area.left)
-        area.right = area.left;
+    if (area.right < area.left) area.right = area.left;
     return area;
 }
 
-int LineHeight(const EditCore& core)
-{
+LRESULT EDIT_GetRect(const EditCore& core, RECT* rect) {
+    if (rect) *rect = TextArea(core);
+    return 0;
+}
+
+int LineHeight(const EditCore& core) {
     return core.digitStyle == kBitmapDigits ? core.digitHeight : core.metrics.height;
 }
 
-int CellWidth(const EditCore& core)
-{
+int CellWidth(const EditCore& core) {
     return core.digitStyle == kBitmapDigits ? core.digitWidth : core.metrics.cellWidth;
 }
 
-int BoundaryX(const EditCore& core, HDC dc, int index)
-{
+int BoundaryX(const EditCore& core, HDC dc, int index) {
     const int first = core.firstVisible;
-    if (core.digitStyle != kPlainText)
-        return (index - first) * CellWidth(core);
+    if (core.digitStyle != kPlainText) return (index - first) * CellWidth(core);
     const int length = TextLength(core);
-    if (index > length)
-        index = length;
+    if (index > length) index = length;
     if (index <= first) {
         SIZE before = {};
         GetTextExtentPoint32A(dc, core.text + index, first - index, &before);
@@ -49,8 +47,7 @@ int BoundaryX(const EditCore& core, HDC dc, int index)
     return extent.cx;
 }
 
-int BoundaryNearest(const EditCore& core, int x)
-{
+int BoundaryNearest(const EditCore& core, int x) {
     const RECT area = TextArea(core);
     const int relative = x - area.left;
     HGDIOBJ previous = nullptr;
@@ -69,15 +66,13 @@ int BoundaryNearest(const EditCore& core, int x)
     return best;
 }
 
-HDC AcquireFontDC(const EditCore& core, HGDIOBJ& previousFont)
-{
+HDC AcquireFontDC(const EditCore& core, HGDIOBJ& previousFont) {
     HDC dc = GetDC(core.hwnd);
     previousFont = SelectObject(dc, core.font ? core.font : GetStockObject(SYSTEM_FONT));
     return dc;
 }
 
-void ReleaseFontDC(const EditCore& core, HDC dc, HGDIOBJ previousFont)
-{
+void ReleaseFontDC(const EditCore& core, HDC dc, HGDIOBJ previousFont) {
     SelectObject(dc, previousFont);
     ReleaseDC(core.hwnd, dc);
 }

@@ -9,6 +9,9 @@ namespace tw {
 // reserve at the right.
 RECT TextArea(const EditCore& core);
 
+// EM_GETRECT: the text area, stored where `rect` is not null.
+LRESULT EDIT_GetRect(const EditCore& core, RECT* rect);
+
 // Height of one line of text: the digit height in bitmap style, else the font's height.
 int LineHeight(const EditCore& core);
 

@@ -13,8 +13,7 @@ namespace {
 
 int Anchor(const EditCore& core) { return core.caret == core.selEnd ? core.selStart : core.selEnd; }
 
-void SelectBetween(EditCore& core, int anchor, int caret)
-{
+void SelectBetween(EditCore& core, int anchor, int caret) {
     core.selStart = static_cast<WORD>(std::min(anchor, caret));
     core.selEnd = static_cast<WORD>(std::max(anchor, caret));
     core.caret = static_cast<WORD>(caret);
@@ -22,26 +21,22 @@ void SelectBetween(EditCore& core, int anchor, int caret)
 
 }  // namespace
 
-bool IsPassThroughKey(UINT vk)
-{
+bool IsPassThroughKey(UINT vk) {
     switch (vk) {
-    case VK_SHIFT:
-    case VK_CONTROL:
-    case VK_MENU:
-    case VK_ESCAPE:
-    case VK_SNAPSHOT:
-    case VK_NUMLOCK:
-    case VK_CAPITAL:
-        return true;
-    default:
-        return false;
+        case VK_SHIFT:
+        case VK_CONTROL:
+        case VK_MENU:
+        case VK_ESCAPE:
+        case VK_SNAPSHOT:
+        case VK_NUMLOCK:
+        case VK_CAPITAL: return true;
+        default: return false;
     }
 }
 
 bool KeyIsDown(int vk) { return GetKeyState(vk) < 0; }
 
-void MoveCaretBy(EditCore& core, int delta)
-{
+void MoveCaretBy(EditCore& core, int delta) {
     const int target = core.caret + delta;
     if (target < 0 || target > TextLength(core)) {
         MessageBeep(MB_ICONHAND);
@@ -54,20 +49,17 @@ void MoveCaretBy(EditCore& core, int delta)
     InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
-void MoveCaretToField(EditCore& core, int pos, int field)
-{
+void MoveCaretToField(EditCore& core, int pos, int field) {
     CollapseSelection(core, pos);
     core.currentField = field;
     PlaceCaret(core);
     InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
-void ExtendSelectionInField(EditCore& core, int delta)
-{
+void ExtendSelectionInField(EditCore& core, int delta) {
     FieldSpan spans[kMaxFields];
     const int count = CurrentSpans(core, spans);
-    if (count == 0)
-        return;
+    if (count == 0) return;
     const FieldSpan& field = spans[std::clamp(core.currentField, 0, count - 1)];
     const int target = core.caret + delta;
     if (target < field.start || target > field.end) {
@@ -79,37 +71,32 @@ void ExtendSelectionInField(EditCore& core, int delta)
     InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
-void ExtendSelectionTo(EditCore& core, int pos)
-{
+void ExtendSelectionTo(EditCore& core, int pos) {
     SelectBetween(core, Anchor(core), std::clamp(pos, 0, TextLength(core)));
     FollowCaret(core);
     PlaceCaret(core);
     InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
-void HandleShiftEditKey(EditCore& core, UINT vk)
-{
+void HandleShiftEditKey(EditCore& core, UINT vk) {
     switch (vk) {
-    case VK_LEFT: ExtendSelectionInField(core, -1); break;
-    case VK_RIGHT: ExtendSelectionInField(core, +1); break;
-    case VK_HOME: ExtendSelectionTo(core, 0); break;
-    case VK_END: ExtendSelectionTo(core, TextLength(core)); break;
-    case VK_INSERT: PasteClipboard(core); break;
-    case VK_DELETE: CutSelection(core); break;
-    case VK_BACK:
-        CopySelection(core);
-        core.behavior->deleteAtCaret(core);
-        break;
-    default: break;
+        case VK_LEFT: ExtendSelectionInField(core, -1); break;
+        case VK_RIGHT: ExtendSelectionInField(core, +1); break;
+        case VK_HOME: ExtendSelectionTo(core, 0); break;
+        case VK_END: ExtendSelectionTo(core, TextLength(core)); break;
+        case VK_INSERT: EDIT_Paste(core); break;
+        case VK_DELETE: EDIT_Cut(core); break;
+        case VK_BACK:
+            EDIT_Copy(core);
+            core.behavior->deleteAtCaret(core);
+            break;
+        default: break;
     }
 }
 
-int DigitOfKey(UINT vk)
-{
-    if (vk >= '0' && vk <= '9')
-        return static_cast<int>(vk - '0');
-    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9)
-        return static_cast<int>(vk - VK_NUMPAD0);
+int DigitOfKey(UINT vk) {
+    if (vk >= '0' && vk <= '9') return static_cast<int>(vk - '0');
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return static_cast<int>(vk - VK_NUMPAD0);
     return -1;
 }
 

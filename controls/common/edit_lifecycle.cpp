@@ -19,24 +19,20 @@ const DWORD kDefaultColors[kColorSlotCount] = {
     SystemColorValue(COLOR_BTNHIGHLIGHT), SystemColorValue(COLOR_BTNSHADOW),
     SystemColorValue(COLOR_BTNFACE),      SystemColorValue(COLOR_BTNFACE)};
 
-bool InitEditCore(EditCore& core, HWND hwnd, const EditBehavior* behavior, DWORD style)
-{
+bool InitEditCore(EditCore& core, HWND hwnd, const EditBehavior* behavior, DWORD style) {
     core.hwnd = hwnd;
     core.behavior = behavior;
     core.text = static_cast<char*>(AllocateBlock(kEditTextBlockSize));
-    if (!core.text)
-        return false;
+    if (!core.text) return false;
     core.stripSize = -1;
     core.disabled = (style & WS_DISABLED) != 0;
     core.readOnly = (style & ES_READONLY) != 0;
-    for (int i = 0; i < kColorSlotCount; ++i)
-        core.colors[i] = kDefaultColors[i];
+    for (int i = 0; i < kColorSlotCount; ++i) core.colors[i] = kDefaultColors[i];
     TakeFont(core, nullptr);
     return true;
 }
 
-void ReleaseEditCore(EditCore& core)
-{
+void ReleaseEditCore(EditCore& core) {
     FreeDigitStrips(core);
     FreeBlock(core.text);
     core.text = nullptr;
@@ -44,11 +40,9 @@ void ReleaseEditCore(EditCore& core)
 
 }  // namespace
 
-void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWORD style)
-{
+void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWORD style) {
     auto* core = static_cast<EditCore*>(AllocateBlock(size));
-    if (!core)
-        return nullptr;
+    if (!core) return nullptr;
     StoreStatePointer(hwnd, core);
     if (!InitEditCore(*core, hwnd, behavior, style)) {
         StoreStatePointer(hwnd, nullptr);
@@ -59,35 +53,13 @@ void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWOR
     return core;
 }
 
-void DestroyEditState(HWND hwnd, EditCore* core)
-{
-    StoreStatePointer(hwnd, nullptr);
-    if (!core)
-        return;
-    ReleaseEditCore(*core);
-    FreeBlock(core);
+void DestroyEditState(EditCore& core) {
+    StoreStatePointer(core.hwnd, nullptr);
+    ReleaseEditCore(core);
+    FreeBlock(&core);
 }
 
-LRESULT RunEditWindowProc(const EditWindowHooks& hooks, HWND hwnd, UINT msg, WPARAM wParam,
-                          LPARAM lParam)
-{
-    if (msg == WM_NCCREATE) {
-        if (!hooks.create(hwnd, reinterpret_cast<CREATESTRUCTA*>(lParam)))
-            return FALSE;
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    EditCore* core = hooks.fetch(hwnd);
-    if (msg == WM_NCDESTROY) {
-        hooks.destroy(hwnd, core);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    if (!core)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    return hooks.dispatch(*core, msg, wParam, lParam);
-}
-
-void EditLostFocus(EditCore& core)
-{
+LRESULT EDIT_KillFocus(EditCore& core) {
     core.hasFocus = FALSE;
     core.behavior->rebuildText(core);
     CollapseSelection(core, 0);
@@ -95,10 +67,10 @@ void EditLostFocus(EditCore& core)
     NotifyParent(core.hwnd, EN_KILLFOCUS);
     DestroyEditCaret(core);
     InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 0;
 }
 
-void ShowProgrammaticChange(EditCore& core)
-{
+void ShowProgrammaticChange(EditCore& core) {
     CollapseSelection(core, 0);
     core.currentField = 0;
     core.behavior->rebuildText(core);
@@ -107,8 +79,7 @@ void ShowProgrammaticChange(EditCore& core)
     UpdateWindow(core.hwnd);
 }
 
-void FinishUserEdit(EditCore& core)
-{
+void FinishUserEdit(EditCore& core) {
     core.modified = TRUE;
     core.isNull = FALSE;
     core.behavior->refreshDisplay(core);

@@ -8,47 +8,44 @@
 
 namespace tw {
 
-bool PointInTextArea(const EditCore& core, int x, int y)
-{
+bool PointInTextArea(const EditCore& core, int x, int y) {
     const RECT area = TextArea(core);
     const POINT point = {x, y};
     return PtInRect(&area, point) != FALSE;
 }
 
-void SetEditCursor(EditCore& core)
-{
+LRESULT EDIT_SetCursor(EditCore& core) {
     POINT point;
     GetCursorPos(&point);
     ScreenToClient(core.hwnd, &point);
     const bool overText = PointInTextArea(core, point.x, point.y) && !core.readOnly;
     core.cursorSet = overText;
     SetCursor(LoadCursorA(nullptr, overText ? IDC_IBEAM : IDC_ARROW));
+    return TRUE;
 }
 
-void MouseDownInText(EditCore& core, int x)
-{
+LRESULT EDIT_LeftButtonDown(EditCore& core, int x, int y) {
+    if (core.readOnly || !PointInTextArea(core, x, y)) return 0;
     SetCapture(core.hwnd);
     core.tracking = TRUE;
     HideEditCaret(core);
     if (!core.hasFocus) {
         SetFocus(core.hwnd);
-        return;
+        return 0;
     }
     CollapseSelection(core, BoundaryNearest(core, x));
     FollowCaret(core);
     InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 0;
 }
 
-void MouseDrag(EditCore& core, int x)
-{
-    if (!core.tracking || !core.hasFocus)
-        return;
+LRESULT EDIT_MouseMove(EditCore& core, int x) {
+    if (!core.tracking || !core.hasFocus) return 0;
     FieldSpan spans[kMaxFields];
     const int count = CurrentSpans(core, spans);
     const int anchor = core.caret == core.selEnd ? core.selStart : core.selEnd;
     const int pos = BoundaryNearest(core, x);
-    if (pos == anchor && !HasSelection(core))
-        return;
+    if (pos == anchor && !HasSelection(core)) return 0;
     const FieldSpan& anchorField = spans[FieldAtPosition(spans, count, anchor)];
     const FieldSpan& posField = spans[FieldAtPosition(spans, count, pos)];
     if (pos >= anchor) {
@@ -60,27 +57,25 @@ void MouseDrag(EditCore& core, int x)
     }
     FollowCaret(core);
     InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 0;
 }
 
-void MouseRelease(EditCore& core)
-{
-    if (GetCapture() == core.hwnd)
-        ReleaseCapture();
-    if (!core.tracking)
-        return;
+LRESULT EDIT_LeftButtonUp(EditCore& core) {
+    if (GetCapture() == core.hwnd) ReleaseCapture();
+    if (!core.tracking) return 0;
     core.tracking = FALSE;
     PlaceCaret(core);
     ShowEditCaret(core);
+    return 0;
 }
 
-void MouseDoubleClick(EditCore& core, int x)
-{
-    if (!core.hasFocus)
-        return;
+LRESULT EDIT_LeftButtonDblClk(EditCore& core, int x) {
+    if (core.readOnly || !core.hasFocus) return 0;
     FieldSpan spans[kMaxFields];
     const int count = CurrentSpans(core, spans);
     SelectField(core, FieldAtPosition(spans, count, BoundaryNearest(core, x)));
     InvalidateRect(core.hwnd, nullptr, FALSE);
+    return 0;
 }
 
 }  // namespace tw

@@ -5,17 +5,19 @@
 
 namespace tw {
 
-// WM_SETCURSOR: the I-beam over the text area (the arrow while read only), else the arrow.
-void SetEditCursor(EditCore& core);
+// WM_SETCURSOR: the I-beam over the text area (the arrow while read only), else the arrow;
+// returns TRUE.
+LRESULT EDIT_SetCursor(EditCore& core);
 
-// Left button down at client (x, y) inside the text area.
-void MouseDownInText(EditCore& core, int x);
-// Mouse moved while tracking: the selection extends to whole fields.
-void MouseDrag(EditCore& core, int x);
-// Button released or mode cancelled: capture released, caret shown again.
-void MouseRelease(EditCore& core);
-// Double click: the field under the click is selected.
-void MouseDoubleClick(EditCore& core, int x);
+// WM_LBUTTONDOWN at client (x, y): unless read only, a click in the text area captures the
+// mouse and takes the focus, or with the focus places the caret.
+LRESULT EDIT_LeftButtonDown(EditCore& core, int x, int y);
+// WM_MOUSEMOVE while tracking: the selection extends to whole fields.
+LRESULT EDIT_MouseMove(EditCore& core, int x);
+// WM_LBUTTONUP (also a cancelled mode): capture released, caret shown again.
+LRESULT EDIT_LeftButtonUp(EditCore& core);
+// WM_LBUTTONDBLCLK: unless read only, the field under the click is selected.
+LRESULT EDIT_LeftButtonDblClk(EditCore& core, int x);
 
 bool PointInTextArea(const EditCore& core, int x, int y);
 

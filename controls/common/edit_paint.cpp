@@ -19,26 +19,21 @@ struct TextRun {
 };
 
 // The visible text in up to three runs: before, inside and after the selection.
-int SplitRuns(const EditCore& core, TextRun* runs)
-{
+int SplitRuns(const EditCore& core, TextRun* runs) {
     const int first = core.firstVisible;
     const int length = TextLength(core);
     const bool showSelection = core.hasFocus && HasSelection(core);
     const int selFrom = showSelection ? std::clamp<int>(core.selStart, first, length) : length;
     const int selTo = showSelection ? std::clamp<int>(core.selEnd, first, length) : length;
     int count = 0;
-    if (selFrom > first)
-        runs[count++] = {first, selFrom, false};
-    if (selTo > selFrom)
-        runs[count++] = {selFrom, selTo, true};
-    if (length > selTo)
-        runs[count++] = {selTo, length, false};
+    if (selFrom > first) runs[count++] = {first, selFrom, false};
+    if (selTo > selFrom) runs[count++] = {selFrom, selTo, true};
+    if (length > selTo) runs[count++] = {selTo, length, false};
     return count;
 }
 
 void DrawPlainRun(const EditCore& core, HDC dc, const RECT& area, int y, const TextRun& run,
-                  const PaintColors& colors)
-{
+                  const PaintColors& colors) {
     const int x = area.left + BoundaryX(core, dc, run.from);
     if (run.selected) {
         SetBkMode(dc, OPAQUE);
@@ -52,8 +47,7 @@ void DrawPlainRun(const EditCore& core, HDC dc, const RECT& area, int y, const T
 }
 
 void DrawFixedRun(const EditCore& core, HDC dc, const RECT& area, int y, const TextRun& run,
-                  const PaintColors& colors)
-{
+                  const PaintColors& colors) {
     const int cell = CellWidth(core);
     for (int i = run.from; i < run.to; ++i) {
         RECT box = {area.left + BoundaryX(core, dc, i), y, 0, y + LineHeight(core)};
@@ -70,19 +64,16 @@ void DrawFixedRun(const EditCore& core, HDC dc, const RECT& area, int y, const T
     }
 }
 
-void DrawBitmapRun(const EditCore& core, HDC dc, const RECT& area, int y, const TextRun& run)
-{
+void DrawBitmapRun(const EditCore& core, HDC dc, const RECT& area, int y, const TextRun& run) {
     StripKind kind = run.selected ? kSelectedStrip : kNormalStrip;
-    if (core.disabled)
-        kind = kDisabledStrip;
+    if (core.disabled) kind = kDisabledStrip;
     DrawStripText(core, dc, area.left + BoundaryX(core, dc, run.from), y, core.text + run.from,
                   run.to - run.from, kind);
 }
 
 }  // namespace
 
-PaintColors ChoosePaintColors(const EditCore& core, HDC dc)
-{
+PaintColors ChoosePaintColors(const EditCore& core, HDC dc) {
     PaintColors colors = {};
     colors.backgroundColor = ResolveColor(core.colors[kBackgroundColor]);
     colors.textColor = ResolveColor(core.colors[kTextColor]);
@@ -94,8 +85,9 @@ PaintColors ChoosePaintColors(const EditCore& core, HDC dc)
     HBRUSH parentBrush = nullptr;
     HWND parent = GetParent(core.hwnd);
     if (parent) {
-        parentBrush = reinterpret_cast<HBRUSH>(SendMessageA(
-            parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(core.hwnd)));
+        parentBrush = reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLOREDIT,
+                                                            reinterpret_cast<WPARAM>(dc),
+                                                            reinterpret_cast<LPARAM>(core.hwnd)));
     }
     if (parentBrush && IsSystemColorValue(core.colors[kBackgroundColor])) {
         colors.background = parentBrush;
@@ -109,16 +101,13 @@ PaintColors ChoosePaintColors(const EditCore& core, HDC dc)
     return colors;
 }
 
-void ReleasePaintColors(PaintColors& colors)
-{
-    if (colors.ownsBackground && colors.background)
-        DeleteObject(colors.background);
+void ReleasePaintColors(PaintColors& colors) {
+    if (colors.ownsBackground && colors.background) DeleteObject(colors.background);
     colors.background = nullptr;
     colors.ownsBackground = false;
 }
 
-void DrawEditText(const EditCore& core, HDC dc, const PaintColors& colors)
-{
+void DrawEditText(const EditCore& core, HDC dc, const PaintColors& colors) {
     const RECT area = TextArea(core);
     HRGN clip = CreateRectRgnIndirect(&area);
     SelectClipRgn(dc, clip);
@@ -139,8 +128,7 @@ void DrawEditText(const EditCore& core, HDC dc, const PaintColors& colors)
     DeleteObject(clip);
 }
 
-void PaintEditBody(EditCore& core, HDC dc, const RECT& client)
-{
+void PaintEditBody(EditCore& core, HDC dc, const RECT& client) {
     PaintColors colors = ChoosePaintColors(core, dc);
     FillRect(dc, &client, colors.background);
     const BorderColors border = {ResolveColor(core.colors[kHighlightColor]),
@@ -151,8 +139,7 @@ void PaintEditBody(EditCore& core, HDC dc, const RECT& client)
     ReleasePaintColors(colors);
 }
 
-void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw)
-{
+void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw) {
     RECT client;
     GetClientRect(core.hwnd, &client);
     const int width = std::max<int>(client.right, 1);
@@ -167,16 +154,16 @@ void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw)
     DeleteDC(memory);
 }
 
-LRESULT HandlePaintMessage(EditCore& core, UINT msg, WPARAM wParam, ClientPainter draw)
-{
-    if (msg == WM_PRINTCLIENT) {
-        PaintDoubleBuffered(core, reinterpret_cast<HDC>(wParam), draw);
-        return 0;
-    }
+LRESULT EDIT_Paint(EditCore& core, ClientPainter draw) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(core.hwnd, &ps);
     PaintDoubleBuffered(core, dc, draw);
     EndPaint(core.hwnd, &ps);
+    return 0;
+}
+
+LRESULT EDIT_PrintClient(EditCore& core, HDC dc, ClientPainter draw) {
+    PaintDoubleBuffered(core, dc, draw);
     return 0;
 }
 

@@ -9,8 +9,8 @@ namespace tw {
 using ClientPainter = void (*)(EditCore& core, HDC dc, const RECT& client);
 
 struct PaintColors {
-    HBRUSH background;      // fills the client area
-    bool ownsBackground;    // the brush is to be deleted after the paint
+    HBRUSH background;    // fills the client area
+    bool ownsBackground;  // the brush is to be deleted after the paint
     COLORREF backgroundColor;
     COLORREF textColor;
 };
@@ -30,7 +30,9 @@ void PaintEditBody(EditCore& core, HDC dc, const RECT& client);
 // Paints `draw` into a memory bitmap of the client size and copies it onto `target`.
 void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw);
 
-// WM_PAINT and WM_PRINTCLIENT: paints through `draw` double-buffered.
-LRESULT HandlePaintMessage(EditCore& core, UINT msg, WPARAM wParam, ClientPainter draw);
+// WM_PAINT: paints the update through `draw`, double-buffered.
+LRESULT EDIT_Paint(EditCore& core, ClientPainter draw);
+// WM_PRINTCLIENT: paints through `draw` into the caller's `dc`, double-buffered.
+LRESULT EDIT_PrintClient(EditCore& core, HDC dc, ClientPainter draw);
 
 }  // namespace tw

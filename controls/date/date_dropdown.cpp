@@ -4,6 +4,7 @@
 
 #include "controls/borders.h"
 #include "controls/calendar/calendar_popup.h"
+#include "controls/common/edit_font.h"
 #include "controls/common/edit_mouse.h"
 #include "controls/common/edit_notify.h"
 #include "controls/date/date_rules.h"
@@ -11,14 +12,12 @@
 namespace tw {
 namespace {
 
-bool HasRealDate(const DateEditState& s)
-{
+bool HasRealDate(const DateEditState& s) {
     return s.month && s.day && s.year && s.month != kEmptyField && s.day != kEmptyField &&
            s.year != kEmptyField;
 }
 
-void SetButtonPressed(DateEditState& s, bool pressed)
-{
+void SetButtonPressed(DateEditState& s, bool pressed) {
     s.buttonPressed = pressed;
     RECT button = DropButtonRect(s);
     InvalidateRect(s.core.hwnd, &button, FALSE);
@@ -27,8 +26,7 @@ void SetButtonPressed(DateEditState& s, bool pressed)
 
 }  // namespace
 
-RECT DropButtonRect(const DateEditState& s)
-{
+RECT DropButtonRect(const DateEditState& s) {
     RECT client;
     GetClientRect(s.core.hwnd, &client);
     const int inset = OwnBorderInset(static_cast<int>(s.core.borderKind));
@@ -37,8 +35,7 @@ RECT DropButtonRect(const DateEditState& s)
     return client;
 }
 
-void UpdateButtonReserve(DateEditState& s)
-{
+void UpdateButtonReserve(DateEditState& s) {
     RECT client;
     GetClientRect(s.core.hwnd, &client);
     s.core.rightReserve = s.calendarButton ? client.bottom * 7 / 8 : 0;
@@ -46,11 +43,25 @@ void UpdateButtonReserve(DateEditState& s)
         s.core.rightReserve = kDropButtonWidth;
 }
 
-int DropDownDateCalendar(DateEditState& s)
-{
-    HWND hwnd = s.core.hwnd;
-    if (!s.calendar || !IsWindow(s.calendar))
+LRESULT DATE_Size(DateEditState& s, int width, int height) {
+    EDIT_Size(s.core, width, height);
+    UpdateButtonReserve(s);
+    return 0;
+}
+
+LRESULT DATE_LeftButtonDown(DateEditState& s, int x, int y) {
+    const RECT button = DropButtonRect(s);
+    const POINT point = {x, y};
+    if (s.calendarButton && PtInRect(&button, point)) {
+        DATE_DropDownCalendar(s);
         return 0;
+    }
+    return EDIT_LeftButtonDown(s.core, x, y);
+}
+
+int DATE_DropDownCalendar(DateEditState& s) {
+    HWND hwnd = s.core.hwnd;
+    if (!s.calendar || !IsWindow(s.calendar)) return 0;
     SetButtonPressed(s, true);
     if (!ChangePermitted(hwnd)) {
         // Nothing drops down, so the button must not stay pressed.
@@ -61,28 +72,24 @@ int DropDownDateCalendar(DateEditState& s)
     WORD month = s.month;
     WORD day = s.day;
     WORD year = s.year;
-    if (!HasRealDate(s))
-        TodayUtc(month, day, year);
+    if (!HasRealDate(s)) TodayUtc(month, day, year);
     return DropDownCalendarPopup(s.calendar, hwnd, month, day, year) ? 1 : 0;
 }
 
-void CalendarPicked(DateEditState& s)
-{
+LRESULT DATE_CalendarClosed(DateEditState& s) {
     HWND hwnd = s.core.hwnd;
-    if (s.calendar && IsWindowVisible(s.calendar))
-        ShowWindow(s.calendar, SW_HIDE);
+    if (s.calendar && IsWindowVisible(s.calendar)) ShowWindow(s.calendar, SW_HIDE);
     SetButtonPressed(s, false);
     InvalidateRect(hwnd, nullptr, FALSE);
     NotifyParent(hwnd, EN_CHANGE);
-    if (EditStillAlive(hwnd, &s.core))
-        SetFocus(hwnd);
+    if (EditStillAlive(hwnd, &s.core)) SetFocus(hwnd);
+    return 0;
 }
 
-void CancelDateMode(DateEditState& s)
-{
-    MouseRelease(s.core);
-    if (s.buttonPressed)
-        SetButtonPressed(s, false);
+LRESULT DATE_CancelMode(DateEditState& s) {
+    EDIT_LeftButtonUp(s.core);
+    if (s.buttonPressed) SetButtonPressed(s, false);
+    return 0;
 }
 
 }  // namespace tw

@@ -11,14 +11,21 @@ RECT DropButtonRect(const DateEditState& s);
 // Text-area reserve at the right while the button is shown (7/8 of the client height).
 void UpdateButtonReserve(DateEditState& s);
 
-// Drops the calendar down (button pressed; with permission the popup is shown under the
-// control and gets the date and the focus). Returns 1 when it dropped down.
-int DropDownDateCalendar(DateEditState& s);
+// WM_SIZE: the shared minimum size, then the button's reserve follows the new height.
+LRESULT DATE_Size(DateEditState& s, int width, int height);
 
-// The calendar closed with a pick (0x593): popup hidden, button released, EN_CHANGE, focus.
-void CalendarPicked(DateEditState& s);
+// WM_LBUTTONDOWN at client (x, y): the button drops the calendar down; elsewhere the shared
+// click in the text.
+LRESULT DATE_LeftButtonDown(DateEditState& s, int x, int y);
+
+// dtDropDownCalendar: drops the calendar down (button pressed; with permission the popup is
+// shown under the control and gets the date and the focus). Returns 1 when it dropped down.
+int DATE_DropDownCalendar(DateEditState& s);
+
+// 0x593, the calendar closed with a pick: popup hidden, button released, EN_CHANGE, focus.
+LRESULT DATE_CalendarClosed(DateEditState& s);
 
 // WM_CANCELMODE (also the calendar's cancel): capture and button released.
-void CancelDateMode(DateEditState& s);
+LRESULT DATE_CancelMode(DateEditState& s);
 
 }  // namespace tw

@@ -4,13 +4,13 @@
 #include "controls/common/edit_fields.h"
 #include "controls/common/edit_lifecycle.h"
 #include "controls/common/edit_notify.h"
+#include "controls/common/edit_selection.h"
 #include "controls/date/date_edits.h"
 #include "controls/date/date_format.h"
 #include "controls/date/date_rules.h"
 
 namespace tw {
-void DeleteDateAtCaret(DateEditState& s)
-{
+void DeleteDateAtCaret(DateEditState& s) {
     EditCore& core = s.core;
     CollapseSelection(core, core.caret);
     const int length = TextLength(core);
@@ -24,18 +24,15 @@ void DeleteDateAtCaret(DateEditState& s)
     ParseEditTextBack(s, core.currentField);
     HWND hwnd = core.hwnd;
     FinishUserEdit(core);
-    if (EditStillAlive(hwnd, &core))
-        PlaceCaret(core);
+    if (EditStillAlive(hwnd, &core)) PlaceCaret(core);
 }
 
-void EmptyCurrentDateField(DateEditState& s)
-{
+void EmptyCurrentDateField(DateEditState& s) {
     EditCore& core = s.core;
-    if (core.isNull)
-        return;
+    if (core.isNull) return;
     const int pos = core.currentField;
-    const int kind = FieldKindAt(s, pos);
-    (kind == kDayField ? s.day : kind == kMonthField ? s.month : s.year) = kEmptyField;
+    const DateField kind = FieldKindAt(s, pos);
+    (kind == DateField::Day ? s.day : kind == DateField::Month ? s.month : s.year) = kEmptyField;
     RebuildDateTexts(s);
     FieldSpan spans[kMaxFields];
     const int count = CurrentSpans(core, spans);
@@ -52,8 +49,7 @@ void EmptyCurrentDateField(DateEditState& s)
     InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
-void StepCurrentDateField(DateEditState& s, int delta)
-{
+void StepCurrentDateField(DateEditState& s, int delta) {
     EditCore& core = s.core;
     if (core.isNull) {
         s.month = s.day = s.year = 0;
@@ -66,6 +62,11 @@ void StepCurrentDateField(DateEditState& s, int delta)
     SelectField(core, pos);
     PlaceCaret(core);
     FinishUserEdit(s.core);
+}
+
+LRESULT DATE_SetSel(DateEditState& s, int start, int end) {
+    s.zeroTyped = FALSE;
+    return EDIT_SetSel(s.core, start, end);
 }
 
 }  // namespace tw

@@ -24,4 +24,7 @@ void StepCurrentDateField(DateEditState& s, int delta);
 // Moves the caret past a separator it stands on; the current field follows.
 void SkipSeparator(DateEditState& s);
 
+// EM_SETSEL: the shared selection, and the next digit is no longer after a typed 0.
+LRESULT DATE_SetSel(DateEditState& s, int start, int end);
+
 }  // namespace tw

@@ -15,18 +15,16 @@ namespace {
 
 void Beep() { MessageBeep(MB_ICONHAND); }
 
-void HandleCtrlKey(DateEditState& s, UINT vk)
-{
+void HandleCtrlKey(DateEditState& s, UINT vk) {
     if (vk == VK_INSERT)
-        CopySelection(s.core);
+        EDIT_Copy(s.core);
     else if (vk == VK_DELETE)
         DeleteDateAtCaret(s);
     else
         Beep();
 }
 
-void Backspace(DateEditState& s)
-{
+void Backspace(DateEditState& s) {
     EditCore& core = s.core;
     HWND hwnd = core.hwnd;
     if (HasSelection(core)) {
@@ -37,12 +35,10 @@ void Backspace(DateEditState& s)
         CollapseSelection(core, core.caret - 1);
         DeleteDateAtCaret(s);
     }
-    if (EditStillAlive(hwnd, &core))
-        FollowCaret(core);
+    if (EditStillAlive(hwnd, &core)) FollowCaret(core);
 }
 
-void HandlePlainKey(DateEditState& s, UINT vk)
-{
+void HandlePlainKey(DateEditState& s, UINT vk) {
     EditCore& core = s.core;
     const int digit = DigitOfKey(vk);
     if (digit >= 0) {
@@ -50,52 +46,30 @@ void HandlePlainKey(DateEditState& s, UINT vk)
         return;
     }
     switch (vk) {
-    case VK_UP:
-    case VK_ADD:
-        StepCurrentDateField(s, +1);
-        break;
-    case VK_DOWN:
-    case VK_SUBTRACT:
-        StepCurrentDateField(s, -1);
-        break;
-    case VK_LEFT:
-        MoveCaretBy(core, -1);
-        break;
-    case VK_RIGHT:
-        MoveCaretBy(core, +1);
-        break;
-    case VK_HOME:
-        MoveCaretToField(core, core.firstVisible, 0);
-        break;
-    case VK_END:
-        MoveCaretToField(core, TextLength(core), 2);
-        break;
-    case VK_SPACE:
-        EmptyCurrentDateField(s);
-        break;
-    case VK_DELETE:
-        DeleteDateAtCaret(s);
-        break;
-    case VK_BACK:
-        Backspace(s);
-        break;
-    default:
-        if (core.caret < TextLength(core) && core.text[core.caret] == s.format.separator)
-            MoveCaretBy(core, +1);
-        break;
+        case VK_UP:
+        case VK_ADD: StepCurrentDateField(s, +1); break;
+        case VK_DOWN:
+        case VK_SUBTRACT: StepCurrentDateField(s, -1); break;
+        case VK_LEFT: MoveCaretBy(core, -1); break;
+        case VK_RIGHT: MoveCaretBy(core, +1); break;
+        case VK_HOME: MoveCaretToField(core, core.firstVisible, 0); break;
+        case VK_END: MoveCaretToField(core, TextLength(core), 2); break;
+        case VK_SPACE: EmptyCurrentDateField(s); break;
+        case VK_DELETE: DeleteDateAtCaret(s); break;
+        case VK_BACK: Backspace(s); break;
+        default:
+            if (core.caret < TextLength(core) && core.text[core.caret] == s.format.separator)
+                MoveCaretBy(core, +1);
+            break;
     }
 }
 
-}  // namespace
-
-bool HandleDateKey(DateEditState& s, UINT vk, bool altDown)
-{
+bool HandleKey(DateEditState& s, UINT vk, bool altDown) {
     if (IsPassThroughKey(vk) || (vk == VK_INSERT && !KeyIsDown(VK_SHIFT) && !KeyIsDown(VK_CONTROL)))
         return false;
     HWND hwnd = s.core.hwnd;
     if (altDown) {
-        if (vk == VK_DOWN && s.calendarButton)
-            DropDownDateCalendar(s);
+        if (vk == VK_DOWN && s.calendarButton) DATE_DropDownCalendar(s);
         return true;
     }
     if (s.core.readOnly || !ChangePermitted(hwnd)) {
@@ -110,6 +84,15 @@ bool HandleDateKey(DateEditState& s, UINT vk, bool altDown)
         HandlePlainKey(s, vk);
     PostMessageA(hwnd, kChangeHookMessage, 0, 0);
     return true;
+}
+
+}  // namespace
+
+bool DATE_KeyDown(DateEditState& s, UINT vk) { return HandleKey(s, vk, KeyIsDown(VK_MENU)); }
+
+bool DATE_SysKeyDown(DateEditState& s, UINT vk, LPARAM keyData) {
+    const bool altContext = (keyData & (1L << 29)) != 0;
+    return HandleKey(s, vk, altContext || KeyIsDown(VK_MENU));
 }
 
 }  // namespace tw

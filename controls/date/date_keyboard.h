@@ -5,7 +5,10 @@
 
 namespace tw {
 
-// Handles the key (`altDown` while Alt is held); false when it goes to default processing.
-bool HandleDateKey(DateEditState& s, UINT vk, bool altDown);
+// WM_KEYDOWN: handles the key; false when it goes to default processing.
+bool DATE_KeyDown(DateEditState& s, UINT vk);
+
+// WM_SYSKEYDOWN: as WM_KEYDOWN, with Alt taken from the key data's context bit as well.
+bool DATE_SysKeyDown(DateEditState& s, UINT vk, LPARAM keyData);
 
 }  // namespace tw

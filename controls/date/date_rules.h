@@ -15,7 +15,7 @@ LONG DaysSince1900(WORD month, WORD day, WORD year);
 int EditMonthLength(WORD month, WORD year);
 
 // Steps the field of `kind` by `delta` (+1 or -1) without wrapping (see date_rules.cpp).
-void StepDateField(DateEditState& s, int kind, int delta);
+void StepDateField(DateEditState& s, DateField kind, int delta);
 
 // Today's date from the system (UTC) clock.
 void TodayUtc(WORD& month, WORD& day, WORD& year);

@@ -5,34 +5,24 @@
 #include <windows.h>
 
 #include "controls/common/edit_core.h"
+#include "controls/common/short_date_format.h"
 
 namespace tw {
 
 constexpr WORD kEmptyField = 0xFFFF;
 
-enum DateFieldKind { kDayField = 1, kMonthField = 2, kYearField = 3 };
-
-// The short date format: digits per field, field order and separator.
-struct DateFormat {
-    bool twoDigitMonth;
-    bool twoDigitDay;
-    bool fourDigitYear;
-    int order[3];       // DateFieldKind of the first, second and third field
-    char separator;
-};
-
 struct DateEditState {
     EditCore core;
-    WORD month;             // 1..12; kEmptyField when blank
-    WORD day;               // 1..31; kEmptyField when blank
-    WORD year;              // 0..9999; kEmptyField when blank
-    DateFormat format;
-    BOOL zeroTyped;         // the last digit typed was 0
-    BOOL noErase;           // style bit 0x0008; recorded only
-    BOOL calendarButton;    // drop-down button shown (style bit 0x0004)
-    BOOL buttonPressed;     // button drawn pressed or calendar down
-    HBITMAP buttonFace;     // resource 810
-    HWND calendar;          // the drop-down calendar popup
+    WORD month;              // 1..12; kEmptyField when blank
+    WORD day;                // 1..31; kEmptyField when blank
+    WORD year;               // 0..9999; kEmptyField when blank
+    ShortDateFormat format;  // digits per field, field order and separator
+    BOOL zeroTyped;          // the last digit typed was 0
+    BOOL noErase;            // style bit 0x0008; recorded only
+    BOOL calendarButton;     // drop-down button shown (style bit 0x0004)
+    BOOL buttonPressed;      // button drawn pressed or calendar down
+    HBITMAP buttonFace;      // resource 810
+    HWND calendar;           // the drop-down calendar popup
 };
 
 constexpr DWORD kDateCalendarButtonBit = 0x0004;
@@ -44,15 +34,13 @@ DateEditState* FetchDateState(HWND hwnd);
 
 // The date edit that owns `core` (its first member).
 inline DateEditState& DateStateOf(EditCore& core) { return reinterpret_cast<DateEditState&>(core); }
-inline const DateEditState& DateStateOf(const EditCore& core)
-{
+inline const DateEditState& DateStateOf(const EditCore& core) {
     return reinterpret_cast<const DateEditState&>(core);
 }
 
 // Kind of the field at position `pos` (0..2) of the edit text.
-inline int FieldKindAt(const DateEditState& s, int pos)
-{
-    return pos >= 0 && pos < 3 ? s.format.order[pos] : kDayField;
+inline DateField FieldKindAt(const DateEditState& s, int pos) {
+    return pos >= 0 && pos < 3 ? s.format.order[pos] : DateField::Day;
 }
 
 }  // namespace tw

@@ -15,25 +15,20 @@ namespace tw {
 namespace {
 
 // A day within the current month, a month below 13, a year of 0-9999.
-bool DateFieldFits(const EditCore& core, int pos, int value)
-{
+bool DateFieldFits(const EditCore& core, int pos, int value) {
     const DateEditState& s = DateStateOf(core);
-    const int kind = FieldKindAt(s, pos);
-    if (kind == kDayField)
-        return value <= EditMonthLength(s.month, s.year);
-    if (kind == kMonthField)
-        return value < 13;
+    const DateField kind = FieldKindAt(s, pos);
+    if (kind == DateField::Day) return value <= EditMonthLength(s.month, s.year);
+    if (kind == DateField::Month) return value < 13;
     return value >= 0 && value <= 9999;
 }
 
-bool TypeOverSelectedDay(DateEditState& s, TypingText& t, int digit)
-{
+bool TypeOverSelectedDay(DateEditState& s, TypingText& t, int digit) {
     EditCore& core = s.core;
     const bool exact = IsFieldSelected(core, t.pos);
     const int start = core.selStart;
     if (t.pos == 0) {
-        if (!exact || digit > 3)
-            return false;
+        if (!exact || digit > 3) return false;
         WriteTens(core, t, digit);
         return true;
     }
@@ -52,15 +47,12 @@ bool TypeOverSelectedDay(DateEditState& s, TypingText& t, int digit)
 }
 
 // A selection: the rules depend on the field and its position.
-bool TypeOverSelection(DateEditState& s, TypingText& t, int digit)
-{
+bool TypeOverSelection(DateEditState& s, TypingText& t, int digit) {
     EditCore& core = s.core;
-    const int kind = FieldKindAt(s, t.pos);
-    if (kind == kDayField)
-        return TypeOverSelectedDay(s, t, digit);
-    if (kind == kMonthField) {
-        if (!IsFieldSelected(core, t.pos) || digit > 1)
-            return false;
+    const DateField kind = FieldKindAt(s, t.pos);
+    if (kind == DateField::Day) return TypeOverSelectedDay(s, t, digit);
+    if (kind == DateField::Month) {
+        if (!IsFieldSelected(core, t.pos) || digit > 1) return false;
         WriteTens(core, t, digit);
         return true;
     }
@@ -68,8 +60,7 @@ bool TypeOverSelection(DateEditState& s, TypingText& t, int digit)
     return OverwriteAtCaret(core, t, digit, DateFieldFits);
 }
 
-void CommitTyping(DateEditState& s, const TypingText& t)
-{
+void CommitTyping(DateEditState& s, const TypingText& t) {
     EditCore& core = s.core;
     memcpy(core.text, t.text, sizeof t.text);
     ParseEditTextBack(s, t.pos);
@@ -78,8 +69,7 @@ void CommitTyping(DateEditState& s, const TypingText& t)
 
 }  // namespace
 
-bool TypeDateDigit(DateEditState& s, int digit)
-{
+bool TypeDateDigit(DateEditState& s, int digit) {
     HWND hwnd = s.core.hwnd;
     const bool wasNull = s.core.isNull != FALSE;
     char zeros[kEditTextCapacity];
@@ -95,11 +85,9 @@ bool TypeDateDigit(DateEditState& s, int digit)
     s.zeroTyped = digit == 0;
     if (written) {
         CommitTyping(s, t);
-        if (!EditStillAlive(hwnd, &s.core))
-            return true;
+        if (!EditStillAlive(hwnd, &s.core)) return true;
     } else {
-        if (wasNull)
-            s.core.text[0] = '\0';
+        if (wasNull) s.core.text[0] = '\0';
         InvalidateRect(hwnd, nullptr, FALSE);
     }
     SkipSeparator(s);
@@ -107,8 +95,7 @@ bool TypeDateDigit(DateEditState& s, int digit)
     return written;
 }
 
-void TypeDateChar(DateEditState& s, char c)
-{
+void TypeDateChar(DateEditState& s, char c) {
     if (c >= '0' && c <= '9') {
         TypeDateDigit(s, c - '0');
         return;
@@ -116,15 +103,13 @@ void TypeDateChar(DateEditState& s, char c)
     SkipSeparator(s);
 }
 
-void SkipSeparator(DateEditState& s)
-{
+void SkipSeparator(DateEditState& s) {
     EditCore& core = s.core;
     if (core.caret < TextLength(core) && core.text[core.caret] == s.format.separator &&
         !HasSelection(core)) {
         CollapseSelection(core, core.caret + 1);
     }
-    if (!HasSelection(core))
-        FollowCaret(core);
+    if (!HasSelection(core)) FollowCaret(core);
 }
 
 }  // namespace tw

@@ -1,11 +1,11 @@
 #pragma once
-// Keyboard of the time edit (WM_KEYDOWN).
+// Keyboard of the time edit.
 
 #include "controls/time/time_state.h"
 
 namespace tw {
 
-// Handles the key; false when it goes to default processing.
-bool HandleTimeKey(TimeEditState& s, UINT vk);
+// WM_KEYDOWN: handles the key; false when it goes to default processing.
+bool TIME_KeyDown(TimeEditState& s, UINT vk);
 
 }  // namespace tw

@@ -1,8 +1,6 @@
-// Creation, destruction, focus, clock and the shared-machinery hooks of the time edit.
+// Creation, destruction, focus and the shared-machinery hooks of the time edit.
 
 #include "controls/time/time_lifecycle.h"
-
-#include <cstdio>
 
 #include "controls/borders.h"
 #include "controls/common/edit_caret.h"
@@ -12,15 +10,14 @@
 #include "controls/common/edit_notify.h"
 #include "controls/control_state.h"
 #include "controls/library_data.h"
-#include "controls/tarn32.h"
+#include "controls/time/time_clock.h"
 #include "controls/time/time_edits.h"
 #include "controls/time/time_format.h"
 
 namespace tw {
 namespace {
 
-int SplitTimeFields(const EditCore& core, FieldSpan* spans)
-{
+int SplitTimeFields(const EditCore& core, FieldSpan* spans) {
     const char delimiters[3] = {TimeStateOf(core).separator, ' ', '\0'};
     return SplitAtDelimiters(core.text, delimiters, spans);
 }
@@ -30,16 +27,14 @@ void DeleteHook(EditCore& core) { DeleteTimeAtCaret(TimeStateOf(core)); }
 void RebuildHook(EditCore& core) { RebuildTimeTexts(TimeStateOf(core)); }
 void DisplayHook(EditCore& core) { lstrcpynA(core.display, core.text, sizeof core.display); }
 
-void ParseHook(EditCore& core)
-{
+void ParseHook(EditCore& core) {
     TimeEditState& s = TimeStateOf(core);
     ParseTimeEditText(s, core.text);
     core.isNull = FALSE;
     RebuildTimeTexts(s);
 }
 
-void TakeSystemTime(TimeEditState& s)
-{
+void TakeSystemTime(TimeEditState& s) {
     SYSTEMTIME now;
     GetSystemTime(&now);
     s.hour = now.wHour;
@@ -50,21 +45,18 @@ void TakeSystemTime(TimeEditState& s)
 
 }  // namespace
 
-const EditBehavior kTimeBehavior = {SplitTimeFields, TypeCharHook, DeleteHook, RebuildHook,
-                                    ParseHook, DisplayHook};
+const EditBehavior kTimeBehavior = {SplitTimeFields, TypeCharHook, DeleteHook,
+                                    RebuildHook,     ParseHook,    DisplayHook};
 
-TimeEditState* FetchTimeState(HWND hwnd)
-{
+TimeEditState* FetchTimeState(HWND hwnd) {
     return FetchState<TimeEditState>(hwnd, ControlClass::TimeEdit);
 }
 
-bool CreateTimeState(HWND hwnd, const CREATESTRUCTA* create)
-{
+bool TIME_NcCreate(HWND hwnd, const CREATESTRUCTA* create) {
     const DWORD style = static_cast<DWORD>(create->style);
     auto* s = static_cast<TimeEditState*>(
         CreateEditState(hwnd, sizeof(TimeEditState), &kTimeBehavior, style));
-    if (!s)
-        return false;
+    if (!s) return false;
     TakeSystemTime(*s);
     s->core.borderKind = static_cast<DWORD>(BorderKindAtCreation(hwnd, kTimeBorderBits, false));
     s->seconds = (style & kTimeSecondsBit) != 0;
@@ -74,37 +66,23 @@ bool CreateTimeState(HWND hwnd, const CREATESTRUCTA* create)
     return true;
 }
 
-void DestroyTimeState(HWND hwnd, TimeEditState* s)
-{
-    if (s && s->clockRunning)
-        KillTimer(hwnd, kClockTimerId);
-    DestroyEditState(hwnd, s ? &s->core : nullptr);
+void TIME_NcDestroy(TimeEditState& s) {
+    if (s.clockRunning) TIME_StopClock(s);
+    DestroyEditState(s.core);
 }
 
-void TimeGainedFocus(TimeEditState& s)
-{
+LRESULT TIME_SetFocus(TimeEditState& s) {
     EditCore& core = s.core;
     core.hasFocus = TRUE;
     RebuildTimeTexts(s);
     CollapseSelection(core, 0);
     core.currentField = 0;
-    if (!core.isNull)
-        SelectField(core, 0);
+    if (!core.isNull) SelectField(core, 0);
     core.caret = 0;
     CreateEditCaret(core, !core.readOnly || core.digitStyle == kBitmapDigits);
     InvalidateRect(core.hwnd, nullptr, FALSE);
     NotifyParent(core.hwnd, EN_SETFOCUS);
-}
-
-void ClockTick(TimeEditState& s)
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char text[16];
-    // Joined with the control's own separator so that the time string splits into fields.
-    sprintf(text, "%02u%c%02u%c%02u", now.wHour, s.separator, now.wMinute, s.separator,
-            now.wSecond);
-    tmSetTimeString(s.core.hwnd, text);
+    return 0;
 }
 
 }  // namespace tw

@@ -14,9 +14,9 @@ void Resolve(HMODULE module, F& fn, const char* name) {
 
 CalendarApi LoadApi() {
     CalendarApi api;
-    api.module = LoadLibraryA(TW_CALENDAR_DLL);
+    api.module = LoadLibraryA("tarn32.dll");
     if (!api.module) {
-        g_missing = "library " TW_CALENDAR_DLL;
+        g_missing = "library tarn32.dll";
         return api;
     }
     HMODULE m = api.module;

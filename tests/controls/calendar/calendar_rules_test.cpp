@@ -1,15 +1,11 @@
-// The calendar's portable rules: view geometry, key moves, the month selector, the short date
-// format and the drop-down placement.
+// The calendar's portable rules: view geometry, key moves, the month selector and the
+// drop-down placement.
 
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <set>
 
 #include "controls/calendar/calendar_layout.h"
 #include "controls/calendar/calendar_navigation.h"
 #include "controls/calendar/popup_placement.h"
-#include "controls/calendar/short_date_format.h"
 
 namespace tw {
 namespace {
@@ -149,51 +145,6 @@ TEST(CalendarNavigation, MonthSelectorEntriesPerView) {
     EXPECT_EQ(8, MonthFromSelector(CalendarView::QuarterAcross, 2, 5));  // 2nd month of Q3
     EXPECT_EQ(9, MonthFromSelector(CalendarView::HalfYear, 1, 3));       // 3rd month of H2
     EXPECT_EQ(4, MonthFromSelector(CalendarView::FullYear, 1, 4));
-}
-
-TEST(ShortDateFormat, PicturesTextsAndDamagedInput) {
-    ShortDateFormat us = ParseShortDateFormat("M/d/yy", '/');
-    EXPECT_EQ(DateField::Month, us.order[0]);
-    EXPECT_FALSE(us.twoDigitMonth);
-    EXPECT_FALSE(us.fourDigitYear);
-    ShortDateFormat de = ParseShortDateFormat("dd.MM.yyyy", '.');
-    EXPECT_EQ(DateField::Day, de.order[0]);
-    EXPECT_EQ(DateField::Year, de.order[2]);
-    EXPECT_TRUE(de.twoDigitDay && de.twoDigitMonth && de.fourDigitYear);
-    for (const char* bad : {"", "d/d/y", "x/y/z", "M/d", "M/d/yy/d", (const char*)nullptr}) {
-        ShortDateFormat f = ParseShortDateFormat(bad, '/');
-        EXPECT_EQ(DateField::Month, f.order[0]) << (bad ? bad : "null");
-        EXPECT_EQ(DateField::Year, f.order[2]);
-    }
-
-    char text[32];
-    FormatShortDate(de, 3, 5, 2001, text, sizeof text);
-    EXPECT_STREQ("05.03.2001", text);
-    FormatShortDate(us, 3, 5, 2001, text, sizeof text);
-    EXPECT_STREQ("3/5/01", text);
-    FormatShortDate(de, -2000000000, -2000000000, -2000000000, text, 8);
-    EXPECT_EQ(7u, std::strlen(text));
-
-    int m = 1, d = 1, y = 2000;
-    EXPECT_TRUE(ParseShortDate(de, "7.4.1999", &m, &d, &y));
-    EXPECT_EQ(7, d);
-    EXPECT_EQ(4, m);
-    EXPECT_EQ(1999, y);
-    EXPECT_TRUE(ParseShortDate(us, "12/31/99", &m, &d, &y));
-    EXPECT_EQ(1999, y);
-    EXPECT_TRUE(ParseShortDate(us, "12/31/2005", &m, &d, &y));
-    EXPECT_EQ(2005, y);
-    EXPECT_TRUE(ParseShortDate(us, "6", &m, &d, &y));  // only the first field given
-    EXPECT_EQ(6, m);
-    EXPECT_EQ(31, d);
-    EXPECT_FALSE(ParseShortDate(us, "", &m, &d, &y));
-    EXPECT_FALSE(ParseShortDate(us, nullptr, &m, &d, &y));
-    EXPECT_EQ(6, m);
-    char longPart[100];
-    std::memset(longPart, '9', sizeof longPart - 1);
-    longPart[sizeof longPart - 1] = '\0';
-    EXPECT_TRUE(ParseShortDate(us, longPart, &m, &d, &y));
-    EXPECT_EQ(99999, m);  // saturates instead of overflowing
 }
 
 TEST(PopupPlacement, StaysOnTheScreen) {

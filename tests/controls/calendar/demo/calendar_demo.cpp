@@ -1,6 +1,5 @@
 // calendar_demo: a window at the top-left of the screen with the calendar's views side by
-// side and a dropped-down popup, for screenshots. Loads tarn32.dll, or the calendar's stand-in
-// library when the full one is not there.
+// side and a date edit with its calendar dropped down, for screenshots. Loads tarn32.dll.
 
 #include <windows.h>
 
@@ -41,46 +40,28 @@ void SetSampleDate(HWND calendar) {
     SendMessageA(calendar, 0x1471, 0, reinterpret_cast<LPARAM>(date));
 }
 
-// A real date edit with its calendar dropped down, when the full library is loaded.
-bool DropDateEdit(HWND frame, HINSTANCE instance, HMODULE library) {
+// A date edit with its calendar dropped down.
+void DropDateEdit(HWND frame, HINSTANCE instance, HMODULE library) {
     using SetDateFn = int(WINAPI*)(HWND, const WORD*);
     using DropFn = int(WINAPI*)(HWND);
     auto setDate =
         reinterpret_cast<SetDateFn>(reinterpret_cast<void*>(GetProcAddress(library, "dtSetDate")));
     auto drop = reinterpret_cast<DropFn>(
         reinterpret_cast<void*>(GetProcAddress(library, "dtDropDownCalendar")));
-    if (!setDate || !drop) return false;
     HWND edit =
         CreateWindowExA(WS_EX_CLIENTEDGE, "TarnDateEdit32", "", WS_CHILD | WS_VISIBLE | 0x0004, 940,
                         10, 140, 26, frame, nullptr, instance, nullptr);
-    if (!edit) return false;
+    if (!setDate || !drop || !edit) return;
     WORD date[3] = {3, 31, 2000};
     setDate(edit, date);
-    return drop(edit) != 0;
-}
-
-// A popup dropped under a stand-in field, as a date edit drops its own.
-void DropPopup(HWND frame, HINSTANCE instance) {
-    HWND field = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "3/31/2000", WS_CHILD | WS_VISIBLE, 940,
-                                 10, 120, 24, frame, nullptr, instance, nullptr);
-    HWND popup =
-        CreateWindowExA(WS_EX_TOPMOST, "TarnCalctl32", "",
-                        WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_DLGFRAME | 0x0181, 0, 0,
-                        10, 10, nullptr, nullptr, instance, nullptr);
-    SendMessageA(popup, 0x0591, WPARAM(field), 0);
-    RECT r;
-    GetWindowRect(field, &r);
-    SetWindowPos(popup, HWND_TOPMOST, r.left, r.bottom, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    WORD date[3] = {3, 31, 2000};
-    SendMessageA(popup, 0x0592, 0, reinterpret_cast<LPARAM>(date));
+    drop(edit);
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HMODULE library = LoadLibraryA("tarn32.dll");
-    if (!library && !LoadLibraryA("tarncal_host.dll")) return 1;
+    if (!library) return 1;
     HWND frame = CreateFrame(instance);
     HFONT font = HFONT(GetStockObject(DEFAULT_GUI_FONT));
     for (const Sample& s : kSamples) {
@@ -90,7 +71,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         if (!(s.style & 0x0200)) SendMessageA(cal, WM_SETFONT, WPARAM(font), TRUE);
         SetSampleDate(cal);
     }
-    if (!library || !DropDateEdit(frame, instance, library)) DropPopup(frame, instance);
+    DropDateEdit(frame, instance, library);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

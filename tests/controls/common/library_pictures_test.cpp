@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar_harness.h"
+#include <windows.h>
+
 #include "controls/res/digit_strips.h"
 
 namespace tw::test {
@@ -23,13 +24,15 @@ SIZE BitmapSize(HMODULE module, int id) {
 }
 
 TEST(LibraryPictures, DigitStripsAndButtonFace) {
-    HMODULE module = Calendar().module;
+    HMODULE module = LoadLibraryA("tarn32.dll");
     ASSERT_NE(nullptr, module);
-    for (int base : {kDigitStripNormalId, kDigitStripSelectedId, kDigitStripDisabledId}) {
+    // Nineteen cells of 7 x 13, 10 x 19, 12 x 22 and 14 x 26 pixels.
+    const SIZE strips[4] = {{133, 13}, {190, 19}, {228, 22}, {266, 26}};
+    for (int base : {901, 911, 921}) {
         for (int n = 0; n < 4; ++n) {
             SIZE size = BitmapSize(module, base + n);
-            EXPECT_EQ(kDigitCellSizes[n].width * kDigitStripCells, size.cx) << base + n;
-            EXPECT_EQ(kDigitCellSizes[n].height, size.cy) << base + n;
+            EXPECT_EQ(strips[n].cx, size.cx) << base + n;
+            EXPECT_EQ(strips[n].cy, size.cy) << base + n;
         }
     }
     SIZE button = BitmapSize(module, 810);
@@ -39,6 +42,7 @@ TEST(LibraryPictures, DigitStripsAndButtonFace) {
     EXPECT_EQ(DigitStripCell('7'), 7);
     EXPECT_EQ(DigitStripCell('p'), DigitStripCell('P'));
     EXPECT_EQ(DigitStripCell('?'), DigitStripCell(' '));
+    FreeLibrary(module);
 }
 
 }  // namespace
