@@ -35,24 +35,22 @@ static_assert(sizeof kClasses / sizeof kClasses[0] == static_cast<size_t>(Contro
 
 ATOM g_atoms[static_cast<int>(ControlClass::Count)];
 
-ATOM RegisterOne(HINSTANCE module, const ClassEntry& entry)
-{
+ATOM RegisterOne(HINSTANCE module, const ClassEntry& entry) {
     WNDCLASSA wc = {};
     wc.style = entry.style;
     wc.lpfnWndProc = entry.proc;
     wc.cbWndExtra = entry.windowExtra;
     wc.hInstance = module;
     wc.hCursor = entry.arrowCursor ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
-    wc.hbrBackground = entry.greyBackground ? static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH))
-                                            : nullptr;
+    wc.hbrBackground =
+        entry.greyBackground ? static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)) : nullptr;
     wc.lpszClassName = entry.name;
     return RegisterClassA(&wc);
 }
 
 }  // namespace
 
-bool RegisterControlClasses(HINSTANCE module)
-{
+bool RegisterControlClasses(HINSTANCE module) {
     for (int i = 0; i < static_cast<int>(ControlClass::Count); ++i) {
         g_atoms[i] = RegisterOne(module, kClasses[i]);
         if (!g_atoms[i]) {
@@ -63,26 +61,21 @@ bool RegisterControlClasses(HINSTANCE module)
     return true;
 }
 
-void UnregisterControlClasses(HINSTANCE module)
-{
+void UnregisterControlClasses(HINSTANCE module) {
     for (int i = 0; i < static_cast<int>(ControlClass::Count); ++i) {
-        if (g_atoms[i])
-            UnregisterClassA(kClasses[i].name, module);
+        if (g_atoms[i]) UnregisterClassA(kClasses[i].name, module);
         g_atoms[i] = 0;
     }
 }
 
-const char* ControlClassName(ControlClass cls)
-{
+const char* ControlClassName(ControlClass cls) {
     int i = static_cast<int>(cls);
     return i >= 0 && i < static_cast<int>(ControlClass::Count) ? kClasses[i].name : "";
 }
 
-bool IsWindowOfClass(HWND hwnd, ControlClass cls)
-{
+bool IsWindowOfClass(HWND hwnd, ControlClass cls) {
     int i = static_cast<int>(cls);
-    if (!hwnd || i < 0 || i >= static_cast<int>(ControlClass::Count) || !g_atoms[i])
-        return false;
+    if (!hwnd || i < 0 || i >= static_cast<int>(ControlClass::Count) || !g_atoms[i]) return false;
     return IsWindow(hwnd) && GetClassLongA(hwnd, GCW_ATOM) == g_atoms[i];
 }
 

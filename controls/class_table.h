@@ -6,8 +6,18 @@
 namespace tw {
 
 enum class ControlClass {
-    Button, NumEdit, DateEdit, TimeEdit, FontSelect, Dial, UDLR, PercentBar, HierList,
-    Calctl, ComboBox, Count
+    Button,
+    NumEdit,
+    DateEdit,
+    TimeEdit,
+    FontSelect,
+    Dial,
+    UDLR,
+    PercentBar,
+    HierList,
+    Calctl,
+    ComboBox,
+    Count
 };
 
 // Registers the classes in table order, stopping at the first failure; on failure the ones

@@ -4,37 +4,28 @@
 
 namespace tw {
 
-void* AllocateBlock(size_t size)
-{
+void* AllocateBlock(size_t size) {
     HGLOBAL handle = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    if (!handle)
-        return nullptr;
+    if (!handle) return nullptr;
     void* block = GlobalLock(handle);
-    if (!block)
-        GlobalFree(handle);
+    if (!block) GlobalFree(handle);
     return block;
 }
 
-void FreeBlock(void* block)
-{
-    if (!block)
-        return;
+void FreeBlock(void* block) {
+    if (!block) return;
     HGLOBAL handle = GlobalHandle(block);
-    if (!handle)
-        return;
+    if (!handle) return;
     GlobalUnlock(handle);
     GlobalFree(handle);
 }
 
-void StoreStatePointer(HWND hwnd, void* state, int offset)
-{
+void StoreStatePointer(HWND hwnd, void* state, int offset) {
     SetWindowLongPtrA(hwnd, offset, reinterpret_cast<LONG_PTR>(state));
 }
 
-void* FetchStatePointer(HWND hwnd, ControlClass cls, int offset)
-{
-    if (!IsWindowOfClass(hwnd, cls))
-        return nullptr;
+void* FetchStatePointer(HWND hwnd, ControlClass cls, int offset) {
+    if (!IsWindowOfClass(hwnd, cls)) return nullptr;
     return reinterpret_cast<void*>(GetWindowLongPtrA(hwnd, offset));
 }
 

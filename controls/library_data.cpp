@@ -18,8 +18,7 @@ char g_dayLetters[kDayLetterCount + 1];
 char g_buttonCaptions[3][kButtonCaptionSize];
 int g_windowsMajor = 0;
 
-bool LoadOne(HINSTANCE module, UINT id, char* slot, int size)
-{
+bool LoadOne(HINSTANCE module, UINT id, char* slot, int size) {
     return LoadStringA(module, id, slot, size) > 0;
 }
 
@@ -28,8 +27,7 @@ bool LoadOne(HINSTANCE module, UINT id, char* slot, int size)
 HINSTANCE LibraryModule() { return g_module; }
 void SetLibraryModule(HINSTANCE module) { g_module = module; }
 
-bool LoadLibraryStrings(HINSTANCE module)
-{
+bool LoadLibraryStrings(HINSTANCE module) {
     for (int i = 0; i < 12; ++i) {
         if (!LoadOne(module, kFirstLongMonthId + i, g_longMonths[i], kLongMonthSlot) ||
             !LoadOne(module, kFirstShortMonthId + i, g_shortMonths[i], kShortMonthSlot))
@@ -38,22 +36,18 @@ bool LoadLibraryStrings(HINSTANCE module)
     return LoadOne(module, kDayLettersId, g_dayLetters, sizeof g_dayLetters);
 }
 
-const char* LongMonthName(int month)
-{
+const char* LongMonthName(int month) {
     return month >= 1 && month <= 12 ? g_longMonths[month - 1] : "";
 }
 
-const char* ShortMonthName(int month)
-{
+const char* ShortMonthName(int month) {
     return month >= 1 && month <= 12 ? g_shortMonths[month - 1] : "";
 }
 
 const char* DayLetters() { return g_dayLetters; }
 
-bool ReplaceLongMonthNames(const char* names)
-{
-    if (!names)
-        return false;
+bool ReplaceLongMonthNames(const char* names) {
+    if (!names) return false;
     for (int i = 0; i < 12; ++i) {
         size_t length = strlen(names);
         size_t kept = length < kLongMonthSlot - 1 ? length : kLongMonthSlot - 1;
@@ -64,24 +58,18 @@ bool ReplaceLongMonthNames(const char* names)
     return true;
 }
 
-bool ReplaceDayLetters(const char* letters)
-{
-    if (!letters || strlen(letters) != kDayLetterCount)
-        return false;
+bool ReplaceDayLetters(const char* letters) {
+    if (!letters || strlen(letters) != kDayLetterCount) return false;
     memcpy(g_dayLetters, letters, kDayLetterCount + 1);
     return true;
 }
 
-char* ButtonCaption(int index)
-{
+char* ButtonCaption(int index) {
     return index >= 0 && index < 3 ? g_buttonCaptions[index] : nullptr;
 }
 
 int WindowsMajorVersion() { return g_windowsMajor; }
 
-void TakeWindowsVersion()
-{
-    g_windowsMajor = LOBYTE(LOWORD(GetVersion()));
-}
+void TakeWindowsVersion() { g_windowsMajor = LOBYTE(LOWORD(GetVersion())); }
 
 }  // namespace tw

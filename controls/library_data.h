@@ -7,8 +7,8 @@
 
 namespace tw {
 
-constexpr int kLongMonthSlot = 16;    // bytes per long month name slot
-constexpr int kShortMonthSlot = 4;    // bytes per short month name slot
+constexpr int kLongMonthSlot = 16;  // bytes per long month name slot
+constexpr int kShortMonthSlot = 4;  // bytes per short month name slot
 constexpr int kDayLetterCount = 7;
 constexpr int kButtonCaptionSize = 48;
 
@@ -19,9 +19,9 @@ void SetLibraryModule(HINSTANCE module);
 // (300) from the library's string table; false when any string is missing.
 bool LoadLibraryStrings(HINSTANCE module);
 
-const char* LongMonthName(int month);    // month 1..12; "" for another month
+const char* LongMonthName(int month);  // month 1..12; "" for another month
 const char* ShortMonthName(int month);
-const char* DayLetters();                // seven letters, Sunday first
+const char* DayLetters();  // seven letters, Sunday first
 
 // Copies twelve consecutive zero-terminated names into the library's own long-name slots
 // (each cut to 15 characters). False when `names` is null.

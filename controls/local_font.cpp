@@ -4,12 +4,10 @@
 
 #include <cstring>
 
-extern "C" HFONT WINAPI CreateLocalFont(LPCSTR faceName, short pointSize, LONG emphasis)
-{
+extern "C" HFONT WINAPI CreateLocalFont(LPCSTR faceName, short pointSize, LONG emphasis) {
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    if (screen) ReleaseDC(nullptr, screen);
 
     LOGFONTA font = {};
     font.lfHeight = -MulDiv(pointSize * 20, dpi, 1440);
@@ -20,7 +18,6 @@ extern "C" HFONT WINAPI CreateLocalFont(LPCSTR faceName, short pointSize, LONG e
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH;
-    if (faceName)
-        strncpy(font.lfFaceName, faceName, LF_FACESIZE - 1);
+    if (faceName) strncpy(font.lfFaceName, faceName, LF_FACESIZE - 1);
     return CreateFontIndirectA(&font);
 }

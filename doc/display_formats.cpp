@@ -4,8 +4,7 @@
 
 namespace tw {
 
-CDisplayFormats::CDisplayFormats(const TimeDisplaySettings& settings,
-                                 const LocaleFormats* formats)
+CDisplayFormats::CDisplayFormats(const TimeDisplaySettings& settings, const LocaleFormats* formats)
     : settings_(settings), formats_(formats != nullptr ? formats : &AppLocaleFormats()) {}
 
 Duration CDisplayFormats::RoundDuration(Duration s, bool exact) const {

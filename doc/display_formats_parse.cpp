@@ -73,7 +73,8 @@ bool ParseClock(std::string text, char separator, Duration& seconds) {
     const std::string rest = text.substr(first + 1);
     if (rest.empty()) return false;
     const size_t second = rest.find(separator);
-    if (second == std::string::npos) return Combine(DigitValue(hours), DigitValue(rest), 0, seconds);
+    if (second == std::string::npos)
+        return Combine(DigitValue(hours), DigitValue(rest), 0, seconds);
     const std::string minutes = rest.substr(0, second);
     const std::string secs = rest.substr(second + 1);
     if (minutes.empty() || !AllDigits(secs)) return false;

@@ -28,7 +28,7 @@ std::string ClockForm(long long r, const TimeDisplaySettings& settings,
     const bool withSeconds = IncrementMode(settings) == 0;
     LocaleDateTime when;
     const int hours = static_cast<int>(r / 3600);  // at most 596523
-    when.hour = hours;  // the formatter refuses 24 and more
+    when.hour = hours;                             // the formatter refuses 24 and more
     when.minute = static_cast<int>(r % 3600 / 60);
     when.second = static_cast<int>(r % 60);
     std::string text;

@@ -73,7 +73,9 @@ void CWorkmetrDoc::SetTotalsMode(int mode) {
     if (view_ != nullptr) view_->TotalsChanged();
 }
 
-bool CWorkmetrDoc::AsksToSaveChanges() const { return app_ == nullptr || app_->AutoSaveInterval() <= 0; }
+bool CWorkmetrDoc::AsksToSaveChanges() const {
+    return app_ == nullptr || app_->AutoSaveInterval() <= 0;
+}
 
 void CWorkmetrDoc::PrepareToClose() {
     if (app_ == nullptr) return;

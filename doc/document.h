@@ -60,7 +60,7 @@ public:
     void PauseActiveRecord();
     CTimeRec* ResumeActiveRecord();
     CTimeRec* TickActiveRecord();
-    int GetActiveRecord() const { return active_; }      // -1: none
+    int GetActiveRecord() const { return active_; }  // -1: none
     int GetLastActiveRecord() const { return lastActive_; }
     bool IsStopped() const { return stopped_; }
     bool IsPaused() const { return paused_; }
@@ -135,10 +135,10 @@ private:
         int versionIndex = 10;  // of the file last read; a new document counts as 10
     };
 
-    void Changed();  // marks modified
+    void Changed();                   // marks modified
     void RecordEdited(int position);  // modified, row and totals refreshed
     void ResetClock();
-    void ClearActive();  // idle: no active record, stopped, not paused
+    void ClearActive();              // idle: no active record, stopped, not paused
     CTimeRec* ActiveRecordOrIdle();  // the active record; without one the state becomes idle
     void ApplyNewRecordDefaults(CTimeRec& record) const;
     int ValidIndexOrZero(int type, int index) const;

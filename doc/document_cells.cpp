@@ -17,7 +17,8 @@ bool IsItemColumn(int column) {
 
 // The general preference target when there is no application (tools and tests).
 RecalcTarget DefaultTarget(int column) {
-    return (column == kColElapsed || column == kColPaused) ? RecalcTarget::kStop : RecalcTarget::kElapsed;
+    return (column == kColElapsed || column == kColPaused) ? RecalcTarget::kStop
+                                                           : RecalcTarget::kElapsed;
 }
 
 }  // namespace
@@ -62,8 +63,9 @@ bool CWorkmetrDoc::EditTimePart(int row, int column, const LocalParts& p) {
         return false;
     }
     const CalTime t = MakeLocalTime(p);
-    const int status = IsStartColumn(column) ? record.SetStart(t, CellTarget(column), WholeMinutes())
-                                             : record.SetStop(t, CellTarget(column), WholeMinutes());
+    const int status = IsStartColumn(column)
+                           ? record.SetStart(t, CellTarget(column), WholeMinutes())
+                           : record.SetStop(t, CellTarget(column), WholeMinutes());
     return Finish(row, status == CTimeRec::kOk);
 }
 
@@ -80,8 +82,9 @@ bool CWorkmetrDoc::EditDurationCell(int row, int column, const std::string& text
     Duration d = 0;
     if (!formats_.ParseDuration(text, content_.settings.timeDisplay.decimalNotation, d))
         return Finish(row, false);
-    const int status = column == kColElapsed ? record.SetElapsed(d, CellTarget(column), WholeMinutes())
-                                             : record.SetPaused(d, CellTarget(column), WholeMinutes());
+    const int status = column == kColElapsed
+                           ? record.SetElapsed(d, CellTarget(column), WholeMinutes())
+                           : record.SetPaused(d, CellTarget(column), WholeMinutes());
     return Finish(row, status == CTimeRec::kOk);
 }
 
@@ -90,17 +93,14 @@ bool CWorkmetrDoc::EditTextCell(int row, int column, const std::string& text) {
     if (record == nullptr) return false;
     if (IsItemColumn(column)) return BookRecordByName(row, column - kColProject, text);
     switch (column) {
-    case kColElapsed:
-    case kColPaused:
-        return EditDurationCell(row, column, text);
-    case kColHourlyRate:
-        return Finish(row, record->SetOwnRate(formats_.ParseMoney(text)) == CTimeRec::kOk);
-    case kColExpense:
-        return Finish(row, record->SetExpense(formats_.ParseMoney(text)) == CTimeRec::kOk);
-    case kColNotes:
-        return Finish(row, record->SetNotes(text) == CTimeRec::kOk);
-    default:
-        return false;
+        case kColElapsed:
+        case kColPaused: return EditDurationCell(row, column, text);
+        case kColHourlyRate:
+            return Finish(row, record->SetOwnRate(formats_.ParseMoney(text)) == CTimeRec::kOk);
+        case kColExpense:
+            return Finish(row, record->SetExpense(formats_.ParseMoney(text)) == CTimeRec::kOk);
+        case kColNotes: return Finish(row, record->SetNotes(text) == CTimeRec::kOk);
+        default: return false;
     }
 }
 

@@ -185,6 +185,8 @@ CTimeRec* CWorkmetrDoc::TickActiveRecord() {
     return record;
 }
 
-bool CWorkmetrDoc::MinuteChanged(Duration elapsed, bool exact) { return formats_.MinuteChanged(elapsed, exact); }
+bool CWorkmetrDoc::MinuteChanged(Duration elapsed, bool exact) {
+    return formats_.MinuteChanged(elapsed, exact);
+}
 
 }  // namespace tw

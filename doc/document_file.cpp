@@ -21,12 +21,13 @@ constexpr const char* kOpenErrorText =
     "Open Error\nThis file is not a Tallywick file or the file is corrupted.";
 
 // Smallest stored forms, to refuse counts larger than the bytes left before allocating.
-constexpr size_t kSmallestSlot = 2;    // an empty slot's tag
+constexpr size_t kSmallestSlot = 2;     // an empty slot's tag
 constexpr size_t kSmallestRecord = 15;  // a class tag and the shortest record body
 
 // A collection: COUNT, then one tagged object (or empty slot) per element.
 template <class T>
-void WriteCollection(CArchive& ar, CObjectTable& table, const std::vector<std::unique_ptr<T>>& items) {
+void WriteCollection(CArchive& ar, CObjectTable& table,
+                     const std::vector<std::unique_ptr<T>>& items) {
     ar.WriteCount(static_cast<uint32_t>(items.size()));
     for (const auto& item : items) table.WriteObject(ar, item.get());
 }
@@ -42,7 +43,8 @@ void ReadCollection(CArchive& ar, CObjectTable& table, std::vector<std::unique_p
     for (uint32_t i = 0; i < n; ++i) {
         items.push_back(table.Read<T>(ar));
         if (!items.back() && !slotsMayBeEmpty)
-            throw CArchiveException(CArchiveException::Cause::kBadIndex, "empty slot in the record list");
+            throw CArchiveException(CArchiveException::Cause::kBadIndex,
+                                    "empty slot in the record list");
     }
 }
 

@@ -104,7 +104,8 @@ void WriteExport(CArchive& ar, const DocumentSettings& s) {
 void ReadExport(CArchive& ar, DocumentSettings& s) {
     ExportSettings& e = s.exporting;
     ReadColumnFlags(ar, s, &ColumnSetting::exported);
-    for (bool* flag : {&e.newFile, &e.allRecords, &e.headerRow, &e.totalsRow, &e.removeCarriageReturns})
+    for (bool* flag :
+         {&e.newFile, &e.allRecords, &e.headerRow, &e.totalsRow, &e.removeCarriageReturns})
         *flag = ReadFlag(ar);
 }
 
@@ -124,7 +125,8 @@ void WritePrint(CArchive& ar, const DocumentSettings& s) {
 void ReadPrint(CArchive& ar, DocumentSettings& s) {
     PrintSettings& p = s.printing;
     ReadColumnFlags(ar, s, &ColumnSetting::printed);
-    for (bool* flag : {&p.totals, &p.blankLineBetween, &p.columnNames, &p.pageHeader, &p.allRecords})
+    for (bool* flag :
+         {&p.totals, &p.blankLineBetween, &p.columnNames, &p.pageHeader, &p.allRecords})
         *flag = ReadFlag(ar);
     p.fontHeight = ReadInt(ar);
     p.fontWeight = ReadInt(ar);
@@ -138,7 +140,8 @@ void ReadPrint(CArchive& ar, DocumentSettings& s) {
 }  // namespace
 
 int IncrementModeFromFile(unsigned stored) {
-    return (stored == 0 || stored == 2 || stored == 3 || stored == 4) ? static_cast<int>(stored) : 1;
+    return (stored == 0 || stored == 2 || stored == 3 || stored == 4) ? static_cast<int>(stored)
+                                                                      : 1;
 }
 
 int HundredthsFromFile(unsigned stored) {
@@ -147,7 +150,9 @@ int HundredthsFromFile(unsigned stored) {
     return static_cast<int>(stored);
 }
 
-int TotalsModeFromFile(unsigned stored) { return (stored == 1 || stored == 2) ? static_cast<int>(stored) : 0; }
+int TotalsModeFromFile(unsigned stored) {
+    return (stored == 1 || stored == 2) ? static_cast<int>(stored) : 0;
+}
 
 void WriteTimeDisplay(CArchive& ar, const TimeDisplaySettings& s) {
     WriteInt(ar, s.increment);
@@ -173,9 +178,13 @@ void ReadRateChoice(CArchive& ar, RateSettings& s) {
     s.alwaysSortItems = ReadFlag(ar);
 }
 
-void WriteColumnWidths(CArchive& ar, const DocumentSettings& s) { WriteColumnInts(ar, s, &ColumnSetting::width); }
+void WriteColumnWidths(CArchive& ar, const DocumentSettings& s) {
+    WriteColumnInts(ar, s, &ColumnSetting::width);
+}
 
-void ReadColumnWidths(CArchive& ar, DocumentSettings& s) { ReadColumnInts(ar, s, &ColumnSetting::width); }
+void ReadColumnWidths(CArchive& ar, DocumentSettings& s) {
+    ReadColumnInts(ar, s, &ColumnSetting::width);
+}
 
 void ReadColumnWidthsWithoutExpense(CArchive& ar, DocumentSettings& s) {
     for (int c = 0; c < kColumnCount; ++c)

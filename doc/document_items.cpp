@@ -34,7 +34,9 @@ const ItemList* CWorkmetrDoc::GetItemList(int type) const {
     return IsListType(type) ? &content_.lists[type] : nullptr;
 }
 
-ItemList* CWorkmetrDoc::MutableList(int type) { return IsListType(type) ? &content_.lists[type] : nullptr; }
+ItemList* CWorkmetrDoc::MutableList(int type) {
+    return IsListType(type) ? &content_.lists[type] : nullptr;
+}
 
 bool CWorkmetrDoc::IsValidItemIndex(int type, int index) const {
     const ItemList* list = GetItemList(type);
@@ -95,7 +97,9 @@ void CWorkmetrDoc::ClearItemReferences(int type, int index) {
         if (IndexIn(*record, type) == index) Book(*record, type, 0);
     if (IndexIn(content_.templateRecord, type) == index) Book(content_.templateRecord, type, 0);
     RecordDefaults& d = content_.settings.defaults;
-    int* defaultIndex = type == kProjectList ? &d.project : type == kCategoryList ? &d.category : &d.client;
+    int* defaultIndex = type == kProjectList    ? &d.project
+                        : type == kCategoryList ? &d.category
+                                                : &d.client;
     if (*defaultIndex == index) *defaultIndex = 0;
     Changed();
     if (view_ != nullptr) view_->RowsChanged();

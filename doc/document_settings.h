@@ -53,7 +53,7 @@ struct RecordDefaults {
 struct ColumnSetting {
     int width = 0;
     bool hidden = false;
-    int dataJustify = 0;     // grid justification codes
+    int dataJustify = 0;  // grid justification codes
     int headerJustify = 0;
     std::string customHeader;  // empty: the default header text
     bool exported = true;
@@ -104,14 +104,14 @@ struct RectValue {
 
 // The child window's placement as last read from the file or the window.
 struct WindowPlacementState {
-    bool valid = false;               // a placement was read
+    bool valid = false;                // a placement was read
     bool explicitMinPosition = false;  // minimised with a stored minimised position
-    int showState = 1;                // 1 normal, 2 minimised, 3 maximised
+    int showState = 1;                 // 1 normal, 2 minimised, 3 maximised
     PointValue minPosition{-1, -1};
     PointValue maxPosition{-1, -1};
-    RectValue normal;                 // before compacting, when compacted
+    RectValue normal;  // before compacting, when compacted
     bool compacted = false;
-    PointValue currentTopLeft;        // the window's current normal top-left corner
+    PointValue currentTopLeft;  // the window's current normal top-left corner
 };
 
 // The grid's saved state: two 16-bit values (0xFFFF: none), two 32-bit, two 16-bit.

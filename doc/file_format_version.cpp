@@ -28,7 +28,8 @@ int FileVersionIndex(const std::string& signature, const std::string& version) {
 }
 
 std::string FileSignatureOf(int versionIndex) {
-    return versionIndex >= 0 && versionIndex < kVersionCount ? kVersions[versionIndex].signature : "";
+    return versionIndex >= 0 && versionIndex < kVersionCount ? kVersions[versionIndex].signature
+                                                             : "";
 }
 
 std::string FileVersionTextOf(int versionIndex) {

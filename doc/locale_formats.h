@@ -10,21 +10,21 @@
 namespace tw {
 
 struct LocaleFormats {
-    std::string timeSeparator = ":";             // the locale's, or ":"
-    std::string dateSeparator = "/";             // the locale's, or "/"
-    std::string shortDate = "MM/DD/YYYY";        // the locale's short date picture, or this
-    std::string amDesignator;                    // morning text (may be empty)
-    std::string pmDesignator;                    // afternoon text (may be empty)
-    int clockOrder = 0;                          // intl iTime: 1 = 24-hour clock
-    int dateOrder = 0;                           // intl iDate: 0 MDY, 1 DMY, otherwise YMD
-    std::string tableDateFormat = "%m/%d/%Y";    // strftime pattern of the table's date columns
-    std::string tableTimeFormat = "%I:%M %p";    // strftime pattern of the table's time columns
-    std::string timeEditPicture = "hh:mm PM";    // for the time-edit controls
-    std::string durationPicture = "HH:mm";       // durations without seconds (24-hour hours)
+    std::string timeSeparator = ":";           // the locale's, or ":"
+    std::string dateSeparator = "/";           // the locale's, or "/"
+    std::string shortDate = "MM/DD/YYYY";      // the locale's short date picture, or this
+    std::string amDesignator;                  // morning text (may be empty)
+    std::string pmDesignator;                  // afternoon text (may be empty)
+    int clockOrder = 0;                        // intl iTime: 1 = 24-hour clock
+    int dateOrder = 0;                         // intl iDate: 0 MDY, 1 DMY, otherwise YMD
+    std::string tableDateFormat = "%m/%d/%Y";  // strftime pattern of the table's date columns
+    std::string tableTimeFormat = "%I:%M %p";  // strftime pattern of the table's time columns
+    std::string timeEditPicture = "hh:mm PM";  // for the time-edit controls
+    std::string durationPicture = "HH:mm";     // durations without seconds (24-hour hours)
     std::string durationPictureSeconds = "HH:mm:ss";  // durations with seconds
-    std::string decimalSeparator = ".";          // the locale's, or "."
-    std::string monetaryDecimalSeparator = ".";  // the locale's, or "."
-    std::string currencySymbol = "$";            // the locale's, or "$"
+    std::string decimalSeparator = ".";               // the locale's, or "."
+    std::string monetaryDecimalSeparator = ".";       // the locale's, or "."
+    std::string currencySymbol = "$";                 // the locale's, or "$"
 };
 
 // Reads the formats from a locale formatter, with the fallbacks above for missing values.

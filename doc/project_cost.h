@@ -15,7 +15,7 @@ public:
     static constexpr size_t kMaxName = 63;  // SetName keeps at most this many characters
 
     // Constructors
-    CProjectCost() = default;                        // the blank item: " " at rate 0
+    CProjectCost() = default;                         // the blank item: " " at rate 0
     CProjectCost(std::string_view name, float rate);  // takes the name whole
     CProjectCost(const CProjectCost&) = default;
     CProjectCost& operator=(const CProjectCost&) = default;

@@ -2,7 +2,6 @@
 
 #include <limits>
 
-
 namespace tw {
 
 namespace {
@@ -57,8 +56,8 @@ void AdjustWork::Fit(int64_t& x, int64_t& y) {
 
 AdjustWork BeginAdjust(const TimeAdjustValues& v, bool wholeMinutes) {
     const TimeRange range = ValidTimeRange();
-    AdjustWork w{v.active,     v.isPaused,   v.start,          v.stop,      v.elapsed,
-                 v.paused,     v.pauseBegan, v.pausedBefore,   range.first, range.last};
+    AdjustWork w{v.active, v.isPaused,   v.start,        v.stop,      v.elapsed,
+                 v.paused, v.pauseBegan, v.pausedBefore, range.first, range.last};
     if (wholeMinutes) DropSeconds(w);
     return w;
 }

@@ -138,8 +138,8 @@ int CTimeRec::SetPaused(Duration d, RecalcTarget target, bool wholeMinutes) {
 
 int CTimeRec::SetAll(const TimeRecValues& values) {
     return Locked(lock_, [&] {
-        TimeAdjustValues v{running_,       values.start,  values.stop,       values.elapsed,
-                           values.paused,  isPaused_,     values.pauseBegan, values.pausedBefore};
+        TimeAdjustValues v{running_,      values.start, values.stop,       values.elapsed,
+                           values.paused, isPaused_,    values.pauseBegan, values.pausedBefore};
         AdjustTimes(v, values.target, values.wholeMinutes);
         StoreAdjusted(v);
         projectIndex_ = values.projectIndex;

@@ -46,8 +46,8 @@ public:
     static constexpr float kNoOwnRate = -1.0f;
 
     // Constructors
-    CTimeRec();                      // idle, at the current time
-    explicit CTimeRec(CalTime t);    // running, not paused, started at t
+    CTimeRec();                    // idle, at the current time
+    explicit CTimeRec(CalTime t);  // running, not paused, started at t
 
     // (CreateObject, the creation by class name for reading, makes an idle record at time 0
     // without reading the clock: that is slow on some systems, and the body read next

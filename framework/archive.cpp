@@ -12,7 +12,8 @@ constexpr uint32_t kStrWideLimit = 65534;  // STR lengths from here on take the 
 constexpr size_t kMinBufferSize = 16;      // room for the widest primitive
 
 [[noreturn]] void ThrowEndOfFile() {
-    throw CArchiveException(CArchiveException::Cause::kEndOfFile, "archive: unexpected end of data");
+    throw CArchiveException(CArchiveException::Cause::kEndOfFile,
+                            "archive: unexpected end of data");
 }
 
 }  // namespace
@@ -43,7 +44,8 @@ uint64_t CArchive::BytesLeft() const {
 }
 
 void CArchive::Refill(size_t atLeast) {
-    if (!IsLoading()) throw CArchiveException(CArchiveException::Cause::kGeneric, "archive: read while storing");
+    if (!IsLoading())
+        throw CArchiveException(CArchiveException::Cause::kGeneric, "archive: read while storing");
     const size_t kept = static_cast<size_t>(readEnd_ - readCur_);
     std::memmove(buffer_.data(), readCur_, kept);
     uint8_t* filled = buffer_.data() + kept;
@@ -58,7 +60,8 @@ void CArchive::Refill(size_t atLeast) {
 }
 
 void CArchive::Drain() {
-    if (!IsStoring()) throw CArchiveException(CArchiveException::Cause::kGeneric, "archive: write while loading");
+    if (!IsStoring())
+        throw CArchiveException(CArchiveException::Cause::kGeneric, "archive: write while loading");
     const size_t used = static_cast<size_t>(writeCur_ - buffer_.data());
     writeCur_ = buffer_.data();
     if (used > 0 && !sink_->WriteAll(buffer_.data(), used))
@@ -67,7 +70,8 @@ void CArchive::Drain() {
 
 void CArchive::Flush() {
     Drain();
-    if (!sink_->Flush()) throw CArchiveException(CArchiveException::Cause::kWriteError, "archive: flush failed");
+    if (!sink_->Flush())
+        throw CArchiveException(CArchiveException::Cause::kWriteError, "archive: flush failed");
 }
 
 void CArchive::CheckLength(uint64_t bytes, const char* what) const {
@@ -106,7 +110,8 @@ void CArchive::Skip(uint64_t n) {
     CheckLength(n, "skipped block");
     while (n > 0) {
         if (readCur_ == readEnd_) Refill(1);
-        const size_t take = static_cast<size_t>(std::min<uint64_t>(n, static_cast<uint64_t>(readEnd_ - readCur_)));
+        const size_t take =
+            static_cast<size_t>(std::min<uint64_t>(n, static_cast<uint64_t>(readEnd_ - readCur_)));
         readCur_ += take;
         n -= take;
     }
@@ -139,7 +144,8 @@ std::string CArchive::ReadString() {
 void CArchive::WriteString(std::string_view s) {
     const uint64_t n = s.size();
     if (n > UINT32_MAX)
-        throw CArchiveException(CArchiveException::Cause::kWriteError, "archive: text too long to store");
+        throw CArchiveException(CArchiveException::Cause::kWriteError,
+                                "archive: text too long to store");
     if (n < kStrWideMark) {
         WriteU8(static_cast<uint8_t>(n));
     } else {

@@ -36,7 +36,8 @@ public:
         kWriteError,  // the sink did not take the bytes
     };
 
-    CArchiveException(Cause cause, const std::string& what) : std::runtime_error(what), cause_(cause) {}
+    CArchiveException(Cause cause, const std::string& what)
+        : std::runtime_error(what), cause_(cause) {}
     Cause GetCause() const { return cause_; }
 
 private:
@@ -144,10 +145,10 @@ private:
     std::vector<uint8_t> buffer_;
     // Loading uses the read pair, storing the write pair; the other pair stays null, so a
     // read while storing (or the reverse) always takes the slow path, which refuses it.
-    const uint8_t* readCur_ = nullptr;   // next byte to read
-    const uint8_t* readEnd_ = nullptr;   // end of the bytes read into the buffer
-    uint8_t* writeCur_ = nullptr;        // next free byte
-    uint8_t* writeEnd_ = nullptr;        // end of the buffer
+    const uint8_t* readCur_ = nullptr;  // next byte to read
+    const uint8_t* readEnd_ = nullptr;  // end of the bytes read into the buffer
+    uint8_t* writeCur_ = nullptr;       // next free byte
+    uint8_t* writeEnd_ = nullptr;       // end of the buffer
     void* document_ = nullptr;
     ArchiveReadContext context_;
 };

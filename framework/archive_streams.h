@@ -15,7 +15,8 @@ class MemorySource : public IByteSource {
 public:
     MemorySource(const void* data, size_t size)
         : data_(static_cast<const uint8_t*>(data)), size_(size) {}
-    explicit MemorySource(const std::vector<uint8_t>& bytes) : MemorySource(bytes.data(), bytes.size()) {}
+    explicit MemorySource(const std::vector<uint8_t>& bytes)
+        : MemorySource(bytes.data(), bytes.size()) {}
     explicit MemorySource(std::vector<uint8_t>&&) = delete;  // would point into a dead temporary
     size_t ReadSome(void* dst, size_t n) override;
     uint64_t Remaining() const override { return size_ - pos_; }

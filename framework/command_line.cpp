@@ -6,9 +6,7 @@ namespace tw {
 
 namespace {
 
-bool IsSwitch(const std::string& arg) {
-    return arg.size() > 1 && (arg[0] == '/' || arg[0] == '-');
-}
+bool IsSwitch(const std::string& arg) { return arg.size() > 1 && (arg[0] == '/' || arg[0] == '-'); }
 
 std::string SwitchName(const std::string& arg) {
     std::string name;

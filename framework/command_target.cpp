@@ -4,9 +4,7 @@
 
 namespace tw {
 
-void CommandTarget::OnCommand(unsigned id, Handler handler) {
-    commands_[id] = std::move(handler);
-}
+void CommandTarget::OnCommand(unsigned id, Handler handler) { commands_[id] = std::move(handler); }
 
 void CommandTarget::OnCommandRange(unsigned first, unsigned last, RangeHandler handler) {
     ranges_.push_back(Range{first, last, std::move(handler)});

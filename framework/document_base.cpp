@@ -27,9 +27,7 @@ std::string FileNamePart(const std::string& path) {
 class OpenFileSink : public IByteSink {
 public:
     explicit OpenFileSink(std::FILE* file) : file_(file) {}
-    bool WriteAll(const void* src, size_t n) override {
-        return std::fwrite(src, 1, n, file_) == n;
-    }
+    bool WriteAll(const void* src, size_t n) override { return std::fwrite(src, 1, n, file_) == n; }
 
 private:
     std::FILE* file_;

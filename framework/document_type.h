@@ -9,7 +9,7 @@ namespace tw {
 
 struct DocumentType {
     std::string windowTitle;
-    std::string newName;      // "Tally": new documents are "Tally1", "Tally2", ...
+    std::string newName;  // "Tally": new documents are "Tally1", "Tally2", ...
     std::string typeName;
     std::string filterName;   // "Tallywick Files (*.tw)"
     std::string extension;    // ".tw"

@@ -10,8 +10,7 @@ namespace tw {
 // Runs `body` and returns what it returns; when it throws (std::bad_alloc included), returns
 // `failure` instead. Nothing escapes.
 template <typename Result, typename Body>
-Result CallWithBarrier(Result failure, Body&& body) noexcept
-{
+Result CallWithBarrier(Result failure, Body&& body) noexcept {
     try {
         return std::forward<Body>(body)();
     } catch (...) {

@@ -7,16 +7,16 @@ namespace tw {
 
 enum class FileErrorCause {
     None,
-    Generic,         // anything not listed below
+    Generic,  // anything not listed below
     FileNotFound,
     BadPath,
     TooManyOpenFiles,
     AccessDenied,
-    InvalidFile,     // the contents are not in the expected form
+    InvalidFile,  // the contents are not in the expected form
     SharingViolation,
     LockViolation,
     DiskFull,
-    EndOfFile,       // read past the end
+    EndOfFile,  // read past the end
     HardIo,
 };
 

@@ -30,7 +30,7 @@ int SyncFile(std::FILE* file) {
 
 bool PortableFileReplace::FlushToDisk(std::FILE* file) {
     if (file == nullptr || std::fflush(file) != 0) return false;
-        return SyncFile(file) == 0;
+    return SyncFile(file) == 0;
 }
 
 bool PortableFileReplace::Replace(const std::string& from, const std::string& to) {

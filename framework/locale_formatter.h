@@ -19,13 +19,13 @@ namespace tw {
 // formatter checks the fields it uses and fails on an out-of-range one (an hour of 24 or more
 // fails the time formatter, which duration formatting relies on).
 struct LocaleDateTime {
-    int year = 1980;     // full year
-    int month = 1;       // 1..12
-    int day = 1;         // 1..31
-    int hour = 0;        // 0..23
-    int minute = 0;      // 0..59
-    int second = 0;      // 0..59
-    int dayOfWeek = 0;   // 0 Sunday .. 6 Saturday; the date formatter computes its own
+    int year = 1980;    // full year
+    int month = 1;      // 1..12
+    int day = 1;        // 1..31
+    int hour = 0;       // 0..23
+    int minute = 0;     // 0..59
+    int second = 0;     // 0..59
+    int dayOfWeek = 0;  // 0 Sunday .. 6 Saturday; the date formatter computes its own
 };
 
 // The local broken-down form of a calendar time, day of week included.
@@ -60,8 +60,8 @@ public:
     // Formats the time of day of `when` with `picture`, or with the locale's own time form
     // when the picture is empty; `flags` is a combination of kTimeNoSeconds and
     // kTimeForce24Hour. Returns false (and leaves `out` empty) for an invalid time.
-    virtual bool FormatTime(const LocaleDateTime& when, const std::string& picture,
-                            unsigned flags, std::string& out) const = 0;
+    virtual bool FormatTime(const LocaleDateTime& when, const std::string& picture, unsigned flags,
+                            std::string& out) const = 0;
 
     // Formats a plain number text ("1234.50", "-5.00": an optional leading '-', digits, an
     // optional '.' and decimals; an empty digit run reads as 0) as the locale's money

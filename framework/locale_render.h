@@ -10,12 +10,12 @@
 namespace tw {
 
 struct LocaleNames {
-    const char* const* dayNames;       // 7 entries, Sunday first
-    const char* const* dayAbbrevs;     // 7 entries
-    const char* const* monthNames;     // 12 entries, January first
-    const char* const* monthAbbrevs;   // 12 entries
-    const char* am;                    // morning designator
-    const char* pm;                    // afternoon designator
+    const char* const* dayNames;      // 7 entries, Sunday first
+    const char* const* dayAbbrevs;    // 7 entries
+    const char* const* monthNames;    // 12 entries, January first
+    const char* const* monthAbbrevs;  // 12 entries
+    const char* am;                   // morning designator
+    const char* pm;                   // afternoon designator
 };
 
 // A date the date formatter accepts: years 1601..30827 and a real day of the month.

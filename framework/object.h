@@ -19,8 +19,8 @@ class CObject;
 
 // What a class tells about itself at run time.
 struct CRuntimeClass {
-    const char* className;             // the name stored in files, e.g. "CTimeRec"
-    uint16_t schema;                   // the schema number stored with the name
+    const char* className;                 // the name stored in files, e.g. "CTimeRec"
+    uint16_t schema;                       // the schema number stored with the name
     std::unique_ptr<CObject> (*create)();  // makes a default-constructed object
 
     std::unique_ptr<CObject> CreateObject() const { return create(); }
@@ -65,21 +65,21 @@ struct ClassRegistration {
 }  // namespace tw
 
 // In the class body (leaves the access at public).
-#define TW_DECLARE_SERIAL(ClassName)                                        \
-public:                                                                     \
-    static const ::tw::CRuntimeClass classInfo;                             \
-    static std::unique_ptr<::tw::CObject> CreateObject();                   \
+#define TW_DECLARE_SERIAL(ClassName)                      \
+public:                                                   \
+    static const ::tw::CRuntimeClass classInfo;           \
+    static std::unique_ptr<::tw::CObject> CreateObject(); \
     const ::tw::CRuntimeClass* GetRuntimeClass() const override;
 
 // In the class's .cpp file, inside namespace tw.
-#define TW_IMPLEMENT_SERIAL_OWN_CREATE(ClassName, schemaNumber)                               \
-    const ::tw::CRuntimeClass ClassName::classInfo{#ClassName, schemaNumber,                  \
-                                                   &ClassName::CreateObject};                 \
-    const ::tw::CRuntimeClass* ClassName::GetRuntimeClass() const { return &classInfo; }     \
+#define TW_IMPLEMENT_SERIAL_OWN_CREATE(ClassName, schemaNumber)                          \
+    const ::tw::CRuntimeClass ClassName::classInfo{#ClassName, schemaNumber,             \
+                                                   &ClassName::CreateObject};            \
+    const ::tw::CRuntimeClass* ClassName::GetRuntimeClass() const { return &classInfo; } \
     static const ::tw::ClassRegistration registration##ClassName(&ClassName::classInfo);
 
-#define TW_IMPLEMENT_SERIAL(ClassName, schemaNumber)                                          \
-    TW_IMPLEMENT_SERIAL_OWN_CREATE(ClassName, schemaNumber)                                   \
-    std::unique_ptr<::tw::CObject> ClassName::CreateObject() {                                \
-        return std::make_unique<ClassName>();                                                 \
+#define TW_IMPLEMENT_SERIAL(ClassName, schemaNumber)           \
+    TW_IMPLEMENT_SERIAL_OWN_CREATE(ClassName, schemaNumber)    \
+    std::unique_ptr<::tw::CObject> ClassName::CreateObject() { \
+        return std::make_unique<ClassName>();                  \
     }

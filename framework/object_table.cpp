@@ -59,13 +59,15 @@ void CObjectTable::WriteObject(CArchive& ar, CObject* object) {
 const CRuntimeClass* CObjectTable::ReadNewClass(CArchive& ar) {
     const uint16_t schema = ar.ReadU16();
     const uint16_t length = ar.ReadU16();
-    if (length > kLongestClassName) Fail(CArchiveException::Cause::kBadClass, "class name too long");
+    if (length > kLongestClassName)
+        Fail(CArchiveException::Cause::kBadClass, "class name too long");
     std::string name(length, '\0');
     ar.ReadBytes(name.data(), length);
     const CRuntimeClass* cls = ClassRegistry::Find(name);
     if (cls == nullptr || cls->create == nullptr)
         Fail(CArchiveException::Cause::kBadClass, "unknown class \"" + name + "\"");
-    if (schema != cls->schema) Fail(CArchiveException::Cause::kBadSchema, "wrong schema of " + name);
+    if (schema != cls->schema)
+        Fail(CArchiveException::Cause::kBadSchema, "wrong schema of " + name);
     classes_.push_back({nextIndex_++, cls});
     return cls;
 }
@@ -76,7 +78,8 @@ const CRuntimeClass* CObjectTable::ReadClassTag(CArchive& ar, uint16_t tag) {
     uint32_t classIndex = 0;
     if (tag == kBigIndexTag) {
         const uint32_t big = ar.ReadU32();
-        if ((big & kBigClassBit) == 0) Fail(CArchiveException::Cause::kBadIndex, "reference to an earlier object");
+        if ((big & kBigClassBit) == 0)
+            Fail(CArchiveException::Cause::kBadIndex, "reference to an earlier object");
         classIndex = big & ~kBigClassBit;
     } else if ((tag & kClassTagBit) != 0) {
         classIndex = tag & ~kClassTagBit;

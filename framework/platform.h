@@ -1,7 +1,8 @@
 #pragma once
 // Services the portable core takes from the platform: the wall clock, message boxes and the
 // locale's formatters. The program installs its Win32 implementations at start-up; the
-// portable defaults serve the command-line tool, and tests install doubles (tests/support/platform_doubles.h).
+// portable defaults serve the command-line tool, and tests install doubles
+// (tests/support/platform_doubles.h).
 
 #include <string>
 
@@ -26,9 +27,9 @@ public:
 };
 
 struct PlatformServices {
-    IClock* clock;               // never null
-    IMessageBox* messages;       // never null
-    ILocaleFormatter* locale;    // never null
+    IClock* clock;             // never null
+    IMessageBox* messages;     // never null
+    ILocaleFormatter* locale;  // never null
 };
 
 // The process-wide services. Starts with the portable defaults.

@@ -18,9 +18,9 @@ const size_t kMaxCachedPictures = 64;
 const char* const kDayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                   "Thursday", "Friday", "Saturday"};
 const char* const kDayAbbrevs[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const char* const kMonthNames[12] = {"January", "February", "March",     "April",
-                                     "May",     "June",     "July",      "August",
-                                     "September", "October", "November", "December"};
+const char* const kMonthNames[12] = {"January",   "February", "March",    "April",
+                                     "May",       "June",     "July",     "August",
+                                     "September", "October",  "November", "December"};
 const char* const kMonthAbbrevs[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 

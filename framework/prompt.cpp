@@ -13,10 +13,10 @@ public:
     PromptAnswer Ask(const std::string& text, PromptButtons buttons, PromptIcon) override {
         std::fprintf(stderr, "%s\n", text.c_str());
         switch (buttons) {
-        case PromptButtons::Ok: return PromptAnswer::Ok;
-        case PromptButtons::YesNo: return PromptAnswer::No;
-        case PromptButtons::OkCancel:
-        case PromptButtons::YesNoCancel: break;
+            case PromptButtons::Ok: return PromptAnswer::Ok;
+            case PromptButtons::YesNo: return PromptAnswer::No;
+            case PromptButtons::OkCancel:
+            case PromptButtons::YesNoCancel: break;
         }
         return PromptAnswer::Cancel;
     }
@@ -49,9 +49,7 @@ IPrompter* SetPrompter(IPrompter* prompter) {
     return previous;
 }
 
-void PromptMessageBox::ShowMessage(const std::string& text) {
-    Tell(text, PromptIcon::Warning);
-}
+void PromptMessageBox::ShowMessage(const std::string& text) { Tell(text, PromptIcon::Warning); }
 
 PromptAnswer Ask(const std::string& text, PromptButtons buttons, PromptIcon icon) {
     return CurrentPrompter().Ask(text, buttons, icon);

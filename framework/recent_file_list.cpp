@@ -9,15 +9,12 @@ namespace {
 
 const char kSection[] = "Recent File List";
 
-std::string SlotKey(int index) {
-    return "File" + std::to_string(index + 1);
-}
+std::string SlotKey(int index) { return "File" + std::to_string(index + 1); }
 
 }  // namespace
 
 bool SamePath(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });

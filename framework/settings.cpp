@@ -14,8 +14,7 @@ std::string MemorySettings::GetString(const std::string& section, const std::str
     return value != nullptr && !value->isInt ? value->text : fallback;
 }
 
-int MemorySettings::GetInt(const std::string& section, const std::string& key,
-                           int fallback) const {
+int MemorySettings::GetInt(const std::string& section, const std::string& key, int fallback) const {
     const Value* value = Find(section, key);
     return value != nullptr && value->isInt ? value->number : fallback;
 }

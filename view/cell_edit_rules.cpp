@@ -13,10 +13,9 @@ bool IsTimeOfDayCell(const std::string& name) {
 }  // namespace
 
 bool CanOpenCellEditor(const std::string& columnName, bool hasCurrentRow, bool recordRunning) {
-    static const char* const kAlwaysOpen[] = {"START_DATE",  "START_TIME", "ELAPSED_TIME",
-                                              "PAUSED_TIME", "HOURLY_RATE", "PROJECT",
-                                              "CATEGORY",    "CLIENT",      "EXPENSE",
-                                              "NOTES"};
+    static const char* const kAlwaysOpen[] = {
+        "START_DATE", "START_TIME", "ELAPSED_TIME", "PAUSED_TIME", "HOURLY_RATE",
+        "PROJECT",    "CATEGORY",   "CLIENT",       "EXPENSE",     "NOTES"};
     if (IsStopCell(columnName)) return hasCurrentRow && !recordRunning;
     for (const char* name : kAlwaysOpen) {
         if (columnName == name) return true;

@@ -45,7 +45,8 @@ TotalsTexts TotalsTextsOf(CWorkmetrDoc& doc) {
     }
     const CTimeRec* active = ActiveRecordOf(doc);
     if (active == nullptr) return {kBlank, kBlank, kBlank};
-    return {ActiveElapsedText(doc), f.FormatCharge(active->GetElapsed(), doc.EffectiveRate(*active)),
+    return {ActiveElapsedText(doc),
+            f.FormatCharge(active->GetElapsed(), doc.EffectiveRate(*active)),
             f.FormatMoney(active->GetExpense())};
 }
 

@@ -30,7 +30,8 @@ double PeakMegabytes() {
 
 std::unique_ptr<CWorkmetrDoc> MakeDocument(int records) {
     auto doc = std::make_unique<CWorkmetrDoc>();
-    for (int i = 1; i <= 5; ++i) doc->AddItem(tw::kProjectList, tw::CProjectCost("Project " + std::to_string(i), 10.0f * i));
+    for (int i = 1; i <= 5; ++i)
+        doc->AddItem(tw::kProjectList, tw::CProjectCost("Project " + std::to_string(i), 10.0f * i));
     const std::string notes = "Forty characters of notes for the bench.";
     for (int i = 0; i < records; ++i) {
         tw::CTimeRec* r = doc->AddRecord();
@@ -53,7 +54,9 @@ CWorkmetrDoc& DocumentOf(int records) {
 }
 
 std::string TempPath(int records) {
-    return (std::filesystem::temp_directory_path() / ("tw_bench_" + std::to_string(records) + ".tw")).string();
+    return (std::filesystem::temp_directory_path() /
+            ("tw_bench_" + std::to_string(records) + ".tw"))
+        .string();
 }
 
 // The files the read runs use, saved from a document that is gone again before the reading,
@@ -75,7 +78,8 @@ void BM_Read(benchmark::State& state) {
         if (!doc.OnOpenDocument(path)) state.SkipWithError("the file could not be read");
         benchmark::DoNotOptimize(doc.GetRecordCount());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * std::filesystem::file_size(path)));
+    state.SetBytesProcessed(
+        static_cast<int64_t>(state.iterations() * std::filesystem::file_size(path)));
     state.counters["maxrss_MB"] = PeakMegabytes();
 }
 

@@ -22,7 +22,8 @@ std::vector<Record> MakeRecords() {
     std::vector<Record> records;
     for (int i = 0; i < 1024; ++i)
         records.push_back(Record{(i * 7919) % (30 * 3600), (i * 613) % 3600,
-                                 10.0f + static_cast<float>(i % 90), static_cast<float>(i % 500) * 1.25f});
+                                 10.0f + static_cast<float>(i % 90),
+                                 static_cast<float>(i % 500) * 1.25f});
     return records;
 }
 

@@ -13,97 +13,97 @@ namespace {
 constexpr int kRows = 100000;
 
 class Stopwatch {
- public:
-  Stopwatch() {
-    QueryPerformanceFrequency(&frequency_);
-    QueryPerformanceCounter(&start_);
-  }
-  double Seconds() const {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart - start_.QuadPart) / double(frequency_.QuadPart);
-  }
+public:
+    Stopwatch() {
+        QueryPerformanceFrequency(&frequency_);
+        QueryPerformanceCounter(&start_);
+    }
+    double Seconds() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return double(now.QuadPart - start_.QuadPart) / double(frequency_.QuadPart);
+    }
 
- private:
-  LARGE_INTEGER frequency_, start_;
+private:
+    LARGE_INTEGER frequency_, start_;
 };
 
 int failures = 0;
 
 void Report(const char* measure, double value, const char* unit, double target) {
-  const bool ok = value < target;
-  if (!ok) ++failures;
-  std::printf("%-34s %12.3f %s   (target < %g %s)  %s\n", measure, value, unit, target, unit,
-              ok ? "ok" : "TOO SLOW");
+    const bool ok = value < target;
+    if (!ok) ++failures;
+    std::printf("%-34s %12.3f %s   (target < %g %s)  %s\n", measure, value, unit, target, unit,
+                ok ? "ok" : "TOO SLOW");
 }
 
 HWND CreateGrid(HWND parent) {
-  return CreateWindowExA(WS_EX_CLIENTEDGE, "DataTbl32", "TimeTable", WS_CHILD | WS_VISIBLE, 0,
-                         0, 1000, 600, parent, reinterpret_cast<HMENU>(197),
-                         GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(WS_EX_CLIENTEDGE, "DataTbl32", "TimeTable", WS_CHILD | WS_VISIBLE, 0, 0,
+                           1000, 600, parent, reinterpret_cast<HMENU>(197),
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 // Cost of one full paint: the best of several batches, so that other load on the machine
 // does not count.
 double PaintMicroseconds(HWND grid) {
-  const int batches = 6, paints = 30;
-  double best = 1e30;
-  for (int b = 0; b < batches; ++b) {
-    Stopwatch watch;
-    for (int i = 0; i < paints; ++i) {
-      InvalidateRect(grid, nullptr, FALSE);
-      UpdateWindow(grid);
+    const int batches = 6, paints = 30;
+    double best = 1e30;
+    for (int b = 0; b < batches; ++b) {
+        Stopwatch watch;
+        for (int i = 0; i < paints; ++i) {
+            InvalidateRect(grid, nullptr, FALSE);
+            UpdateWindow(grid);
+        }
+        best = std::min(best, watch.Seconds() * 1e6 / paints);
     }
-    best = std::min(best, watch.Seconds() * 1e6 / paints);
-  }
-  return best;
+    return best;
 }
 
 double FillSeconds(tw::CGridCtrl& grid, int rows) {
-  Stopwatch watch;
-  tw::demo::FillSampleRows(grid, rows);
-  return watch.Seconds();
+    Stopwatch watch;
+    tw::demo::FillSampleRows(grid, rows);
+    return watch.Seconds();
 }
 
 }  // namespace
 
 int main() {
-  std::setvbuf(stdout, nullptr, _IONBF, 0);
-  if (LoadLibraryA("dtbl32.dll") == nullptr) {
-    std::printf("dtbl32.dll did not load\n");
-    return 2;
-  }
-  HWND parent = CreateWindowExA(0, "STATIC", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                1020, 640, nullptr, nullptr, nullptr, nullptr);
-  tw::CGridCtrl small(CreateGrid(parent));
-  tw::demo::SetupTimeTableColumns(small);
-  FillSeconds(small, 100);
-  const double paintSmall = PaintMicroseconds(small.GetHwnd());
-  DestroyWindow(small.GetHwnd());
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    if (LoadLibraryA("dtbl32.dll") == nullptr) {
+        std::printf("dtbl32.dll did not load\n");
+        return 2;
+    }
+    HWND parent = CreateWindowExA(0, "STATIC", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                  1020, 640, nullptr, nullptr, nullptr, nullptr);
+    tw::CGridCtrl small(CreateGrid(parent));
+    tw::demo::SetupTimeTableColumns(small);
+    FillSeconds(small, 100);
+    const double paintSmall = PaintMicroseconds(small.GetHwnd());
+    DestroyWindow(small.GetHwnd());
 
-  tw::CGridCtrl grid(CreateGrid(parent));
-  tw::demo::SetupTimeTableColumns(grid);
-  Report("append 100,000 rows", FillSeconds(grid, kRows), "s", 2.0);
+    tw::CGridCtrl grid(CreateGrid(parent));
+    tw::demo::SetupTimeTableColumns(grid);
+    Report("append 100,000 rows", FillSeconds(grid, kRows), "s", 2.0);
 
-  Stopwatch sortWatch;
-  grid.SetSortColumn(grid.FindColumn("PROJECT"), 1);
-  grid.SetSortAscending(true, 1);
-  grid.SetSortNoCase(true, 1);
-  grid.GetRowCount();  // the first message after the levels sorts the rows
-  Report("sort 100,000 rows on one level", sortWatch.Seconds(), "s", 0.5);
+    Stopwatch sortWatch;
+    grid.SetSortColumn(grid.FindColumn("PROJECT"), 1);
+    grid.SetSortAscending(true, 1);
+    grid.SetSortNoCase(true, 1);
+    grid.GetRowCount();  // the first message after the levels sorts the rows
+    Report("sort 100,000 rows on one level", sortWatch.Seconds(), "s", 0.5);
 
-  const int lookups = 100000;
-  std::srand(7);
-  long found = 0;
-  Stopwatch findWatch;
-  for (int i = 0; i < lookups; ++i) found += grid.FindKey(std::rand() % kRows) >= 0 ? 1 : 0;
-  Report("find a row by its key", findWatch.Seconds() * 1e6 / lookups, "us", 10.0);
-  if (found != lookups) std::printf("  (only %ld of %d keys found)\n", found, lookups);
+    const int lookups = 100000;
+    std::srand(7);
+    long found = 0;
+    Stopwatch findWatch;
+    for (int i = 0; i < lookups; ++i) found += grid.FindKey(std::rand() % kRows) >= 0 ? 1 : 0;
+    Report("find a row by its key", findWatch.Seconds() * 1e6 / lookups, "us", 10.0);
+    if (found != lookups) std::printf("  (only %ld of %d keys found)\n", found, lookups);
 
-  const double paintLarge = PaintMicroseconds(grid.GetHwnd());
-  std::printf("%-34s %12.1f us\n", "paint visible rows, 100 rows", paintSmall);
-  std::printf("%-34s %12.1f us\n", "paint visible rows, 100,000 rows", paintLarge);
-  Report("paint cost ratio 100,000 / 100", paintLarge / paintSmall, "x", 1.5);
-  DestroyWindow(parent);
-  return failures == 0 ? 0 : 1;
+    const double paintLarge = PaintMicroseconds(grid.GetHwnd());
+    std::printf("%-34s %12.1f us\n", "paint visible rows, 100 rows", paintSmall);
+    std::printf("%-34s %12.1f us\n", "paint visible rows, 100,000 rows", paintLarge);
+    Report("paint cost ratio 100,000 / 100", paintLarge / paintSmall, "x", 1.5);
+    DestroyWindow(parent);
+    return failures == 0 ? 0 : 1;
 }

@@ -24,7 +24,8 @@ void BM_LoadRecords(benchmark::State& state) {
     RecordList records = MakeRecords(kRecords);
     const std::vector<uint8_t> bytes = StoreRecords(records);
     for (auto _ : state) benchmark::DoNotOptimize(LoadRecords(bytes, kRecords));
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes.size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(bytes.size()));
 }
 BENCHMARK(BM_LoadRecords)->Unit(benchmark::kMillisecond);
 

@@ -17,7 +17,8 @@ void Time(const char* name, Work work) {
     for (int i = 0; i < kRuns; ++i) {
         const auto begin = std::chrono::steady_clock::now();
         work();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - begin;
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - begin;
         if (took.count() < best) best = took.count();
     }
     std::printf("%-24s %10.1f ms (%d records, best of %d)\n", name, best, kRecords, kRuns);

@@ -36,10 +36,10 @@ int ViewColumns(CalendarView view) {
 
 int ViewRows(CalendarView view) {
     switch (view) {
-    case CalendarView::QuarterDown: return 3;
-    case CalendarView::HalfYear: return 2;
-    case CalendarView::FullYear: return 4;
-    default: return 1;
+        case CalendarView::QuarterDown: return 3;
+        case CalendarView::HalfYear: return 2;
+        case CalendarView::FullYear: return 4;
+        default: return 1;
     }
 }
 
@@ -69,11 +69,11 @@ CalendarMetrics ScaledMetrics(CalendarView view, CalendarSize client, int lineHe
 int FirstShownMonth(CalendarView view, int month) {
     month = std::clamp(month, 1, 12);
     switch (view) {
-    case CalendarView::QuarterAcross:
-    case CalendarView::QuarterDown: return (month - 1) / 3 * 3 + 1;
-    case CalendarView::HalfYear: return month < 7 ? 1 : 7;
-    case CalendarView::FullYear: return 1;
-    default: return month;
+        case CalendarView::QuarterAcross:
+        case CalendarView::QuarterDown: return (month - 1) / 3 * 3 + 1;
+        case CalendarView::HalfYear: return month < 7 ? 1 : 7;
+        case CalendarView::FullYear: return 1;
+        default: return month;
     }
 }
 

@@ -33,23 +33,23 @@ DayDate MoveCalendarDate(DayDate date, CalendarMove move) {
     if (MonthLength(date.month, date.year) == 0 || date.year < 1) return date;
     date = NearestRealDay(date);
     switch (move) {
-    case CalendarMove::DayBack: return MoveDays(date, -1);
-    case CalendarMove::DayForward: return MoveDays(date, 1);
-    case CalendarMove::WeekBack: return MoveDays(date, -7);
-    case CalendarMove::WeekForward: return MoveDays(date, 7);
-    case CalendarMove::MonthBack: return MoveMonths(date, -1);
-    case CalendarMove::MonthForward: return MoveMonths(date, 1);
+        case CalendarMove::DayBack: return MoveDays(date, -1);
+        case CalendarMove::DayForward: return MoveDays(date, 1);
+        case CalendarMove::WeekBack: return MoveDays(date, -7);
+        case CalendarMove::WeekForward: return MoveDays(date, 7);
+        case CalendarMove::MonthBack: return MoveMonths(date, -1);
+        case CalendarMove::MonthForward: return MoveMonths(date, 1);
     }
     return date;
 }
 
 int MonthsPerSelectorEntry(CalendarView view) {
     switch (view) {
-    case CalendarView::Month: return 1;
-    case CalendarView::QuarterAcross:
-    case CalendarView::QuarterDown: return 3;
-    case CalendarView::HalfYear: return 6;
-    case CalendarView::FullYear: break;
+        case CalendarView::Month: return 1;
+        case CalendarView::QuarterAcross:
+        case CalendarView::QuarterDown: return 3;
+        case CalendarView::HalfYear: return 6;
+        case CalendarView::FullYear: break;
     }
     return 0;
 }

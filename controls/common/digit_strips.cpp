@@ -13,25 +13,20 @@ const int kStripFirstIds[kStripCount] = {kDigitStripNormalId, kDigitStripSelecte
 
 }  // namespace
 
-int StripSizeForFontHeight(int fontHeight)
-{
+int StripSizeForFontHeight(int fontHeight) {
     const int scaled = fontHeight * 3 / 2;
-    if (scaled < 19)
-        return 0;
-    if (scaled < 22)
-        return 1;
-    if (scaled > 25)
-        return 3;
+    if (scaled < 19) return 0;
+    if (scaled < 22) return 1;
+    if (scaled > 25) return 3;
     return 2;
 }
 
-bool LoadDigitStrips(EditCore& core, int size)
-{
-    if (size < 0 || size > 3)
-        return false;
+bool LoadDigitStrips(EditCore& core, int size) {
+    if (size < 0 || size > 3) return false;
     FreeDigitStrips(core);
     for (int kind = 0; kind < kStripCount; ++kind) {
-        core.strips[kind] = LoadBitmapA(LibraryModule(), MAKEINTRESOURCEA(kStripFirstIds[kind] + size));
+        core.strips[kind] =
+            LoadBitmapA(LibraryModule(), MAKEINTRESOURCEA(kStripFirstIds[kind] + size));
         if (!core.strips[kind]) {
             FreeDigitStrips(core);
             return false;
@@ -43,22 +38,18 @@ bool LoadDigitStrips(EditCore& core, int size)
     return true;
 }
 
-void FreeDigitStrips(EditCore& core)
-{
+void FreeDigitStrips(EditCore& core) {
     for (HBITMAP& strip : core.strips) {
-        if (strip)
-            DeleteObject(strip);
+        if (strip) DeleteObject(strip);
         strip = nullptr;
     }
     core.stripSize = -1;
 }
 
 void DrawStripText(const EditCore& core, HDC dc, int x, int y, const char* text, int count,
-                   StripKind kind)
-{
+                   StripKind kind) {
     HBITMAP strip = core.strips[kind];
-    if (!strip)
-        return;
+    if (!strip) return;
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, strip);
     for (int i = 0; i < count; ++i) {

@@ -14,34 +14,28 @@ bool OwnsCaret(const EditCore& core) { return core.hasFocus && core.caretShown; 
 
 }  // namespace
 
-void CreateEditCaret(EditCore& core, bool wanted)
-{
-    if (!wanted)
-        return;
+void CreateEditCaret(EditCore& core, bool wanted) {
+    if (!wanted) return;
     CreateCaret(core.hwnd, nullptr, kCaretWidth, LineHeight(core));
     core.caretShown = TRUE;
     PlaceCaret(core);
     ShowCaret(core.hwnd);
 }
 
-void DestroyEditCaret(EditCore& core)
-{
-    if (!core.caretShown)
-        return;
+void DestroyEditCaret(EditCore& core) {
+    if (!core.caretShown) return;
     HideCaret(core.hwnd);
     DestroyCaret();
     core.caretShown = FALSE;
 }
 
-void PlaceCaret(EditCore& core)
-{
+void PlaceCaret(EditCore& core) {
     if (core.caret < core.firstVisible) {
         core.firstVisible = core.caret;
         NotifyParent(core.hwnd, EN_HSCROLL);
         InvalidateRect(core.hwnd, nullptr, FALSE);
     }
-    if (!OwnsCaret(core))
-        return;
+    if (!OwnsCaret(core)) return;
     const RECT area = TextArea(core);
     HGDIOBJ previous = nullptr;
     HDC dc = AcquireFontDC(core, previous);
@@ -56,16 +50,12 @@ void PlaceCaret(EditCore& core)
     SetCaretPos(x - 1, y);
 }
 
-void HideEditCaret(EditCore& core)
-{
-    if (OwnsCaret(core))
-        HideCaret(core.hwnd);
+void HideEditCaret(EditCore& core) {
+    if (OwnsCaret(core)) HideCaret(core.hwnd);
 }
 
-void ShowEditCaret(EditCore& core)
-{
-    if (OwnsCaret(core))
-        ShowCaret(core.hwnd);
+void ShowEditCaret(EditCore& core) {
+    if (OwnsCaret(core)) ShowCaret(core.hwnd);
 }
 
 }  // namespace tw

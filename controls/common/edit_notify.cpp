@@ -7,40 +7,31 @@
 
 namespace tw {
 
-void NotifyParent(HWND hwnd, WORD code)
-{
+void NotifyParent(HWND hwnd, WORD code) {
     HWND parent = GetParent(hwnd);
-    if (!parent)
-        return;
+    if (!parent) return;
     const WORD id = static_cast<WORD>(GetWindowLongPtrA(hwnd, GWLP_ID));
     SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(hwnd));
 }
 
-bool ChangePermitted(HWND hwnd)
-{
-    return SendMessageA(hwnd, kPermissionMessage, 0, 0) != 0;
-}
+bool ChangePermitted(HWND hwnd) { return SendMessageA(hwnd, kPermissionMessage, 0, 0) != 0; }
 
-bool EditStillAlive(HWND hwnd, const EditCore* core)
-{
+bool EditStillAlive(HWND hwnd, const EditCore* core) {
     return IsWindow(hwnd) &&
            reinterpret_cast<const EditCore*>(GetWindowLongPtrA(hwnd, kStateWordOffset)) == core;
 }
 
-void RepaintTextArea(EditCore& core)
-{
+void RepaintTextArea(EditCore& core) {
     RECT area = TextArea(core);
     InvalidateRect(core.hwnd, &area, FALSE);
     UpdateWindow(core.hwnd);
 }
 
-void ReportUserChange(EditCore& core)
-{
+void ReportUserChange(EditCore& core) {
     HWND hwnd = core.hwnd;
     SendMessageA(hwnd, kChangeHookMessage, 0, 0);
     NotifyParent(hwnd, EN_UPDATE);
-    if (!EditStillAlive(hwnd, &core))
-        return;
+    if (!EditStillAlive(hwnd, &core)) return;
     RepaintTextArea(core);
     NotifyParent(hwnd, EN_CHANGE);
 }

@@ -11,7 +11,7 @@ struct TypingText {
     char text[kEditTextCapacity];
     FieldSpan spans[kMaxFields];
     int fieldCount;
-    int pos;            // index of the field typed into
+    int pos;  // index of the field typed into
 };
 
 // The control's check of a field value; `pos` is the field's index.

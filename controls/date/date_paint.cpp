@@ -11,12 +11,11 @@
 namespace tw {
 namespace {
 
-constexpr int kFaceBevel = 2;   // the face bitmap's own bevel, left out
+constexpr int kFaceBevel = 2;  // the face bitmap's own bevel, left out
 
 // The button spans the client height: its own 3-D edge, and the face bitmap's glyph (the
 // bitmap without its 2-pixel bevel) centred on it, one pixel down and right while pressed.
-void DrawButtonFace(const DateEditState& s, HDC dc)
-{
+void DrawButtonFace(const DateEditState& s, HDC dc) {
     RECT button = DropButtonRect(s);
     HBRUSH face = CreateResolvedBrush(s.core.colors[kButtonFaceColor]);
     FillRect(dc, &button, face);
@@ -40,12 +39,10 @@ void DrawButtonFace(const DateEditState& s, HDC dc)
 
 }  // namespace
 
-void PaintDateEdit(EditCore& core, HDC dc, const RECT& client)
-{
+void PaintDateEdit(EditCore& core, HDC dc, const RECT& client) {
     PaintEditBody(core, dc, client);
     const DateEditState& s = DateStateOf(core);
-    if (!s.calendarButton)
-        return;
+    if (!s.calendarButton) return;
     HPALETTE previous = SelectGreyPaletteIfNeeded(dc);
     DrawButtonFace(s, dc);
     RestorePalette(dc, previous);

@@ -18,20 +18,18 @@ struct Sample {
     int height;
 };
 
-HWND AddLabeled(HWND window, HFONT font, int x, int y, const Sample& sample)
-{
-    HWND label = CreateWindowA("STATIC", sample.label, WS_CHILD | WS_VISIBLE, x, y + 4,
-                               kLabelWidth, 20, window, nullptr, nullptr, nullptr);
+HWND AddLabeled(HWND window, HFONT font, int x, int y, const Sample& sample) {
+    HWND label = CreateWindowA("STATIC", sample.label, WS_CHILD | WS_VISIBLE, x, y + 4, kLabelWidth,
+                               20, window, nullptr, nullptr, nullptr);
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    HWND control = CreateWindowA(sample.className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP |
-                                 sample.style, x + kLabelWidth, y, sample.width, sample.height,
-                                 window, nullptr, nullptr, nullptr);
+    HWND control = CreateWindowA(sample.className, "",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | sample.style, x + kLabelWidth,
+                                 y, sample.width, sample.height, window, nullptr, nullptr, nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     return control;
 }
 
-void AddHeading(HWND window, HFONT font, int x, int y, int width, const char* text)
-{
+void AddHeading(HWND window, HFONT font, int x, int y, int width, const char* text) {
     HWND heading = CreateWindowA("BUTTON", text, WS_CHILD | WS_VISIBLE | BS_GROUPBOX, x, y, width,
                                  580, window, nullptr, nullptr, nullptr);
     SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -39,8 +37,7 @@ void AddHeading(HWND window, HFONT font, int x, int y, int width, const char* te
 
 // Adds the samples one under another from (x, y); returns the y of the next row.
 template <size_t Count>
-int AddColumn(HWND window, HFONT font, int x, int y, const Sample (&samples)[Count])
-{
+int AddColumn(HWND window, HFONT font, int x, int y, const Sample (&samples)[Count]) {
     for (const Sample& sample : samples) {
         AddLabeled(window, font, x, y, sample);
         y += kRowHeight;
@@ -48,8 +45,7 @@ int AddColumn(HWND window, HFONT font, int x, int y, const Sample (&samples)[Cou
     return y;
 }
 
-HWND AddDateEdits(HWND window, HFONT font)
-{
+HWND AddDateEdits(HWND window, HFONT font) {
     const Sample samples[] = {
         {"Plain, sunken", "TarnDateEdit32", DTS_BORDERSUNKEN, 120, 24},
         {"Drop-down", "TarnDateEdit32", DTS_BORDERSUNKEN | DTS_CALENDARBUTTON, 120, 24},
@@ -73,8 +69,7 @@ HWND AddDateEdits(HWND window, HFONT font)
     return dropDown;
 }
 
-void AddTimeEdits(HWND window, HFONT font)
-{
+void AddTimeEdits(HWND window, HFONT font) {
     const Sample samples[] = {
         {"Plain, sunken", "TarnTimeEdit32", TMS_BORDERSUNKEN, 120, 24},
         {"With seconds", "TarnTimeEdit32", TMS_BORDERSUNKEN | TMS_SECONDS, 120, 24},
@@ -85,8 +80,9 @@ void AddTimeEdits(HWND window, HFONT font)
     };
     AddHeading(window, font, 294, 10, 280, "Time edits");
     const int y = AddColumn(window, font, 304, 34, samples);
-    HWND clock = AddLabeled(window, font, 304, y, {"Running clock", "TarnTimeEdit32",
-                            TMS_BORDERSUNKEN | TMS_SECONDS | TMS_BITMAPDIGITS, 120, 30});
+    HWND clock = AddLabeled(window, font, 304, y,
+                            {"Running clock", "TarnTimeEdit32",
+                             TMS_BORDERSUNKEN | TMS_SECONDS | TMS_BITMAPDIGITS, 120, 30});
     TMEDITPARAMS clockFormat = {};
     tmGetEditParams(clock, &clockFormat);
     clockFormat.setTime = 0;
@@ -99,24 +95,22 @@ void AddTimeEdits(HWND window, HFONT font)
     tmSetNull(null);
 }
 
-void AddCalendars(HWND window, HFONT font)
-{
+void AddCalendars(HWND window, HFONT font) {
     AddHeading(window, font, 580, 10, 340, "Calendars");
-    HWND month = CreateWindowA("TarnCalctl32", "",
-                               WS_CHILD | WS_VISIBLE | WS_BORDER | CCS_MONTH | CCS_YEARFIELD |
-                                   CCS_MONTHSELECTOR,
-                               588, 34, 260, 220, window, nullptr, nullptr, nullptr);
+    HWND month = CreateWindowA(
+        "TarnCalctl32", "",
+        WS_CHILD | WS_VISIBLE | WS_BORDER | CCS_MONTH | CCS_YEARFIELD | CCS_MONTHSELECTOR, 588, 34,
+        260, 220, window, nullptr, nullptr, nullptr);
     SendMessageA(month, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     HWND plain = CreateWindowA("TarnCalctl32", "",
-                               WS_CHILD | WS_VISIBLE | WS_BORDER | CCS_MONTH | CCS_DISPLAYONLY,
-                               588, 310, 260, 220, window, nullptr, nullptr, nullptr);
+                               WS_CHILD | WS_VISIBLE | WS_BORDER | CCS_MONTH | CCS_DISPLAYONLY, 588,
+                               310, 260, 220, window, nullptr, nullptr, nullptr);
     SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 }  // namespace
 
-HWND CreateGallery(HWND window, HFONT font)
-{
+HWND CreateGallery(HWND window, HFONT font) {
     HWND dropDown = AddDateEdits(window, font);
     AddTimeEdits(window, font);
     AddCalendars(window, font);

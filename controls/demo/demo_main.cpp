@@ -11,8 +11,7 @@ namespace {
 
 constexpr const char* kWindowClass = "Tarn32DemoWindow";
 
-LRESULT CALLBACK GalleryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK GalleryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -20,8 +19,7 @@ LRESULT CALLBACK GalleryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-HWND CreateGalleryWindow(HINSTANCE instance)
-{
+HWND CreateGalleryWindow(HINSTANCE instance) {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = GalleryProc;
     wc.hInstance = instance;
@@ -29,28 +27,23 @@ HWND CreateGalleryWindow(HINSTANCE instance)
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
     RegisterClassA(&wc);
-    return CreateWindowA(kWindowClass, "Tarn controls gallery",
-                         WS_OVERLAPPEDWINDOW, 0, 0, 940, 640, nullptr,
-                         nullptr, instance, nullptr);
+    return CreateWindowA(kWindowClass, "Tarn controls gallery", WS_OVERLAPPEDWINDOW, 0, 0, 940, 640,
+                         nullptr, nullptr, instance, nullptr);
 }
 
 // With "dropdown" on the command line the drop-down date edit takes the focus and opens
 // its calendar (for the screenshot of the popup).
-void OpenDropDownIfAsked(const char* commandLine, HWND dropDown)
-{
-    if (!commandLine || !strstr(commandLine, "dropdown"))
-        return;
+void OpenDropDownIfAsked(const char* commandLine, HWND dropDown) {
+    if (!commandLine || !strstr(commandLine, "dropdown")) return;
     SetFocus(dropDown);
     dtDropDownCalendar(dropDown);
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
-{
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     HWND window = CreateGalleryWindow(instance);
-    if (!window)
-        return 1;
+    if (!window) return 1;
     HFONT font = CreateLocalFont("Tahoma", 10, 0);
     HWND dropDown = tw::demo::CreateGallery(window, font);
     ShowWindow(window, show == SW_HIDE ? SW_SHOWNORMAL : show);

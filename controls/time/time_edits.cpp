@@ -18,23 +18,19 @@ namespace tw {
 namespace {
 
 // Hour at most 23 (24-hour) or 12, minute and second below 60.
-bool TimeFieldFits(const EditCore& core, int pos, int value)
-{
+bool TimeFieldFits(const EditCore& core, int pos, int value) {
     const TimeEditState& s = TimeStateOf(core);
     const int kind = TimeFieldKindAt(s, pos);
-    if (kind == kHourField)
-        return value <= (s.hour24 ? 23 : 12);
+    if (kind == kHourField) return value <= (s.hour24 ? 23 : 12);
     return kind == kDesignatorField || value < 60;
 }
 
-bool IsFieldBreak(const TimeEditState& s, int pos)
-{
+bool IsFieldBreak(const TimeEditState& s, int pos) {
     const char c = s.core.text[pos];
     return c == s.separator || c == ' ';
 }
 
-bool TypeOverHourSelection(TimeEditState& s, TypingText& t, int digit)
-{
+bool TypeOverHourSelection(TimeEditState& s, TypingText& t, int digit) {
     EditCore& core = s.core;
     const int start = core.selStart;
     if (TentativeFits(core, t, start, digit, TimeFieldFits)) {
@@ -50,8 +46,7 @@ bool TypeOverHourSelection(TimeEditState& s, TypingText& t, int digit)
     return false;
 }
 
-void EmptyTimeText(const TimeEditState& s, char* out)
-{
+void EmptyTimeText(const TimeEditState& s, char* out) {
     TimeEditState zero = s;
     zero.hour = zero.minute = zero.second = 0;
     zero.core.isNull = FALSE;
@@ -61,8 +56,7 @@ void EmptyTimeText(const TimeEditState& s, char* out)
 
 }  // namespace
 
-bool TypeTimeDigit(TimeEditState& s, int digit)
-{
+bool TypeTimeDigit(TimeEditState& s, int digit) {
     EditCore& core = s.core;
     HWND hwnd = core.hwnd;
     char empty[kEditTextCapacity];
@@ -77,16 +71,14 @@ bool TypeTimeDigit(TimeEditState& s, int digit)
     } else if (HasSelection(core) && kind == kHourField && IsFieldSelected(core, t.pos)) {
         written = TypeOverHourSelection(s, t, digit);
     } else {
-        if (HasSelection(core))
-            CollapseSelection(core, core.selStart);
+        if (HasSelection(core)) CollapseSelection(core, core.selStart);
         written = OverwriteAtCaret(core, t, digit, TimeFieldFits);
     }
     if (written) {
         memcpy(core.text, t.text, sizeof t.text);
         ParseTimeEditText(s, core.text);
         FinishUserEdit(s.core);
-        if (!EditStillAlive(hwnd, &s.core))
-            return true;
+        if (!EditStillAlive(hwnd, &s.core)) return true;
     } else if (wasNull) {
         core.text[0] = '\0';
     }
@@ -96,25 +88,21 @@ bool TypeTimeDigit(TimeEditState& s, int digit)
     return written;
 }
 
-void TypeTimeChar(TimeEditState& s, char c)
-{
+void TypeTimeChar(TimeEditState& s, char c) {
     if (c >= '0' && c <= '9')
         TypeTimeDigit(s, c - '0');
     else
         SkipTimeSeparator(s);
 }
 
-void SkipTimeSeparator(TimeEditState& s)
-{
+void SkipTimeSeparator(TimeEditState& s) {
     EditCore& core = s.core;
     if (!HasSelection(core) && core.caret < TextLength(core) && IsFieldBreak(s, core.caret))
         CollapseSelection(core, core.caret + 1);
-    if (!HasSelection(core))
-        FollowCaret(core);
+    if (!HasSelection(core)) FollowCaret(core);
 }
 
-void StepCurrentTimeField(TimeEditState& s, int delta)
-{
+void StepCurrentTimeField(TimeEditState& s, int delta) {
     EditCore& core = s.core;
     if (core.isNull) {
         s.hour = s.minute = s.second = 0;
@@ -124,23 +112,19 @@ void StepCurrentTimeField(TimeEditState& s, int delta)
     }
     const int pos = core.currentField;
     switch (TimeFieldKindAt(s, pos)) {
-    case kHourField:
-        s.hour = static_cast<WORD>(std::clamp(s.hour + delta, 0, 23));
-        s.am = s.hour < 12;
-        break;
-    case kMinuteField:
-        s.minute = static_cast<WORD>(std::clamp(s.minute + delta, 0, 59));
-        break;
-    case kSecondField:
-        s.second = static_cast<WORD>(std::clamp(s.second + delta, 0, 59));
-        break;
-    default:
-        if (delta > 0 && s.hour < 12)
-            s.hour = static_cast<WORD>(s.hour + 12);
-        else if (delta < 0 && s.hour >= 12)
-            s.hour = static_cast<WORD>(s.hour - 12);
-        s.am = s.hour < 12;
-        break;
+        case kHourField:
+            s.hour = static_cast<WORD>(std::clamp(s.hour + delta, 0, 23));
+            s.am = s.hour < 12;
+            break;
+        case kMinuteField: s.minute = static_cast<WORD>(std::clamp(s.minute + delta, 0, 59)); break;
+        case kSecondField: s.second = static_cast<WORD>(std::clamp(s.second + delta, 0, 59)); break;
+        default:
+            if (delta > 0 && s.hour < 12)
+                s.hour = static_cast<WORD>(s.hour + 12);
+            else if (delta < 0 && s.hour >= 12)
+                s.hour = static_cast<WORD>(s.hour - 12);
+            s.am = s.hour < 12;
+            break;
     }
     RebuildTimeTexts(s);
     SelectField(core, pos);
@@ -148,8 +132,7 @@ void StepCurrentTimeField(TimeEditState& s, int delta)
     FinishUserEdit(s.core);
 }
 
-void DeleteTimeAtCaret(TimeEditState& s)
-{
+void DeleteTimeAtCaret(TimeEditState& s) {
     EditCore& core = s.core;
     CollapseSelection(core, core.caret);
     FollowCaret(core);
@@ -162,12 +145,10 @@ void DeleteTimeAtCaret(TimeEditState& s)
     ParseTimeEditText(s, core.text);
     HWND hwnd = core.hwnd;
     FinishUserEdit(core);
-    if (EditStillAlive(hwnd, &core))
-        PlaceCaret(core);
+    if (EditStillAlive(hwnd, &core)) PlaceCaret(core);
 }
 
-void BackspaceTime(TimeEditState& s)
-{
+void BackspaceTime(TimeEditState& s) {
     EditCore& core = s.core;
     if (HasSelection(core)) {
         const int start = core.selStart;
@@ -180,8 +161,7 @@ void BackspaceTime(TimeEditState& s)
         RepaintTextArea(core);
         return;
     }
-    if (core.caret == 0)
-        return;
+    if (core.caret == 0) return;
     CollapseSelection(core, core.caret - 1);
     FollowCaret(core);
     if (!IsFieldBreak(s, core.caret))
@@ -190,12 +170,10 @@ void BackspaceTime(TimeEditState& s)
         PlaceCaret(core);
 }
 
-void DesignatorKey(TimeEditState& s, UINT vk)
-{
+void DesignatorKey(TimeEditState& s, UINT vk) {
     EditCore& core = s.core;
     const char at = core.caret < TextLength(core) ? core.text[core.caret] : '\0';
-    if (s.hour24 || !strchr("AaPp", at) || !at)
-        return;
+    if (s.hour24 || !strchr("AaPp", at) || !at) return;
     const int key = toupper(static_cast<int>(vk));
     if (s.hour < 12 && key == toupper(static_cast<unsigned char>(s.pmDesignator[0])))
         s.hour = static_cast<WORD>(s.hour + 12);

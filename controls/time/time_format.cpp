@@ -11,8 +11,7 @@ namespace tw {
 namespace {
 
 // Reads a run of digits at `p` (0 when there is none) and moves past it.
-int ReadDigits(const char*& p)
-{
+int ReadDigits(const char*& p) {
     int value = 0;
     while (*p >= '0' && *p <= '9') {
         value = std::min(value * 10 + (*p - '0'), 99999);
@@ -21,18 +20,14 @@ int ReadDigits(const char*& p)
     return value;
 }
 
-const char* SkipBlanks(const char* p)
-{
-    while (*p == ' ')
-        ++p;
+const char* SkipBlanks(const char* p) {
+    while (*p == ' ') ++p;
     return p;
 }
 
 // The designator at `p`, compared without regard to case and trailing blanks.
-bool DesignatorIs(const char* p, const char* designator)
-{
-    if (!designator[0])
-        return false;
+bool DesignatorIs(const char* p, const char* designator) {
+    if (!designator[0]) return false;
     const size_t length = strlen(designator);
     return _strnicmp(p, designator, length) == 0 && *SkipBlanks(p + length) == '\0';
 }
@@ -42,24 +37,18 @@ int To24Hour(int hour, bool pm) { return (hour > 11 ? hour - 12 : hour) + (pm ? 
 
 }  // namespace
 
-const char* ShownDesignator(const TimeEditState& s)
-{
-    if (s.hour24)
-        return "";
+const char* ShownDesignator(const TimeEditState& s) {
+    if (s.hour24) return "";
     return s.hour < 12 ? s.amDesignator : s.pmDesignator;
 }
 
-int TimeFieldKindAt(const TimeEditState& s, int pos)
-{
-    if (pos <= 1)
-        return pos + 1;
-    if (pos == 2 && s.seconds)
-        return kSecondField;
+int TimeFieldKindAt(const TimeEditState& s, int pos) {
+    if (pos <= 1) return pos + 1;
+    if (pos == 2 && s.seconds) return kSecondField;
     return kDesignatorField;
 }
 
-void ReadSystemTimeFormat(TimeEditState& s)
-{
+void ReadSystemTimeFormat(TimeEditState& s) {
     s.hour24 = GetProfileIntA("intl", "iTime", 1) != 0;
     s.leadingZero = GetProfileIntA("intl", "iTLZero", 1) != 0;
     GetProfileStringA("intl", "s1159", "AM", s.amDesignator, kDesignatorSize);
@@ -69,11 +58,9 @@ void ReadSystemTimeFormat(TimeEditState& s)
     s.separator = separator[0] ? separator[0] : ':';
 }
 
-void FormatTimeText(const TimeEditState& s, char* out)
-{
+void FormatTimeText(const TimeEditState& s, char* out) {
     out[0] = '\0';
-    if (s.core.isNull)
-        return;
+    if (s.core.isNull) return;
     const int hour = !s.hour24 && s.hour > 12 ? s.hour - 12 : s.hour;
     const bool twoDigits = s.core.hasFocus || s.leadingZero;
     const char sep = s.separator;
@@ -89,20 +76,17 @@ void FormatTimeText(const TimeEditState& s, char* out)
     }
 }
 
-void RebuildTimeTexts(TimeEditState& s)
-{
+void RebuildTimeTexts(TimeEditState& s) {
     FormatTimeText(s, s.core.text);
     lstrcpynA(s.core.display, s.core.text, sizeof s.core.display);
 }
 
-void ParseTimeEditText(TimeEditState& s, const char* text)
-{
+void ParseTimeEditText(TimeEditState& s, const char* text) {
     const char* p = text ? text : "";
     int hour = ReadDigits(p);
     int minute = 0;
     int second = 0;
-    if (s.hour24)
-        hour = std::min(hour, 23);
+    if (s.hour24) hour = std::min(hour, 23);
     if (*p) {
         ++p;
         minute = std::min(ReadDigits(p), 59);
@@ -111,8 +95,7 @@ void ParseTimeEditText(TimeEditState& s, const char* text)
         ++p;
         second = std::min(ReadDigits(p), 59);
     }
-    if (*p)
-        ++p;
+    if (*p) ++p;
     if (s.hour24) {
         s.am = hour < 12;
     } else {
@@ -125,8 +108,7 @@ void ParseTimeEditText(TimeEditState& s, const char* text)
     s.second = static_cast<WORD>(second);
 }
 
-ParsedTime ParseTimeString(const TimeEditState& s, const char* text)
-{
+ParsedTime ParseTimeString(const TimeEditState& s, const char* text) {
     ParsedTime parsed = {0, 0, 0, true};
     const char* p = SkipBlanks(text);
     parsed.hour = ReadDigits(p);

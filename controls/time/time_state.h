@@ -17,24 +17,23 @@ constexpr UINT kClockPeriodMs = 100;
 
 struct TimeEditState {
     EditCore core;
-    WORD hour;                          // 0..23 (stored as given by the setters)
+    WORD hour;  // 0..23 (stored as given by the setters)
     WORD minute;
     WORD second;
-    char separator;                     // time separator
-    BOOL leadingZero;                   // two-digit hours when unfocused
-    BOOL hour24;                        // 24-hour display, no designator
-    BOOL seconds;                       // seconds shown (style bit 0x0040)
-    BOOL am;                            // the hour is below 12
+    char separator;    // time separator
+    BOOL leadingZero;  // two-digit hours when unfocused
+    BOOL hour24;       // 24-hour display, no designator
+    BOOL seconds;      // seconds shown (style bit 0x0040)
+    BOOL am;           // the hour is below 12
     char amDesignator[kDesignatorSize];
     char pmDesignator[kDesignatorSize];
-    BOOL clockRunning;                  // timer 567 set by tmStartClock
+    BOOL clockRunning;  // timer 567 set by tmStartClock
 };
 
 TimeEditState* FetchTimeState(HWND hwnd);
 
 inline TimeEditState& TimeStateOf(EditCore& core) { return reinterpret_cast<TimeEditState&>(core); }
-inline const TimeEditState& TimeStateOf(const EditCore& core)
-{
+inline const TimeEditState& TimeStateOf(const EditCore& core) {
     return reinterpret_cast<const TimeEditState&>(core);
 }
 

@@ -68,7 +68,8 @@ bool CApp::OnIdle(long count) {
 
 bool CApp::PreTranslate(MSG& msg) {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !mainFrame_) return false;
-    if (mainFrame_->MdiClient() != nullptr && ::TranslateMDISysAccel(mainFrame_->MdiClient(), &msg)) {
+    if (mainFrame_->MdiClient() != nullptr &&
+        ::TranslateMDISysAccel(mainFrame_->MdiClient(), &msg)) {
         return true;
     }
     if (accelerators_ != nullptr && mainFrame_->Preview() == nullptr &&
@@ -131,13 +132,9 @@ CDocTemplate* CApp::DocTemplate() const {
     return templates_.empty() ? nullptr : templates_.front().get();
 }
 
-void CApp::SetMainFrame(std::unique_ptr<CMDIFrame> frame) {
-    mainFrame_ = std::move(frame);
-}
+void CApp::SetMainFrame(std::unique_ptr<CMDIFrame> frame) { mainFrame_ = std::move(frame); }
 
-HWND CApp::MainWindow() const {
-    return mainFrame_ ? mainFrame_->Handle() : nullptr;
-}
+HWND CApp::MainWindow() const { return mainFrame_ ? mainFrame_->Handle() : nullptr; }
 
 void CApp::UseSettingsStore(std::unique_ptr<ISettingsStore> store) {
     if (store) settings_ = std::move(store);
@@ -148,9 +145,7 @@ void CApp::LoadRecentFiles(int maxEntries) {
     recentFiles_.Load(*settings_);
 }
 
-void CApp::AddToRecentFiles(const std::string& path) {
-    recentFiles_.Add(path);
-}
+void CApp::AddToRecentFiles(const std::string& path) { recentFiles_.Add(path); }
 
 CAppDocument* CApp::OpenDocumentFile(const std::string& path) {
     if (DocTemplate() == nullptr || !mainFrame_) return nullptr;
@@ -164,9 +159,7 @@ CAppDocument* CApp::OpenDocumentFile(const std::string& path) {
     return doc;
 }
 
-CAppDocument* CApp::NewDocument() {
-    return OpenDocumentFile(std::string());
-}
+CAppDocument* CApp::NewDocument() { return OpenDocumentFile(std::string()); }
 
 bool CApp::SaveAllModified() {
     for (const auto& t : templates_) {
@@ -191,9 +184,7 @@ void CApp::OnFileOpen() {
     if (path) OpenDocumentFile(*path);
 }
 
-void CApp::OnFilePrintSetup() {
-    printer_.AskSetup(MainWindow());
-}
+void CApp::OnFilePrintSetup() { printer_.AskSetup(MainWindow()); }
 
 void CApp::OnRecentFile(unsigned id) {
     std::string path = recentFiles_.At(static_cast<int>(id - kCmdFileMru1));
@@ -210,10 +201,10 @@ bool CApp::PrintDocumentFile(const std::string& path) {
 
 bool CApp::ProcessShellCommand(const CommandLineInfo& info) {
     switch (info.action) {
-    case StartAction::Open: return OpenDocumentFile(info.fileName) != nullptr;
-    case StartAction::Print: return PrintDocumentFile(info.fileName);
-    case StartAction::None:
-    case StartAction::ShellRequest: break;
+        case StartAction::Open: return OpenDocumentFile(info.fileName) != nullptr;
+        case StartAction::Print: return PrintDocumentFile(info.fileName);
+        case StartAction::None:
+        case StartAction::ShellRequest: break;
     }
     return true;
 }

@@ -39,9 +39,7 @@ bool CMDIChild::Create(CMDIFrame& main, CDocTemplate& owner, CAppDocument& doc,
     return true;
 }
 
-bool CMDIChild::IsMaximized() const {
-    return hwnd_ != nullptr && ::IsZoomed(hwnd_);
-}
+bool CMDIChild::IsMaximized() const { return hwnd_ != nullptr && ::IsZoomed(hwnd_); }
 
 CommandChain CMDIChild::Chain() {
     CommandChain chain;
@@ -99,37 +97,34 @@ LRESULT CMDIChild::OnCommandMessage(WPARAM wp, LPARAM lp) {
 
 LRESULT CMDIChild::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_CREATE:
-        if (!view_ || !view_->Create(*this, *document_) || !OnCreate()) return -1;
-        break;
-    case WM_SIZE: {
-        LRESULT result = DefProc(msg, wp, lp);
-        RecalcLayout();
-        return result;
-    }
-    case WM_COMMAND:
-        return OnCommandMessage(wp, lp);
-    case WM_NOTIFY:
-        if (AnswerToolTipRequest(lp)) return 0;
-        break;
-    case WM_SYSCOMMAND:
-        if ((wp & 0xFFF0) < kFirstSystemCommand && OnSystemCommand(static_cast<UINT>(wp))) return 0;
-        break;
-    case WM_INITMENUPOPUP:
-        if (HIWORD(lp) != 0) OnInitSystemMenu(reinterpret_cast<HMENU>(wp));
-        break;
-    case WM_MDIACTIVATE:
-        OnActivate(reinterpret_cast<HWND>(lp) == hwnd_);
-        if (lp == 0 && main_ != nullptr) main_->ShowDocumentMenu(nullptr);  // the last one went
-        break;
-    case WM_SETFOCUS:
-        if (view_ && view_->IsWindow()) ::SetFocus(view_->Handle());
-        return 0;
-    case WM_CLOSE:
-        OnClose();
-        return 0;
-    default:
-        break;
+        case WM_CREATE:
+            if (!view_ || !view_->Create(*this, *document_) || !OnCreate()) return -1;
+            break;
+        case WM_SIZE: {
+            LRESULT result = DefProc(msg, wp, lp);
+            RecalcLayout();
+            return result;
+        }
+        case WM_COMMAND: return OnCommandMessage(wp, lp);
+        case WM_NOTIFY:
+            if (AnswerToolTipRequest(lp)) return 0;
+            break;
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0) < kFirstSystemCommand && OnSystemCommand(static_cast<UINT>(wp)))
+                return 0;
+            break;
+        case WM_INITMENUPOPUP:
+            if (HIWORD(lp) != 0) OnInitSystemMenu(reinterpret_cast<HMENU>(wp));
+            break;
+        case WM_MDIACTIVATE:
+            OnActivate(reinterpret_cast<HWND>(lp) == hwnd_);
+            if (lp == 0 && main_ != nullptr) main_->ShowDocumentMenu(nullptr);  // the last one went
+            break;
+        case WM_SETFOCUS:
+            if (view_ && view_->IsWindow()) ::SetFocus(view_->Handle());
+            return 0;
+        case WM_CLOSE: OnClose(); return 0;
+        default: break;
     }
     return DefProc(msg, wp, lp);
 }

@@ -28,9 +28,11 @@ OPENFILENAMEA FileDialogRecord(HWND owner, const FileDialogOptions& options,
     record.nFilterIndex = 1;
     record.lpstrFile = buffers.path.data();
     record.nMaxFile = static_cast<DWORD>(buffers.path.size());
-    record.lpstrInitialDir = options.initialFolder.empty() ? nullptr : options.initialFolder.c_str();
+    record.lpstrInitialDir =
+        options.initialFolder.empty() ? nullptr : options.initialFolder.c_str();
     record.lpstrTitle = options.title.empty() ? nullptr : options.title.c_str();
-    record.lpstrDefExt = options.defaultExtension.empty() ? nullptr : options.defaultExtension.c_str();
+    record.lpstrDefExt =
+        options.defaultExtension.empty() ? nullptr : options.defaultExtension.c_str();
     record.Flags = options.flags | OFN_EXPLORER;
     return record;
 }

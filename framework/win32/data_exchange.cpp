@@ -63,8 +63,10 @@ void CDataExchange::Radio(std::initializer_list<int> ids, int& index) {
     int position = 0;
     if (saving_) index = -1;
     for (int id : ids) {
-        if (saving_ && index < 0 && ::IsDlgButtonChecked(dialog_, id) == BST_CHECKED) index = position;
-        if (!saving_) ::CheckDlgButton(dialog_, id, position == index ? BST_CHECKED : BST_UNCHECKED);
+        if (saving_ && index < 0 && ::IsDlgButtonChecked(dialog_, id) == BST_CHECKED)
+            index = position;
+        if (!saving_)
+            ::CheckDlgButton(dialog_, id, position == index ? BST_CHECKED : BST_UNCHECKED);
         ++position;
     }
 }

@@ -32,23 +32,24 @@ CDialogBase* CDialogBase::FromHandle(HWND hwnd) {
 
 INT_PTR CDialogBase::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
-    case WM_NCDESTROY:
-        ::RemovePropA(hwnd_, kDialogProp);
-        hwnd_ = nullptr;
-        return FALSE;
-    default: {
-        bool handled = false;
-        INT_PTR result = OnMessage(msg, wp, lp, handled);
-        if (handled) ::SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
-        return handled ? TRUE : FALSE;
-    }
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
+        case WM_NCDESTROY:
+            ::RemovePropA(hwnd_, kDialogProp);
+            hwnd_ = nullptr;
+            return FALSE;
+        default: {
+            bool handled = false;
+            INT_PTR result = OnMessage(msg, wp, lp, handled);
+            if (handled) ::SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+            return handled ? TRUE : FALSE;
+        }
     }
 }
 
 INT_PTR CDialog::DoModal() {
-    HWND owner = parent_ != nullptr ? parent_ : (TheApp() != nullptr ? TheApp()->MainWindow() : nullptr);
+    HWND owner =
+        parent_ != nullptr ? parent_ : (TheApp() != nullptr ? TheApp()->MainWindow() : nullptr);
     return ::DialogBoxParamA(ResourceInstance(), MAKEINTRESOURCEA(TemplateId()), owner,
                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }

@@ -35,8 +35,8 @@ public:
     template <class D, class F, class V>
     static std::unique_ptr<CDocTemplate> Make(UINT resourceId) {
         return std::make_unique<CDocTemplate>(
-            resourceId, [] { return std::make_unique<D>(); },
-            [] { return std::make_unique<F>(); }, [] { return std::make_unique<V>(); });
+            resourceId, [] { return std::make_unique<D>(); }, [] { return std::make_unique<F>(); },
+            [] { return std::make_unique<V>(); });
     }
 
     // Attributes

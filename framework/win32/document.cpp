@@ -18,8 +18,8 @@ namespace {
 
 // Why path could not be opened for reading, as the file system tells it.
 FileErrorCause OpenCauseOf(const std::string& path) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return FileErrorCauseOf(::GetLastError());
     ::CloseHandle(file);
     return FileErrorCause::InvalidFile;  // it opens, so its content was refused
@@ -102,9 +102,9 @@ bool CAppDocument::SaveModified() {
     std::string name = GetPathName().empty() ? GetTitle() : GetPathName();
     switch (Ask(SubstituteArgs(kTextSaveChanges, {name}), PromptButtons::YesNoCancel,
                 PromptIcon::Warning)) {
-    case PromptAnswer::Yes: return DoFileSave();
-    case PromptAnswer::No: return true;
-    default: return false;
+        case PromptAnswer::Yes: return DoFileSave();
+        case PromptAnswer::No: return true;
+        default: return false;
     }
 }
 

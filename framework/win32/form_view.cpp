@@ -28,7 +28,8 @@ std::vector<BYTE> ChildTemplate(UINT id) {
     size_t styleOffset = extended ? 12 : 0;
     DWORD style;
     std::memcpy(&style, copy.data() + styleOffset, sizeof style);
-    style &= ~static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME);
+    style &=
+        ~static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME);
     style |= WS_CHILD | WS_VISIBLE | DS_CONTROL;
     std::memcpy(copy.data() + styleOffset, &style, sizeof style);
     return copy;
@@ -47,9 +48,9 @@ public:
     bool Create(HWND parent) {
         std::vector<BYTE> form = ChildTemplate(TemplateId());
         if (form.empty()) return false;
-        return ::CreateDialogIndirectParamA(ResourceInstance(),
-                                            reinterpret_cast<LPCDLGTEMPLATEA>(form.data()), parent,
-                                            &FormPage::Proc, reinterpret_cast<LPARAM>(this)) != nullptr;
+        return ::CreateDialogIndirectParamA(
+                   ResourceInstance(), reinterpret_cast<LPCDLGTEMPLATEA>(form.data()), parent,
+                   &FormPage::Proc, reinterpret_cast<LPARAM>(this)) != nullptr;
     }
 
 protected:
@@ -65,16 +66,15 @@ protected:
 
 private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return HandleMessageGuarded(msg, FALSE, [&]() -> LRESULT {
+        return HandleMessageGuarded(msg, FALSE, [&]() -> LRESULT {
             if (msg == WM_INITDIALOG) {
                 Bind(hwnd, reinterpret_cast<FormPage*>(lp));
                 return FALSE;
             }
             CDialogBase* self = FromHandle(hwnd);
             return self != nullptr ? static_cast<FormPage*>(self)->Dispatch(msg, wp, lp) : FALSE;
-    
-    });
-}
+        });
+    }
 
     CFormView& view_;
 };
@@ -83,9 +83,7 @@ CFormView::CFormView(UINT templateId) : templateId_(templateId) {}
 
 CFormView::~CFormView() = default;
 
-DWORD CFormView::WindowStyle() const {
-    return CView::WindowStyle() | WS_HSCROLL | WS_VSCROLL;
-}
+DWORD CFormView::WindowStyle() const { return CView::WindowStyle() | WS_HSCROLL | WS_VSCROLL; }
 
 const char* CFormView::WindowClassName() const {
     RegisterImplClass(kFormViewClass, CS_HREDRAW | CS_VREDRAW, nullptr,
@@ -93,9 +91,7 @@ const char* CFormView::WindowClassName() const {
     return kFormViewClass;
 }
 
-HWND CFormView::Form() const {
-    return page_ ? page_->Handle() : nullptr;
-}
+HWND CFormView::Form() const { return page_ ? page_->Handle() : nullptr; }
 
 bool CFormView::Create(CMDIChild& frame, CAppDocument& doc) {
     if (!CView::Create(frame, doc)) return false;
@@ -108,9 +104,7 @@ bool CFormView::Create(CMDIChild& frame, CAppDocument& doc) {
     return true;
 }
 
-bool CFormView::UpdateData(bool save) {
-    return page_ && page_->UpdateData(save);
-}
+bool CFormView::UpdateData(bool save) { return page_ && page_->UpdateData(save); }
 
 bool CFormView::PreTranslateMessage(MSG& msg) {
     HWND form = Form();
@@ -153,15 +147,15 @@ void CFormView::OnScroll(int bar, WORD request) {
     ::GetScrollInfo(hwnd_, bar, &info);
     int pos = info.nPos;
     switch (request) {
-    case SB_LINEUP: pos -= kLineStep; break;
-    case SB_LINEDOWN: pos += kLineStep; break;
-    case SB_PAGEUP: pos -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: pos += static_cast<int>(info.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
-    case SB_TOP: pos = 0; break;
-    case SB_BOTTOM: pos = info.nMax; break;
-    default: return;
+        case SB_LINEUP: pos -= kLineStep; break;
+        case SB_LINEDOWN: pos += kLineStep; break;
+        case SB_PAGEUP: pos -= static_cast<int>(info.nPage); break;
+        case SB_PAGEDOWN: pos += static_cast<int>(info.nPage); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: pos = info.nTrackPos; break;
+        case SB_TOP: pos = 0; break;
+        case SB_BOTTOM: pos = info.nMax; break;
+        default: return;
     }
     POINT target = scroll_;
     if (bar == SB_HORZ) target.x = pos;
@@ -171,20 +165,13 @@ void CFormView::OnScroll(int bar, WORD request) {
 
 LRESULT CFormView::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_SIZE:
-        UpdateScrollBars();
-        return 0;
-    case WM_HSCROLL:
-        OnScroll(SB_HORZ, LOWORD(wp));
-        return 0;
-    case WM_VSCROLL:
-        OnScroll(SB_VERT, LOWORD(wp));
-        return 0;
-    case WM_SETFOCUS:
-        if (Form() != nullptr) ::SetFocus(Form());
-        return 0;
-    default:
-        return CView::WindowProc(msg, wp, lp);
+        case WM_SIZE: UpdateScrollBars(); return 0;
+        case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wp)); return 0;
+        case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wp)); return 0;
+        case WM_SETFOCUS:
+            if (Form() != nullptr) ::SetFocus(Form());
+            return 0;
+        default: return CView::WindowProc(msg, wp, lp);
     }
 }
 

@@ -40,11 +40,11 @@ CMDIFrame::CMDIFrame() {
     OnCommand(kCmdViewToolBar, [this] { ShowBar(toolBar_, !toolBar_.IsVisible()); });
     OnCommand(kCmdViewStatusBar, [this] { ShowBar(statusBar_, !statusBar_.IsVisible()); });
     OnUpdateCommand(kCmdViewToolBar, [this](CommandState& s) { s.SetCheck(toolBar_.IsVisible()); });
-    OnUpdateCommand(kCmdViewStatusBar, [this](CommandState& s) { s.SetCheck(statusBar_.IsVisible()); });
+    OnUpdateCommand(kCmdViewStatusBar,
+                    [this](CommandState& s) { s.SetCheck(statusBar_.IsVisible()); });
     OnCommand(kCmdWindowCascade, [this] { ::SendMessageA(client_, WM_MDICASCADE, 0, 0); });
-    OnCommand(kCmdWindowTileHorz, [this] {
-        ::SendMessageA(client_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
-    });
+    OnCommand(kCmdWindowTileHorz,
+              [this] { ::SendMessageA(client_, WM_MDITILE, MDITILE_HORIZONTAL, 0); });
     OnCommand(kCmdWindowArrange, [this] { ::SendMessageA(client_, WM_MDIICONARRANGE, 0, 0); });
 }
 
@@ -62,11 +62,11 @@ bool CMDIFrame::Create(const std::string& title, HMENU menu, HICON icon) {
 
 bool CMDIFrame::CreateClient() {
     CLIENTCREATESTRUCT ccs{FindWindowMenu(frameMenu_), kFirstMdiChildId};
-    client_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
-                                0, 0, 0, 0, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kMdiClientId)),
-                                ::GetModuleHandleA(nullptr), &ccs);
+    client_ =
+        ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                          WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                          0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kMdiClientId)),
+                          ::GetModuleHandleA(nullptr), &ccs);
     return client_ != nullptr;
 }
 
@@ -194,47 +194,40 @@ bool CMDIFrame::OnCopyData(const COPYDATASTRUCT* data) {
 
 LRESULT CMDIFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_CREATE:
-        if (!CreateClient() || !OnCreate()) return -1;
-        RecalcLayout();
-        return 0;
-    case WM_SIZE:
-        RecalcLayout();
-        return 0;
-    case WM_COMMAND:
-        return OnCommandMessage(wp, lp);
-    case WM_NOTIFY:
-        if (AnswerToolTipRequest(lp)) return 0;
-        break;
-    case WM_INITMENUPOPUP:
-        OnInitMenuPopup(reinterpret_cast<HMENU>(wp), HIWORD(lp) != 0);
-        return 0;
-    case WM_SYSCOMMAND:
-        if ((wp & 0xFFF0) < kFirstSystemCommand && OnSystemCommand(static_cast<UINT>(wp))) return 0;
-        break;
-    case WM_TIMER:
-        OnTimer(wp);
-        return 0;
-    case WM_MENUSELECT:
-        ShowCommandPrompt(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));
-        break;
-    case WM_DROPFILES:
-        OnDropFiles(reinterpret_cast<HDROP>(wp));
-        return 0;
-    case WM_COPYDATA:
-        return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp)) ? TRUE : FALSE;
-    case WM_CLOSE:
-        if (OnClose()) Destroy();
-        return 0;
-    case WM_DESTROY:
-        if (preview_ != nullptr) preview_->Close();
-        OnDestroy();
-        // Menus stay with their owners (this frame, the templates), not with the window.
-        ::SetMenu(hwnd_, nullptr);
-        if (TheApp() != nullptr && TheApp()->MainFrame() == this) ::PostQuitMessage(0);
-        return 0;
-    default:
-        break;
+        case WM_CREATE:
+            if (!CreateClient() || !OnCreate()) return -1;
+            RecalcLayout();
+            return 0;
+        case WM_SIZE: RecalcLayout(); return 0;
+        case WM_COMMAND: return OnCommandMessage(wp, lp);
+        case WM_NOTIFY:
+            if (AnswerToolTipRequest(lp)) return 0;
+            break;
+        case WM_INITMENUPOPUP:
+            OnInitMenuPopup(reinterpret_cast<HMENU>(wp), HIWORD(lp) != 0);
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0) < kFirstSystemCommand && OnSystemCommand(static_cast<UINT>(wp)))
+                return 0;
+            break;
+        case WM_TIMER: OnTimer(wp); return 0;
+        case WM_MENUSELECT:
+            ShowCommandPrompt(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));
+            break;
+        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wp)); return 0;
+        case WM_COPYDATA:
+            return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp)) ? TRUE : FALSE;
+        case WM_CLOSE:
+            if (OnClose()) Destroy();
+            return 0;
+        case WM_DESTROY:
+            if (preview_ != nullptr) preview_->Close();
+            OnDestroy();
+            // Menus stay with their owners (this frame, the templates), not with the window.
+            ::SetMenu(hwnd_, nullptr);
+            if (TheApp() != nullptr && TheApp()->MainFrame() == this) ::PostQuitMessage(0);
+            return 0;
+        default: break;
     }
     return DefProc(msg, wp, lp);
 }

@@ -9,13 +9,9 @@ bool PrinterPageSink::BeginDocument(const std::string& name) {
     return ::StartDocA(dc_, &info) > 0;
 }
 
-HDC PrinterPageSink::BeginPage(int) {
-    return ::StartPage(dc_) > 0 ? dc_ : nullptr;
-}
+HDC PrinterPageSink::BeginPage(int) { return ::StartPage(dc_) > 0 ? dc_ : nullptr; }
 
-bool PrinterPageSink::EndPage(int) {
-    return ::EndPage(dc_) > 0;
-}
+bool PrinterPageSink::EndPage(int) { return ::EndPage(dc_) > 0; }
 
 void PrinterPageSink::EndDocument(bool completed) {
     if (completed) {

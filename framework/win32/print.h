@@ -11,7 +11,7 @@ namespace tw {
 
 struct CPrintInfo {
     int minPage = 1;
-    int maxPage = 0;        // 0 until pagination has set it
+    int maxPage = 0;  // 0 until pagination has set it
     int currentPage = 1;
     bool preview = false;
     bool continuePrinting = true;  // a view may clear it to stop after a page

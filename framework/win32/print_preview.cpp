@@ -13,7 +13,14 @@ namespace {
 const char kPreviewClass[] = "TwPrintPreview";
 
 // Button ids and texts of the preview's button row.
-enum : UINT { kPrevButton = 1, kNextButton, kZoomInButton, kZoomOutButton, kCloseButton, kPageLabel };
+enum : UINT {
+    kPrevButton = 1,
+    kNextButton,
+    kZoomInButton,
+    kZoomOutButton,
+    kCloseButton,
+    kPageLabel
+};
 const int kButtonWidth = 80;
 const int kButtonHeight = 24;
 const int kRowHeight = 32;
@@ -22,7 +29,8 @@ const int kShadow = 3;
 
 // A letter page (8.5 x 11 inches) in the units of a device without a page of its own.
 RECT LetterPageOf(HDC dc) {
-    return RECT{0, 0, ::GetDeviceCaps(dc, LOGPIXELSX) * 17 / 2, ::GetDeviceCaps(dc, LOGPIXELSY) * 11};
+    return RECT{0, 0, ::GetDeviceCaps(dc, LOGPIXELSX) * 17 / 2,
+                ::GetDeviceCaps(dc, LOGPIXELSY) * 11};
 }
 
 // The frame rectangle of a recording in hundredths of a millimetre.
@@ -79,8 +87,11 @@ bool CPrintPreview::Start() {
 }
 
 void CPrintPreview::CreateButtons() {
-    const struct { UINT id; const char* text; } buttons[] = {
-        {kPrevButton, "&Prev Page"}, {kNextButton, "&Next Page"}, {kZoomInButton, "Zoom &In"},
+    const struct {
+        UINT id;
+        const char* text;
+    } buttons[] = {
+        {kPrevButton, "&Prev Page"},   {kNextButton, "&Next Page"}, {kZoomInButton, "Zoom &In"},
         {kZoomOutButton, "Zoom &Out"}, {kCloseButton, "&Close"},
     };
     HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
@@ -174,7 +185,8 @@ RECT CPrintPreview::PageArea() const {
     if (width <= 0 || height <= 0 || page_.right <= 0 || page_.bottom <= 0) return RECT{0, 0, 0, 0};
     // Fit the whole page, then enlarge by half the fit per zoom step.
     double scale = std::min(static_cast<double>(width) / page_.right,
-                            static_cast<double>(height) / page_.bottom) * (1.0 + 0.5 * zoom_);
+                            static_cast<double>(height) / page_.bottom) *
+                   (1.0 + 0.5 * zoom_);
     int w = static_cast<int>(page_.right * scale);
     int h = static_cast<int>(page_.bottom * scale);
     int left = (client.right - w) / 2;
@@ -189,7 +201,8 @@ void CPrintPreview::Paint() {
     row.bottom = kRowHeight;
     ::FillRect(dc, &row, ::GetSysColorBrush(COLOR_BTNFACE));
     RECT page = PageArea();
-    RECT shadow{page.left + kShadow, page.top + kShadow, page.right + kShadow, page.bottom + kShadow};
+    RECT shadow{page.left + kShadow, page.top + kShadow, page.right + kShadow,
+                page.bottom + kShadow};
     ::FillRect(dc, &shadow, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     ::FillRect(dc, &page, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     if (picture_ != nullptr) ::PlayEnhMetaFile(dc, picture_, &page);
@@ -199,7 +212,8 @@ void CPrintPreview::Paint() {
 void CPrintPreview::LayoutButtons(int width) {
     int x = kGap;
     for (UINT id = kPrevButton; id <= kCloseButton; ++id) {
-        ::MoveWindow(Item(id), x, (kRowHeight - kButtonHeight) / 2, kButtonWidth, kButtonHeight, TRUE);
+        ::MoveWindow(Item(id), x, (kRowHeight - kButtonHeight) / 2, kButtonWidth, kButtonHeight,
+                     TRUE);
         x += kButtonWidth + kGap;
     }
     ::MoveWindow(Item(kPageLabel), x + kGap, (kRowHeight - kButtonHeight) / 2 + 4,
@@ -208,34 +222,29 @@ void CPrintPreview::LayoutButtons(int width) {
 
 void CPrintPreview::OnButton(UINT id) {
     switch (id) {
-    case kPrevButton: PrevPage(); break;
-    case kNextButton: NextPage(); break;
-    case kZoomInButton: ZoomIn(); break;
-    case kZoomOutButton: ZoomOut(); break;
-    case kCloseButton: Close(); break;
-    default: break;
+        case kPrevButton: PrevPage(); break;
+        case kNextButton: NextPage(); break;
+        case kZoomInButton: ZoomIn(); break;
+        case kZoomOutButton: ZoomOut(); break;
+        case kCloseButton: Close(); break;
+        default: break;
     }
 }
 
 LRESULT CPrintPreview::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_SIZE:
-        LayoutButtons(LOWORD(lp));
-        ::InvalidateRect(hwnd_, nullptr, TRUE);
-        return 0;
-    case WM_COMMAND:
-        OnButton(LOWORD(wp));
-        return 0;
-    case WM_KEYDOWN:
-        if (wp == VK_ESCAPE) Close();
-        if (wp == VK_NEXT) NextPage();
-        if (wp == VK_PRIOR) PrevPage();
-        return 0;
-    default:
-        return DefProc(msg, wp, lp);
+        case WM_PAINT: Paint(); return 0;
+        case WM_SIZE:
+            LayoutButtons(LOWORD(lp));
+            ::InvalidateRect(hwnd_, nullptr, TRUE);
+            return 0;
+        case WM_COMMAND: OnButton(LOWORD(wp)); return 0;
+        case WM_KEYDOWN:
+            if (wp == VK_ESCAPE) Close();
+            if (wp == VK_NEXT) NextPage();
+            if (wp == VK_PRIOR) PrevPage();
+            return 0;
+        default: return DefProc(msg, wp, lp);
     }
 }
 

@@ -63,9 +63,9 @@ private:
     CMDIFrame& frame_;
     CView& view_;
     CPrintInfo info_;
-    HDC reference_ = nullptr;   // printer or screen device the pages are measured on
+    HDC reference_ = nullptr;  // printer or screen device the pages are measured on
     bool ownsReference_ = false;
-    RECT page_{0, 0, 0, 0};     // the page in reference units
+    RECT page_{0, 0, 0, 0};  // the page in reference units
     HENHMETAFILE picture_ = nullptr;
     int zoom_ = 0;
     bool closing_ = false;

@@ -27,22 +27,18 @@ PROPSHEETPAGEA CPropertyPage::Describe() {
 
 INT_PTR CPropertyPage::OnNotify(const NMHDR& header) {
     switch (header.code) {
-    case PSN_SETACTIVE:
-        return OnSetActive() ? 0 : -1;
-    case PSN_KILLACTIVE:
-        return OnKillActive() ? FALSE : TRUE;  // TRUE keeps the page
-    case PSN_APPLY:
-        OnOK();
-        return PSNRET_NOERROR;
-    default:
-        return 0;
+        case PSN_SETACTIVE: return OnSetActive() ? 0 : -1;
+        case PSN_KILLACTIVE: return OnKillActive() ? FALSE : TRUE;  // TRUE keeps the page
+        case PSN_APPLY: OnOK(); return PSNRET_NOERROR;
+        default: return 0;
     }
 }
 
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return HandleMessageGuarded(msg, FALSE, [&]() -> LRESULT {
         if (msg == WM_INITDIALOG) {
-            auto* self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lp)->lParam);
+            auto* self =
+                reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lp)->lParam);
             Bind(hwnd, self);
             return self->OnInitDialog() ? TRUE : FALSE;
         }
@@ -75,7 +71,8 @@ INT_PTR CPropertySheet::DoModal() {
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;
-    header.hwndParent = parent_ != nullptr ? parent_ : (TheApp() != nullptr ? TheApp()->MainWindow() : nullptr);
+    header.hwndParent =
+        parent_ != nullptr ? parent_ : (TheApp() != nullptr ? TheApp()->MainWindow() : nullptr);
     header.hInstance = ResourceInstance();
     header.pszCaption = caption_.c_str();
     header.nPages = static_cast<UINT>(pages.size());

@@ -10,7 +10,9 @@ namespace {
 class RegKey {
 public:
     RegKey() = default;
-    ~RegKey() { if (key_ != nullptr) ::RegCloseKey(key_); }
+    ~RegKey() {
+        if (key_ != nullptr) ::RegCloseKey(key_);
+    }
     RegKey(const RegKey&) = delete;
     RegKey& operator=(const RegKey&) = delete;
 
@@ -19,8 +21,8 @@ public:
                ERROR_SUCCESS;
     }
     bool Create(const std::string& path) {
-        return ::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE,
-                                 nullptr, &key_, nullptr) == ERROR_SUCCESS;
+        return ::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                                 &key_, nullptr) == ERROR_SUCCESS;
     }
     HKEY Get() const { return key_; }
 
@@ -80,8 +82,8 @@ int RegistrySettingsStore::GetInt(const std::string& section, const std::string&
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (::RegQueryValueExA(reg.Get(), key.c_str(), nullptr, &type,
-                           reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+    if (::RegQueryValueExA(reg.Get(), key.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                           &size) != ERROR_SUCCESS ||
         type != REG_DWORD) {
         return fallback;
     }

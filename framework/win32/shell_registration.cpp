@@ -12,30 +12,24 @@ const char kClassesRoot[] = "Software\\Classes\\";
 bool SetDefaultValue(const std::string& path, const std::string& text) {
     HKEY key;
     std::string full = kClassesRoot + path;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, full.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, full.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    LONG result = ::RegSetValueExA(key, nullptr, 0, REG_SZ,
-                                   reinterpret_cast<const BYTE*>(text.c_str()),
-                                   static_cast<DWORD>(text.size() + 1));
+    LONG result =
+        ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                         static_cast<DWORD>(text.size() + 1));
     ::RegCloseKey(key);
     return result == ERROR_SUCCESS;
 }
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 }  // namespace
 
-std::string ShellOpenCommand(const std::string& exePath) {
-    return Quoted(exePath) + " \"%1\"";
-}
+std::string ShellOpenCommand(const std::string& exePath) { return Quoted(exePath) + " \"%1\""; }
 
-std::string ShellPrintCommand(const std::string& exePath) {
-    return Quoted(exePath) + " /p \"%1\"";
-}
+std::string ShellPrintCommand(const std::string& exePath) { return Quoted(exePath) + " /p \"%1\""; }
 
 bool RegisterShellFileType(const DocumentType& type, const std::string& exePath, int iconIndex) {
     if (type.extension.empty() || type.shellTypeId.empty()) return false;

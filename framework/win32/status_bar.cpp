@@ -15,25 +15,26 @@ const int kIndicatorWidth = 40;
 
 std::string IndicatorText(UINT indicator) {
     switch (indicator) {
-    case kIndicatorCaps: return "CAP";
-    case kIndicatorNum: return "NUM";
-    case kIndicatorScroll: return "SCRL";
-    default: return std::string();
+        case kIndicatorCaps: return "CAP";
+        case kIndicatorNum: return "NUM";
+        case kIndicatorScroll: return "SCRL";
+        default: return std::string();
     }
 }
 
 bool IndicatorIsOn(UINT indicator) {
-    int key = indicator == kIndicatorCaps ? VK_CAPITAL
-              : indicator == kIndicatorNum ? VK_NUMLOCK
-              : indicator == kIndicatorScroll ? VK_SCROLL : 0;
+    int key = indicator == kIndicatorCaps     ? VK_CAPITAL
+              : indicator == kIndicatorNum    ? VK_NUMLOCK
+              : indicator == kIndicatorScroll ? VK_SCROLL
+                                              : 0;
     return key != 0 && (::GetKeyState(key) & 1) != 0;
 }
 
 bool CStatusBar::Create(HWND parent, UINT id, const std::vector<UINT>& indicators) {
     indicators_ = indicators;
     hwnd_ = ::CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP, 0, 0, 0,
-                              0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                              parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                               ::GetModuleHandleA(nullptr), nullptr);
     if (hwnd_ == nullptr) return false;
     SetMessage(kTextReady);

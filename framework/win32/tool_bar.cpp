@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-
 namespace tw {
 
 namespace {
@@ -24,11 +23,11 @@ std::vector<TBBUTTON> ButtonsOf(const std::vector<UINT>& commands) {
 }  // namespace
 
 bool CToolBar::Create(HWND parent, UINT id, const ToolBarLayout& layout) {
-    hwnd_ = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_TOOLTIPS |
-                                  TBSTYLE_FLAT | CCS_TOP,
-                              0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                              ::GetModuleHandleA(nullptr), nullptr);
+    hwnd_ = ::CreateWindowExA(
+        0, TOOLBARCLASSNAMEA, nullptr,
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP, 0, 0,
+        0, 0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+        ::GetModuleHandleA(nullptr), nullptr);
     if (hwnd_ == nullptr) return false;
     images_ = layout.images;
     Send(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
@@ -38,7 +37,8 @@ bool CToolBar::Create(HWND parent, UINT id, const ToolBarLayout& layout) {
         BITMAP info{};
         ::GetObjectA(images_, sizeof info, &info);
         TBADDBITMAP add{nullptr, reinterpret_cast<UINT_PTR>(images_)};
-        Send(TB_ADDBITMAP, static_cast<WPARAM>(info.bmWidth / std::max<LONG>(1, layout.imageSize.cx)),
+        Send(TB_ADDBITMAP,
+             static_cast<WPARAM>(info.bmWidth / std::max<LONG>(1, layout.imageSize.cx)),
              reinterpret_cast<LPARAM>(&add));
     }
     std::vector<TBBUTTON> buttons = ButtonsOf(layout.commands);
@@ -57,13 +57,9 @@ int CToolBar::Height() const {
     return rc.bottom - rc.top;
 }
 
-bool CToolBar::IsChecked(UINT command) const {
-    return Send(TB_ISBUTTONCHECKED, command) != 0;
-}
+bool CToolBar::IsChecked(UINT command) const { return Send(TB_ISBUTTONCHECKED, command) != 0; }
 
-bool CToolBar::IsEnabled(UINT command) const {
-    return Send(TB_ISBUTTONENABLED, command) != 0;
-}
+bool CToolBar::IsEnabled(UINT command) const { return Send(TB_ISBUTTONENABLED, command) != 0; }
 
 void CToolBar::SetCheckButtons(const std::vector<UINT>& commands) {
     for (UINT command : commands) {
@@ -94,7 +90,8 @@ std::string ToolTipText(UINT command) {
 
 bool AnswerToolTipRequest(LPARAM lp) {
     auto* header = reinterpret_cast<NMHDR*>(lp);
-    if (header == nullptr || (header->code != TTN_GETDISPINFOA && header->code != TTN_GETDISPINFOW)) {
+    if (header == nullptr ||
+        (header->code != TTN_GETDISPINFOA && header->code != TTN_GETDISPINFOW)) {
         return false;
     }
     std::string tip = ToolTipText(static_cast<UINT>(header->idFrom));

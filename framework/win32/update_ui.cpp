@@ -38,7 +38,8 @@ void SetMenuItemText(HMENU menu, UINT position, const std::string& text) {
 
 void ApplyToMenuItem(HMENU menu, UINT position, const CommandState& state) {
     if (state.Enabled()) {
-        ::EnableMenuItem(menu, position, MF_BYPOSITION | (*state.Enabled() ? MF_ENABLED : MF_GRAYED));
+        ::EnableMenuItem(menu, position,
+                         MF_BYPOSITION | (*state.Enabled() ? MF_ENABLED : MF_GRAYED));
     }
     if (state.Check()) {
         bool on = *state.Check() != CheckState::Unchecked;
@@ -61,7 +62,8 @@ void UpdateMenuItems(HMENU menu, const CommandChain& chain) {
 void ApplyToToolBarButton(HWND toolBar, const CommandState& state) {
     WPARAM id = state.Id();
     if (state.Enabled()) {
-        ::SendMessageA(toolBar, TB_ENABLEBUTTON, id, MAKELPARAM(*state.Enabled() ? TRUE : FALSE, 0));
+        ::SendMessageA(toolBar, TB_ENABLEBUTTON, id,
+                       MAKELPARAM(*state.Enabled() ? TRUE : FALSE, 0));
     }
     if (state.Check()) {
         CheckState check = *state.Check();

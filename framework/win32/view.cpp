@@ -54,19 +54,14 @@ void CView::Paint() {
 
 LRESULT CView::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_TIMER:
-        OnTimer(wp);
-        return 0;
-    case WM_DESTROY:
-        ClosePreviewOfThis();
-        if (document_ != nullptr) document_->RemoveView(this);
-        document_ = nullptr;
-        break;
-    default:
-        break;
+        case WM_PAINT: Paint(); return 0;
+        case WM_TIMER: OnTimer(wp); return 0;
+        case WM_DESTROY:
+            ClosePreviewOfThis();
+            if (document_ != nullptr) document_->RemoveView(this);
+            document_ = nullptr;
+            break;
+        default: break;
     }
     return DefProc(msg, wp, lp);
 }

@@ -18,8 +18,7 @@ CalTime Win32Clock::Now() const {
     const unsigned long long ticks =
         (static_cast<unsigned long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
     const long long seconds =
-        ticks >= kEpochTicks ? static_cast<long long>((ticks - kEpochTicks) / kTicksPerSecond)
-                             : 0;
+        ticks >= kEpochTicks ? static_cast<long long>((ticks - kEpochTicks) / kTicksPerSecond) : 0;
     // CalTime is 32-bit: a clock beyond 2038 stays at the last representable second.
     return seconds > 0x7FFFFFFFLL ? static_cast<CalTime>(0x7FFFFFFF)
                                   : static_cast<CalTime>(seconds);

@@ -16,7 +16,7 @@ const int kBufferSize = 256;
 bool FitsWord(int v) { return v >= 0 && v <= 0xFFFF; }
 
 bool ToSystemTime(const LocaleDateTime& when, SYSTEMTIME& st) {
-    const int fields[] = {when.year, when.month,  when.day,      when.hour,
+    const int fields[] = {when.year,   when.month,  when.day,      when.hour,
                           when.minute, when.second, when.dayOfWeek};
     for (int f : fields)
         if (!FitsWord(f)) return false;
@@ -120,11 +120,9 @@ bool Win32LocaleFormatter::FormatCurrency(const std::string& number, std::string
 std::string Win32LocaleFormatter::Value(LocaleValue which) const {
     const LCTYPE type = LocaleType(which);
     std::string out;
-    CallFormatter(
-        [&](char* buffer, int size) {
-            return GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, size);
-        },
-        out);
+    CallFormatter([&](char* buffer,
+                      int size) { return GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, size); },
+                  out);
     return out;
 }
 

@@ -94,8 +94,8 @@ bool CWindowImpl::RegisterImplClass(const char* className, UINT style, HICON ico
     return ::RegisterClassA(&wc) != 0;
 }
 
-bool CWindowImpl::CreateImpl(DWORD exStyle, const char* className, const char* title,
-                             DWORD style, const RECT& rect, HWND parent, HMENU menuOrId) {
+bool CWindowImpl::CreateImpl(DWORD exStyle, const char* className, const char* title, DWORD style,
+                             const RECT& rect, HWND parent, HMENU menuOrId) {
     bool placeByDefault = rect.left == static_cast<LONG>(CW_USEDEFAULT);
     int x = placeByDefault ? CW_USEDEFAULT : rect.left;
     int y = placeByDefault ? CW_USEDEFAULT : rect.top;
@@ -118,9 +118,7 @@ void CWindowImpl::Detach() {
     hwnd_ = nullptr;
 }
 
-LRESULT CWindowImpl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    return DefProc(msg, wp, lp);
-}
+LRESULT CWindowImpl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) { return DefProc(msg, wp, lp); }
 
 LRESULT CWindowImpl::DefProc(UINT msg, WPARAM wp, LPARAM lp) {
     return ::DefWindowProcA(hwnd_, msg, wp, lp);
@@ -144,9 +142,7 @@ LRESULT CALLBACK CWindowImpl::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wp, L
     });
 }
 
-HINSTANCE ResourceInstance() {
-    return ::GetModuleHandleA(nullptr);
-}
+HINSTANCE ResourceInstance() { return ::GetModuleHandleA(nullptr); }
 
 std::string LoadResourceString(UINT id) {
     char buffer[1024];

@@ -28,7 +28,9 @@ public:
     LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const {
         return hwnd_ ? ::SendMessageA(hwnd_, msg, wp, lp) : 0;
     }
-    void Show(int how = SW_SHOW) const { if (hwnd_) ::ShowWindow(hwnd_, how); }
+    void Show(int how = SW_SHOW) const {
+        if (hwnd_) ::ShowWindow(hwnd_, how);
+    }
     void Destroy();
     void SetPlacement(const WINDOWPLACEMENT& placement) const;
     // Adds an item at the end of the window's system menu (id 0: a separator).
@@ -49,8 +51,7 @@ public:
     static CWindowImpl* FromHandle(HWND hwnd);
 
     // Registers a window class whose messages go to the objects (once per name).
-    static bool RegisterImplClass(const char* className, UINT style, HICON icon,
-                                  HBRUSH background);
+    static bool RegisterImplClass(const char* className, UINT style, HICON icon, HBRUSH background);
 
 protected:
     // Creates the window with this object as its message target; false on failure. A rect

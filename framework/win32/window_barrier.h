@@ -11,27 +11,22 @@
 namespace tw {
 
 // What a message gives when its handler threw: creation fails, other messages give `failure`.
-inline LRESULT FailureResultOf(UINT msg, LRESULT failure)
-{
-    if (msg == WM_NCCREATE)
-        return FALSE;
-    if (msg == WM_CREATE)
-        return -1;
+inline LRESULT FailureResultOf(UINT msg, LRESULT failure) {
+    if (msg == WM_NCCREATE) return FALSE;
+    if (msg == WM_CREATE) return -1;
     return failure;
 }
 
 // Runs `handle` (which returns an LRESULT) behind the barrier.
 template <typename Handler>
-LRESULT HandleMessageGuarded(UINT msg, LRESULT failure, Handler&& handle) noexcept
-{
+LRESULT HandleMessageGuarded(UINT msg, LRESULT failure, Handler&& handle) noexcept {
     bool threw = true;
     const LRESULT result = CallWithBarrier(FailureResultOf(msg, failure), [&]() -> LRESULT {
         const LRESULT r = handle();
         threw = false;
         return r;
     });
-    if (threw)
-        OutputDebugStringA("tallywick: a window message failed with an exception\n");
+    if (threw) OutputDebugStringA("tallywick: a window message failed with an exception\n");
     return result;
 }
 

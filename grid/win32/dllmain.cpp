@@ -9,12 +9,12 @@ extern "C" {
 DWORD __stdcall dtblGetVersion(void) { return 0x00010000; }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    DisableThreadLibraryCalls(instance);
-    return tw::grid::RegisterGridClass(instance) ? TRUE : FALSE;
-  }
-  if (reason == DLL_PROCESS_DETACH) tw::grid::UnregisterGridClass(instance);
-  return TRUE;
+    if (reason == DLL_PROCESS_ATTACH) {
+        DisableThreadLibraryCalls(instance);
+        return tw::grid::RegisterGridClass(instance) ? TRUE : FALSE;
+    }
+    if (reason == DLL_PROCESS_DETACH) tw::grid::UnregisterGridClass(instance);
+    return TRUE;
 }
 
 }  // extern "C"

@@ -8,9 +8,9 @@ namespace tw {
 namespace grid {
 
 struct HitTest {
-  int row = -1;      // row index, kHeaderRow for the header
-  int column = -1;   // column index, kSelectorColumn for the row selectors
-  bool inside = false;  // false: outside the rows and the header (empty area)
+    int row = -1;         // row index, kHeaderRow for the header
+    int column = -1;      // column index, kSelectorColumn for the row selectors
+    bool inside = false;  // false: outside the rows and the header (empty area)
 };
 
 SIZE ClientSize(const GridState& state);

@@ -17,33 +17,28 @@ class DateEditTest : public ::testing::Test {
 protected:
     // The system's settings are shared by every program of the session, so the tests give
     // the control its format through dtSetEditParams instead of changing them.
-    void SetUp() override
-    {
+    void SetUp() override {
         edit = parent.CreateChild("TarnDateEdit32", 0);
         ASSERT_NE(edit, nullptr);
         UseFormat({DT_FIELD_MONTH, DT_FIELD_DAY, DT_FIELD_YEAR}, '/', false, false, false);
     }
-    void SetDate(WORD month, WORD day, WORD year)
-    {
+    void SetDate(WORD month, WORD day, WORD year) {
         WORD date[3] = {month, day, year};
         ASSERT_EQ(dtSetDate(edit, date), 1);
     }
     // Recreates the edit under another short date format.
-    void UseFormat(std::array<DWORD, 3> order, char separator, bool twoDigitDay,
-                   bool twoDigitMonth, bool fourDigitYear)
-    {
+    void UseFormat(std::array<DWORD, 3> order, char separator, bool twoDigitDay, bool twoDigitMonth,
+                   bool fourDigitYear) {
         DTEDITPARAMS params = {};
         params.size = sizeof params;
         params.separator = static_cast<BYTE>(separator);
         params.twoDigitDay = twoDigitDay;
         params.twoDigitMonth = twoDigitMonth;
         params.fourDigitYear = fourDigitYear;
-        for (int i = 0; i < 3; ++i)
-            params.order[i] = order[i];
+        for (int i = 0; i < 3; ++i) params.order[i] = order[i];
         ASSERT_EQ(dtSetEditParams(edit, &params), 1);
     }
-    std::string DisplayString()
-    {
+    std::string DisplayString() {
         char buffer[32] = "";
         dtGetDateString(edit, buffer);
         return buffer;
@@ -53,9 +48,11 @@ protected:
     HWND edit = nullptr;
 };
 
-TEST_F(DateEditTest, DayNumbersCountFromFirstOfJanuary1900)
-{
-    struct Case { WORD month, day, year; LONG expected; };
+TEST_F(DateEditTest, DayNumbersCountFromFirstOfJanuary1900) {
+    struct Case {
+        WORD month, day, year;
+        LONG expected;
+    };
     const Case cases[] = {
         {1, 1, 1900, 0}, {12, 31, 1899, -1}, {1, 2, 1900, 1}, {3, 1, 1900, 59}, {1, 1, 1901, 365},
     };
@@ -74,13 +71,15 @@ TEST_F(DateEditTest, DayNumbersCountFromFirstOfJanuary1900)
     EXPECT_EQ(read[2], 1752);
 }
 
-TEST_F(DateEditTest, ValidityFollowsTheLeapRulesAndTheReformGap)
-{
-    struct Case { WORD month, day, year; int valid; };
+TEST_F(DateEditTest, ValidityFollowsTheLeapRulesAndTheReformGap) {
+    struct Case {
+        WORD month, day, year;
+        int valid;
+    };
     const Case cases[] = {
-        {2, 29, 1700, 1}, {2, 29, 1600, 1}, {2, 29, 1900, 0}, {2, 29, 2000, 1}, {9, 10, 1752, 0},
-        {9, 2, 1752, 1},  {9, 14, 1752, 1}, {0, 0, 0, 1},     {13, 1, 2000, 0}, {4, 31, 2000, 0},
-        {1, 0, 2000, 0},  {1, 1, 0, 0},
+        {2, 29, 1700, 1}, {2, 29, 1600, 1}, {2, 29, 1900, 0}, {2, 29, 2000, 1},
+        {9, 10, 1752, 0}, {9, 2, 1752, 1},  {9, 14, 1752, 1}, {0, 0, 0, 1},
+        {13, 1, 2000, 0}, {4, 31, 2000, 0}, {1, 0, 2000, 0},  {1, 1, 0, 0},
     };
     for (const Case& c : cases) {
         SetDate(c.month, c.day, c.year);
@@ -92,11 +91,9 @@ TEST_F(DateEditTest, ValidityFollowsTheLeapRulesAndTheReformGap)
 
 // Closes the "Tarn DateEdit Error" box from a timer of its modal loop and remembers its text.
 std::string g_boxText;
-void CALLBACK CloseErrorBox(HWND, UINT, UINT_PTR timer, DWORD)
-{
+void CALLBACK CloseErrorBox(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = FindWindowA(nullptr, "Tarn DateEdit Error");
-    if (!box)
-        return;
+    if (!box) return;
     char text[64] = "";
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     g_boxText = text;
@@ -104,8 +101,7 @@ void CALLBACK CloseErrorBox(HWND, UINT, UINT_PTR timer, DWORD)
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-TEST_F(DateEditTest, ValidationReportsAnInvalidDateInAMessageBox)
-{
+TEST_F(DateEditTest, ValidationReportsAnInvalidDateInAMessageBox) {
     SetDate(9, 10, 1752);
     g_boxText.clear();
     SetTimer(nullptr, 0, 50, CloseErrorBox);
@@ -113,8 +109,7 @@ TEST_F(DateEditTest, ValidationReportsAnInvalidDateInAMessageBox)
     EXPECT_EQ(g_boxText, "Invalid Date");
 }
 
-TEST_F(DateEditTest, SetDateStringReadsByFieldOrder)
-{
+TEST_F(DateEditTest, SetDateStringReadsByFieldOrder) {
     EXPECT_EQ(dtSetDateString(edit, "12/31/99"), 1);
     EXPECT_EQ(dtGetMonth(edit), 12);
     EXPECT_EQ(dtGetDay(edit), 31);
@@ -140,8 +135,7 @@ TEST_F(DateEditTest, SetDateStringReadsByFieldOrder)
     EXPECT_EQ(WindowText(edit), "05.03.2001");
 }
 
-TEST_F(DateEditTest, EditTextIsPaddedOnlyWhileFocused)
-{
+TEST_F(DateEditTest, EditTextIsPaddedOnlyWhileFocused) {
     SetDate(3, 5, 2001);
     EXPECT_EQ(WindowText(edit), "3/5/01");
     SetFocus(edit);
@@ -152,8 +146,7 @@ TEST_F(DateEditTest, EditTextIsPaddedOnlyWhileFocused)
     EXPECT_EQ(DisplayString(), "3/5/01");
 }
 
-TEST_F(DateEditTest, FocusNotifiesAndSelectsTheWholeText)
-{
+TEST_F(DateEditTest, FocusNotifiesAndSelectsTheWholeText) {
     parent.Clear();
     SetFocus(edit);
     SetFocus(parent.hwnd());
@@ -165,11 +158,13 @@ TEST_F(DateEditTest, FocusNotifiesAndSelectsTheWholeText)
     EXPECT_EQ(HIWORD(sel), WindowText(edit).size());
 }
 
-TEST_F(DateEditTest, SetSelOrdersAndCutsItsPositions)
-{
+TEST_F(DateEditTest, SetSelOrdersAndCutsItsPositions) {
     SetDate(3, 5, 2001);
     SetFocus(edit);
-    struct Case { int start, end; WORD selStart, selEnd; };
+    struct Case {
+        int start, end;
+        WORD selStart, selEnd;
+    };
     const Case cases[] = {{5, 2, 2, 5}, {0, -1, 0, 8}, {3, 100, 3, 8}, {1, 1, 1, 1}};
     for (const Case& c : cases) {
         SendMessageA(edit, EM_SETSEL, c.start, c.end);
@@ -179,8 +174,7 @@ TEST_F(DateEditTest, SetSelOrdersAndCutsItsPositions)
     }
 }
 
-TEST_F(DateEditTest, TypingOverwritesDigitsAndNotifies)
-{
+TEST_F(DateEditTest, TypingOverwritesDigitsAndNotifies) {
     SetDate(1, 5, 2001);
     SetFocus(edit);
     parent.Clear();
@@ -192,47 +186,50 @@ TEST_F(DateEditTest, TypingOverwritesDigitsAndNotifies)
     EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), 1);
     TypeDigits(edit, "2");
     EXPECT_EQ(dtGetDay(edit), 25);
-    TypeDigits(edit, "9");   // 29 December fits
+    TypeDigits(edit, "9");  // 29 December fits
     EXPECT_EQ(dtGetDay(edit), 29);
-    TypeDigits(edit, "99");   // two typed year digits keep the century
+    TypeDigits(edit, "99");  // two typed year digits keep the century
     EXPECT_EQ(dtGetYear(edit), 2099);
     EXPECT_EQ(DisplayString(), "12/29/99");
     SetDate(3, 5, 2001);
     SetFocus(parent.hwnd());
     SetFocus(edit);
-    TypeDigits(edit, "1");    // 13 is no month: the month is selected instead
+    TypeDigits(edit, "1");  // 13 is no month: the month is selected instead
     EXPECT_EQ(dtGetMonth(edit), 3);
-    TypeDigits(edit, "12");   // over the selected month: 1 gives 10, then 2 gives 12
+    TypeDigits(edit, "12");  // over the selected month: 1 gives 10, then 2 gives 12
     EXPECT_EQ(dtGetMonth(edit), 12);
 }
 
-TEST_F(DateEditTest, TypingRejectsImpossibleFieldValues)
-{
+TEST_F(DateEditTest, TypingRejectsImpossibleFieldValues) {
     UseFormat({DT_FIELD_DAY, DT_FIELD_MONTH, DT_FIELD_YEAR}, '/', false, false, false);
     SetDate(6, 15, 2001);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, 0);
     parent.Clear();
-    TypeDigits(edit, "9");   // 95 June: refused, the day is selected
+    TypeDigits(edit, "9");  // 95 June: refused, the day is selected
     EXPECT_EQ(dtGetDay(edit), 15);
     EXPECT_TRUE(parent.Codes().empty());
     DWORD sel = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
     EXPECT_EQ(LOWORD(sel), 0);
     EXPECT_EQ(HIWORD(sel), 2);
-    TypeDigits(edit, "4");   // a selected first-position day takes only 0 to 3
+    TypeDigits(edit, "4");  // a selected first-position day takes only 0 to 3
     EXPECT_EQ(dtGetDay(edit), 15);
     TypeDigits(edit, "3");
     EXPECT_EQ(dtGetDay(edit), 30);
-    SendMessageA(edit, EM_SETSEL, 3, 5);   // month selected whole
+    SendMessageA(edit, EM_SETSEL, 3, 5);  // month selected whole
     TypeDigits(edit, "2");
     EXPECT_EQ(dtGetMonth(edit), 6);
     TypeDigits(edit, "1");
     EXPECT_EQ(dtGetMonth(edit), 10);
 }
 
-TEST_F(DateEditTest, StepsStayWithinTheirFields)
-{
-    struct Case { WORD month, day, year; int field; UINT key; WORD m, d, y; };
+TEST_F(DateEditTest, StepsStayWithinTheirFields) {
+    struct Case {
+        WORD month, day, year;
+        int field;
+        UINT key;
+        WORD m, d, y;
+    };
     const Case cases[] = {
         {9, 2, 1752, 1, VK_UP, 9, 14, 1752},    {9, 14, 1752, 1, VK_DOWN, 9, 2, 1752},
         {1, 31, 2001, 0, VK_UP, 2, 28, 2001},   {1, 31, 2000, 0, VK_UP, 2, 29, 2000},
@@ -253,30 +250,28 @@ TEST_F(DateEditTest, StepsStayWithinTheirFields)
     }
 }
 
-TEST_F(DateEditTest, DeleteSpaceAndBackspace)
-{
+TEST_F(DateEditTest, DeleteSpaceAndBackspace) {
     SetDate(12, 25, 2001);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, 0);
     PressKey(edit, VK_DELETE);
-    EXPECT_EQ(dtGetMonth(edit), 2);   // "02"
+    EXPECT_EQ(dtGetMonth(edit), 2);  // "02"
     SendMessageA(edit, EM_SETSEL, 2, 2);
-    PressKey(edit, VK_DELETE);        // on the separator: nothing
+    PressKey(edit, VK_DELETE);  // on the separator: nothing
     EXPECT_EQ(WindowText(edit), "02/25/01");
     SendMessageA(edit, EM_SETSEL, 5, 5);
-    PressKey(edit, VK_BACK);          // deletes the 5 of 25
+    PressKey(edit, VK_BACK);  // deletes the 5 of 25
     EXPECT_EQ(dtGetDay(edit), 20);
     SendMessageA(edit, EM_SETSEL, 3, 3);
     parent.Clear();
-    PressKey(edit, VK_SPACE);         // empties the day, caret to the year
+    PressKey(edit, VK_SPACE);  // empties the day, caret to the year
     EXPECT_EQ(WindowText(edit), "02/  /01");
     EXPECT_EQ(dtGetDay(edit), 0xFFFF);
     EXPECT_TRUE(parent.Codes().empty());
     EXPECT_EQ(LOWORD(SendMessageA(edit, EM_GETSEL, 0, 0)), 6);
 }
 
-TEST_F(DateEditTest, ReadOnlyAndRefusedChangesKeepTheDate)
-{
+TEST_F(DateEditTest, ReadOnlyAndRefusedChangesKeepTheDate) {
     SetDate(3, 5, 2001);
     SetFocus(edit);
     SendMessageA(edit, EM_SETREADONLY, 1, 0);
@@ -285,13 +280,12 @@ TEST_F(DateEditTest, ReadOnlyAndRefusedChangesKeepTheDate)
     PressKey(edit, VK_UP);
     EXPECT_EQ(dtGetMonth(edit), 3);
     SendMessageA(edit, EM_SETREADONLY, 0, 0);
-    TypeDigits(edit, "1");   // "13" is refused: the month is selected instead
+    TypeDigits(edit, "1");  // "13" is refused: the month is selected instead
     EXPECT_EQ(dtGetMonth(edit), 3);
     EXPECT_EQ(HIWORD(SendMessageA(edit, EM_GETSEL, 0, 0)), 2);
 }
 
-TEST_F(DateEditTest, ClipboardCopiesAndPastes)
-{
+TEST_F(DateEditTest, ClipboardCopiesAndPastes) {
     SetDate(3, 5, 2001);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, -1);
@@ -305,8 +299,7 @@ TEST_F(DateEditTest, ClipboardCopiesAndPastes)
     EXPECT_EQ(dtGetYear(edit), 2001);
 }
 
-TEST_F(DateEditTest, EditParamsRecordNeedsItsSize)
-{
+TEST_F(DateEditTest, EditParamsRecordNeedsItsSize) {
     DTEDITPARAMS params = {};
     params.size = 40;
     EXPECT_EQ(dtGetEditParams(edit, &params), 0);
@@ -319,7 +312,7 @@ TEST_F(DateEditTest, EditParamsRecordNeedsItsSize)
     EXPECT_EQ(params.year, 2001);
     EXPECT_EQ(params.separator, '/');
     EXPECT_EQ(params.order[0], static_cast<DWORD>(DT_FIELD_MONTH));
-    EXPECT_EQ(params.twoDigitDay, 7u);   // left as the caller had it
+    EXPECT_EQ(params.twoDigitDay, 7u);  // left as the caller had it
 
     DTEDITPARAMS change = {};
     change.size = sizeof change;
@@ -338,23 +331,21 @@ TEST_F(DateEditTest, EditParamsRecordNeedsItsSize)
     EXPECT_EQ(DisplayString(), "1999-07-04");
 }
 
-TEST_F(DateEditTest, CalTimeRecordDescribesTheDate)
-{
+TEST_F(DateEditTest, CalTimeRecordDescribesTheDate) {
     SetDate(3, 1, 2000);
     TARNCALTIME record = {};
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_GETCALTIME, 0, reinterpret_cast<LPARAM>(&record)), 1);
     EXPECT_EQ(record.dayOfMonth, 1u);
     EXPECT_EQ(record.month, 2u);
     EXPECT_EQ(record.year, 100u);
-    EXPECT_EQ(record.dayOfWeek, 3u);   // a Wednesday
+    EXPECT_EQ(record.dayOfWeek, 3u);  // a Wednesday
     EXPECT_EQ(record.dayOfYear, 60u);
     DWORD size = 0;
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_CALTIMETYPE, 0, reinterpret_cast<LPARAM>(&size)), 11);
     EXPECT_EQ(size, 36u);
 }
 
-TEST_F(DateEditTest, DayLettersNeedExactlySeven)
-{
+TEST_F(DateEditTest, DayLettersNeedExactlySeven) {
     EXPECT_EQ(dtSetDayLiterals(edit, "SMTWTF"), 0);
     EXPECT_EQ(dtSetDayLiterals(edit, "SMTWTFSX"), 0);
     EXPECT_EQ(dtSetDayLiterals(edit, "SMTWTFS"), 1);
@@ -364,10 +355,9 @@ TEST_F(DateEditTest, DayLettersNeedExactlySeven)
     EXPECT_EQ(dtSetButtonText(nullptr, 3, "x"), nullptr);
 }
 
-TEST_F(DateEditTest, ColoursResolveAtPaintTime)
-{
+TEST_F(DateEditTest, ColoursResolveAtPaintTime) {
     SetDate(3, 5, 2001);
-    const int x = 110;   // right of the text
+    const int x = 110;  // right of the text
     const int y = 2;
     EXPECT_EQ(PaintedPixel(edit, x, y), GetSysColor(COLOR_WINDOW));
     dtSetColor(edit, TARN_COLOR_BACKGROUND, static_cast<DWORD>(-6));
@@ -390,8 +380,7 @@ TEST_F(DateEditTest, ColoursResolveAtPaintTime)
     EXPECT_EQ(PaintedPixel(edit, area.left + 1, lineTop + 1), RGB(0, 0, 255));
 }
 
-TEST_F(DateEditTest, BorderKindsKeepTheClientSize)
-{
+TEST_F(DateEditTest, BorderKindsKeepTheClientSize) {
     RECT before;
     GetClientRect(edit, &before);
     for (int kind : {3, 2, 1, 0}) {
@@ -412,8 +401,7 @@ TEST_F(DateEditTest, BorderKindsKeepTheClientSize)
     EXPECT_TRUE(GetWindowLongA(created, GWL_STYLE) & DTS_BORDERSUNKEN);
 }
 
-TEST_F(DateEditTest, BadWindowsGiveFailureValues)
-{
+TEST_F(DateEditTest, BadWindowsGiveFailureValues) {
     HWND button = CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 10, 10, parent.hwnd(), nullptr,
                                 nullptr, nullptr);
     for (HWND hwnd : {static_cast<HWND>(nullptr), button, parent.hwnd()}) {
@@ -435,8 +423,7 @@ TEST_F(DateEditTest, BadWindowsGiveFailureValues)
     DestroyWindow(button);
 }
 
-BOOL CALLBACK FindShownPopup(HWND hwnd, LPARAM out)
-{
+BOOL CALLBACK FindShownPopup(HWND hwnd, LPARAM out) {
     char name[32] = "";
     GetClassNameA(hwnd, name, sizeof name);
     if (lstrcmpA(name, "TarnCalctl32") == 0 && IsWindowVisible(hwnd)) {
@@ -446,13 +433,12 @@ BOOL CALLBACK FindShownPopup(HWND hwnd, LPARAM out)
     return TRUE;
 }
 
-TEST_F(DateEditTest, StandardEditMessagesWorkOnTheEditText)
-{
+TEST_F(DateEditTest, StandardEditMessagesWorkOnTheEditText) {
     SetDate(3, 5, 2001);
     EXPECT_EQ(SendMessageA(edit, WM_GETDLGCODE, 0, 0), 0x8189);
     EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 1);
     char line[16] = {};
-    *reinterpret_cast<WORD*>(line) = 3;   // room for three characters
+    *reinterpret_cast<WORD*>(line) = 3;  // room for three characters
     EXPECT_EQ(SendMessageA(edit, EM_GETLINE, 0, reinterpret_cast<LPARAM>(line)), 3);
     EXPECT_EQ(std::string(line, 3), "3/5");
     char small[4] = "xxx";
@@ -462,7 +448,7 @@ TEST_F(DateEditTest, StandardEditMessagesWorkOnTheEditText)
     EXPECT_TRUE(SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("11/30/04")));
     EXPECT_EQ(dtGetMonth(edit), 11);
     EXPECT_EQ(dtGetDay(edit), 30);
-    EXPECT_EQ(dtGetYear(edit), 2004);   // edit text keeps the century of the year it replaces
+    EXPECT_EQ(dtGetYear(edit), 2004);  // edit text keeps the century of the year it replaces
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     EXPECT_EQ(dtIsNull(edit), 1);
 
@@ -476,8 +462,7 @@ TEST_F(DateEditTest, StandardEditMessagesWorkOnTheEditText)
     EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), 0);
 }
 
-TEST_F(DateEditTest, TypingIntoANullControlStartsFromZeros)
-{
+TEST_F(DateEditTest, TypingIntoANullControlStartsFromZeros) {
     dtSetNull(edit);
     SetFocus(edit);
     EXPECT_EQ(WindowText(edit), "");
@@ -487,13 +472,12 @@ TEST_F(DateEditTest, TypingIntoANullControlStartsFromZeros)
     EXPECT_EQ(dtGetDay(edit), 4);
     EXPECT_EQ(WindowText(edit), "07/04/00");
     dtSetNull(edit);
-    PressKey(edit, VK_UP);   // stepping a null control starts from 0/0/0
+    PressKey(edit, VK_UP);  // stepping a null control starts from 0/0/0
     EXPECT_EQ(dtIsNull(edit), 0);
     EXPECT_EQ(dtGetMonth(edit), 1);
 }
 
-TEST_F(DateEditTest, ShiftArrowsSelectWithinTheFieldAndCtrlInsertCopies)
-{
+TEST_F(DateEditTest, ShiftArrowsSelectWithinTheFieldAndCtrlInsertCopies) {
     SetDate(12, 25, 2001);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 3, 3);
@@ -501,7 +485,7 @@ TEST_F(DateEditTest, ShiftArrowsSelectWithinTheFieldAndCtrlInsertCopies)
         HeldKey shift(VK_SHIFT);
         PressKey(edit, VK_RIGHT);
         PressKey(edit, VK_RIGHT);
-        PressKey(edit, VK_RIGHT);   // the field ends at 5: beeps, stays
+        PressKey(edit, VK_RIGHT);  // the field ends at 5: beeps, stays
     }
     EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(3, 5));
     {
@@ -511,8 +495,7 @@ TEST_F(DateEditTest, ShiftArrowsSelectWithinTheFieldAndCtrlInsertCopies)
     ASSERT_TRUE(OpenClipboard(edit));
     HANDLE data = GetClipboardData(CF_TEXT);
     const std::string copied = data ? static_cast<const char*>(GlobalLock(data)) : "";
-    if (data)
-        GlobalUnlock(data);
+    if (data) GlobalUnlock(data);
     CloseClipboard();
     EXPECT_EQ(copied, "25");
     {
@@ -522,20 +505,17 @@ TEST_F(DateEditTest, ShiftArrowsSelectWithinTheFieldAndCtrlInsertCopies)
     EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
 }
 
-TEST_F(DateEditTest, SizeAndSettingsChanges)
-{
+TEST_F(DateEditTest, SizeAndSettingsChanges) {
     SetWindowPos(edit, nullptr, 0, 0, 5, 3, SWP_NOMOVE | SWP_NOZORDER);
     RECT client;
     GetClientRect(edit, &client);
-    const int fontHeight = dtGetMinHeight(edit);   // no border: the font height
+    const int fontHeight = dtGetMinHeight(edit);  // no border: the font height
     EXPECT_GE(client.bottom, fontHeight);
     EXPECT_GT(client.right, 16);
     EXPECT_GT(dtGetMinWidth(edit), fontHeight * 7 / 8);
-
 }
 
-TEST_F(DateEditTest, TheSystemShortDateFormatIsReadAtCreationAndOnSettingsChanges)
-{
+TEST_F(DateEditTest, TheSystemShortDateFormatIsReadAtCreationAndOnSettingsChanges) {
     char picture[16] = "";
     char separator[4] = "";
     GetProfileStringA("intl", "sShortDate", "M/d/yy", picture, sizeof picture);
@@ -564,8 +544,7 @@ TEST_F(DateEditTest, TheSystemShortDateFormatIsReadAtCreationAndOnSettingsChange
     DestroyWindow(system);
 }
 
-TEST_F(DateEditTest, CaretPastTheTextAreaReportsMaxText)
-{
+TEST_F(DateEditTest, CaretPastTheTextAreaReportsMaxText) {
     HWND narrow = parent.CreateChild("TarnDateEdit32", 0, 106, 30, 24);
     WORD date[3] = {12, 25, 2001};
     dtSetDate(narrow, date);
@@ -577,8 +556,7 @@ TEST_F(DateEditTest, CaretPastTheTextAreaReportsMaxText)
     DestroyWindow(narrow);
 }
 
-TEST_F(DateEditTest, NonNullMessageNeedsItsFlag)
-{
+TEST_F(DateEditTest, NonNullMessageNeedsItsFlag) {
     dtSetNull(edit);
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_SETNONNULL, 0, 0), 0);
     EXPECT_EQ(dtIsNull(edit), 1);
@@ -586,8 +564,7 @@ TEST_F(DateEditTest, NonNullMessageNeedsItsFlag)
     EXPECT_EQ(dtIsNull(edit), 0);
 }
 
-TEST_F(DateEditTest, AParentMayDestroyTheControlWhileItNotifies)
-{
+TEST_F(DateEditTest, AParentMayDestroyTheControlWhileItNotifies) {
     SetDate(1, 5, 2001);
     SetFocus(edit);
     parent.DestroyChildOn(EN_UPDATE);
@@ -606,21 +583,19 @@ TEST_F(DateEditTest, AParentMayDestroyTheControlWhileItNotifies)
     SetFocus(edit);
     SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("1231"));
     EXPECT_FALSE(IsWindow(edit));
-    PumpMessages();   // the posted change hooks find no window
+    PumpMessages();  // the posted change hooks find no window
     parent.DestroyChildOn(0);
     edit = parent.CreateChild("TarnDateEdit32", 0);
 }
 
 // The visible drop-down calendar popup of this thread, if any.
-HWND ShownPopup()
-{
+HWND ShownPopup() {
     HWND found = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindShownPopup, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
-TEST_F(DateEditTest, DropDownPicksADateAndGivesTheFocusBack)
-{
+TEST_F(DateEditTest, DropDownPicksADateAndGivesTheFocusBack) {
     dtEnableCalendar(edit, 1);
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_CALENDARBUTTON);
     SetDate(3, 5, 2001);
@@ -654,8 +629,7 @@ TEST_F(DateEditTest, DropDownPicksADateAndGivesTheFocusBack)
     EXPECT_EQ(codes.back(), EN_CHANGE);
 }
 
-TEST_F(DateEditTest, RefusedPermissionKeepsTheCalendarClosedAndTheDate)
-{
+TEST_F(DateEditTest, RefusedPermissionKeepsTheCalendarClosedAndTheDate) {
     dtEnableCalendar(edit, 1);
     SetDate(3, 5, 2001);
     PermissionRefuser refuser(edit);
@@ -670,12 +644,11 @@ TEST_F(DateEditTest, RefusedPermissionKeepsTheCalendarClosedAndTheDate)
     EXPECT_EQ(dtIsNull(edit), 0);
 }
 
-TEST_F(DateEditTest, EscapeInTheDropDownKeepsTheDate)
-{
+TEST_F(DateEditTest, EscapeInTheDropDownKeepsTheDate) {
     dtEnableCalendar(edit, 1);
     SetDate(3, 5, 2001);
     SetFocus(edit);
-    ASSERT_EQ(SendMessageA(edit, WM_SYSKEYDOWN, VK_DOWN, 1L << 29), 0);   // Alt+Down
+    ASSERT_EQ(SendMessageA(edit, WM_SYSKEYDOWN, VK_DOWN, 1L << 29), 0);  // Alt+Down
     HWND popup = ShownPopup();
     ASSERT_NE(popup, nullptr);
     ccSetDay(popup, 9);
@@ -686,8 +659,7 @@ TEST_F(DateEditTest, EscapeInTheDropDownKeepsTheDate)
     EXPECT_EQ(GetFocus(), edit);
 }
 
-TEST_F(DateEditTest, MouseClicksPlaceTheCaretAndSelectFields)
-{
+TEST_F(DateEditTest, MouseClicksPlaceTheCaretAndSelectFields) {
     SetDate(3, 5, 2001);
     SetFocus(edit);
     RECT area;
@@ -699,8 +671,8 @@ TEST_F(DateEditTest, MouseClicksPlaceTheCaretAndSelectFields)
     EXPECT_EQ(GetCapture(), nullptr);
     SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right - 1, y));
     SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(area.right - 1, y));
-    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(8, 8));   // "03/05/01"
-    TypeDigits(edit, "7");   // at the end: the last field is selected, nothing written
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(8, 8));  // "03/05/01"
+    TypeDigits(edit, "7");  // at the end: the last field is selected, nothing written
     EXPECT_EQ(dtGetYear(edit), 2001);
     EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(6, 8));
 
@@ -713,12 +685,11 @@ TEST_F(DateEditTest, MouseClicksPlaceTheCaretAndSelectFields)
     EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(3, 5));
 }
 
-TEST_F(DateEditTest, DisplayStylesSetTheirStyleBits)
-{
+TEST_F(DateEditTest, DisplayStylesSetTheirStyleBits) {
     SetDate(3, 5, 2001);
     EXPECT_EQ(SendMessageA(edit, DEM_SETDISPLAYSTYLE, 1, 0), 1);
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_BITMAPDIGITS);
-    EXPECT_EQ(PaintedPixel(edit, 112, 2), RGB(0, 0, 0));   // bitmap digits stand on black
+    EXPECT_EQ(PaintedPixel(edit, 112, 2), RGB(0, 0, 0));  // bitmap digits stand on black
     dtSetDisplayStyle(edit, 2);
     EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & DTS_BITMAPDIGITS);
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & DTS_FIXEDCELLS);

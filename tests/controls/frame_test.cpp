@@ -12,8 +12,7 @@ namespace {
 HMODULE Load() { return LoadLibraryA("tarn32.dll"); }
 
 template <class Function>
-Function* Export(HMODULE module, const char* name)
-{
+Function* Export(HMODULE module, const char* name) {
     return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
@@ -26,17 +25,21 @@ struct ClassCase {
 
 constexpr UINT kRedraw = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
 
-TEST(TarnFrame, RegistersTheElevenClassesWithTheirAttributes)
-{
+TEST(TarnFrame, RegistersTheElevenClassesWithTheirAttributes) {
     HMODULE module = Load();
     ASSERT_NE(module, nullptr);
     const ClassCase cases[] = {
-        {"TarnButton32", 40, kRedraw, true},      {"TarnNumEdit32", 12, kRedraw, false},
-        {"TarnDateEdit32", 12, kRedraw, false},   {"TarnTimeEdit32", 12, kRedraw, false},
-        {"TarnFontSelect32", 12, kRedraw, true},  {"TarnDial32", 12, kRedraw, true},
-        {"TarnUDLR32", 10, kRedraw, true},        {"TarnPercentBar32", 32, kRedraw, true},
+        {"TarnButton32", 40, kRedraw, true},
+        {"TarnNumEdit32", 12, kRedraw, false},
+        {"TarnDateEdit32", 12, kRedraw, false},
+        {"TarnTimeEdit32", 12, kRedraw, false},
+        {"TarnFontSelect32", 12, kRedraw, true},
+        {"TarnDial32", 12, kRedraw, true},
+        {"TarnUDLR32", 10, kRedraw, true},
+        {"TarnPercentBar32", 32, kRedraw, true},
         {"TarnHierList32", 4, CS_GLOBALCLASS | CS_DBLCLKS, true},
-        {"TarnCalctl32", 16, kRedraw, true},      {"TarnComboBox32", 16, kRedraw, true},
+        {"TarnCalctl32", 16, kRedraw, true},
+        {"TarnComboBox32", 16, kRedraw, true},
     };
     for (const ClassCase& c : cases) {
         WNDCLASSA info = {};
@@ -52,23 +55,20 @@ TEST(TarnFrame, RegistersTheElevenClassesWithTheirAttributes)
     FreeLibrary(module);
 }
 
-TEST(TarnFrame, ExportsPlainNames)
-{
+TEST(TarnFrame, ExportsPlainNames) {
     HMODULE module = Load();
     ASSERT_NE(module, nullptr);
-    const char* names[] = {"GetLongVersion", "GetTarnVersion", "CenterLocalPopup",
-                           "CreateLocalFont", "TarnDateEditWinFn", "TarnTimeEditWinFn",
-                           "TarnCalctlWinFn", "TarnCBFunction", "TarnPctBarWinFn",
-                           "dtSetDate", "dtGetDate", "dtIsDateValid", "dtSetButtonText",
-                           "tmSetTimeString", "tmStartClock", "tmSetBorderStyle"};
-    for (const char* name : names)
-        EXPECT_NE(GetProcAddress(module, name), nullptr) << name;
+    const char* names[] = {
+        "GetLongVersion",    "GetTarnVersion",    "CenterLocalPopup", "CreateLocalFont",
+        "TarnDateEditWinFn", "TarnTimeEditWinFn", "TarnCalctlWinFn",  "TarnCBFunction",
+        "TarnPctBarWinFn",   "dtSetDate",         "dtGetDate",        "dtIsDateValid",
+        "dtSetButtonText",   "tmSetTimeString",   "tmStartClock",     "tmSetBorderStyle"};
+    for (const char* name : names) EXPECT_NE(GetProcAddress(module, name), nullptr) << name;
     EXPECT_EQ(GetProcAddress(module, "dtSetDate@8"), nullptr);
     FreeLibrary(module);
 }
 
-TEST(TarnFrame, VersionComesFromTheVersionResource)
-{
+TEST(TarnFrame, VersionComesFromTheVersionResource) {
     HMODULE module = Load();
     auto* longVersion = Export<DWORD WINAPI()>(module, "GetLongVersion");
     auto* tarnVersion = Export<WORD WINAPI()>(module, "GetTarnVersion");
@@ -79,8 +79,7 @@ TEST(TarnFrame, VersionComesFromTheVersionResource)
     FreeLibrary(module);
 }
 
-TEST(TarnFrame, HelpersCentreWindowsAndCreateFonts)
-{
+TEST(TarnFrame, HelpersCentreWindowsAndCreateFonts) {
     HMODULE module = Load();
     auto* center = Export<void WINAPI(HWND)>(module, "CenterLocalPopup");
     auto* createFont = Export<HFONT WINAPI(LPCSTR, short, LONG)>(module, "CreateLocalFont");
@@ -89,8 +88,8 @@ TEST(TarnFrame, HelpersCentreWindowsAndCreateFonts)
 
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    HWND small = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
-                               nullptr, nullptr);
+    HWND small =
+        CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     center(small);
     RECT rect;
     GetWindowRect(small, &rect);
@@ -110,7 +109,12 @@ TEST(TarnFrame, HelpersCentreWindowsAndCreateFonts)
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    struct FontCase { short points; LONG emphasis; LONG weight; BYTE italic; };
+    struct FontCase {
+        short points;
+        LONG emphasis;
+        LONG weight;
+        BYTE italic;
+    };
     for (const FontCase& c : {FontCase{10, 0, 400, 0}, FontCase{12, 1, 600, 1}}) {
         HFONT font = createFont("Arial", c.points, c.emphasis);
         ASSERT_NE(font, nullptr);
@@ -126,8 +130,7 @@ TEST(TarnFrame, HelpersCentreWindowsAndCreateFonts)
 
 // Catches the debug strings of OutputDebugStringA.
 std::string g_debugOutput;
-LONG CALLBACK CatchDebugString(EXCEPTION_POINTERS* info)
-{
+LONG CALLBACK CatchDebugString(EXCEPTION_POINTERS* info) {
     const EXCEPTION_RECORD* record = info->ExceptionRecord;
     if (record->ExceptionCode != DBG_PRINTEXCEPTION_C || record->NumberParameters < 2)
         return EXCEPTION_CONTINUE_SEARCH;
@@ -135,8 +138,7 @@ LONG CALLBACK CatchDebugString(EXCEPTION_POINTERS* info)
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
-TEST(TarnFrame, SecondLoadSharesTheClassesAndUnloadUnregistersThem)
-{
+TEST(TarnFrame, SecondLoadSharesTheClassesAndUnloadUnregistersThem) {
     HMODULE first = Load();
     HMODULE second = Load();
     ASSERT_NE(first, nullptr);
@@ -153,24 +155,22 @@ TEST(TarnFrame, SecondLoadSharesTheClassesAndUnloadUnregistersThem)
     EXPECT_FALSE(GetClassInfoA(nullptr, "TarnDateEdit32", &info));
     EXPECT_FALSE(GetClassInfoA(nullptr, "TarnComboBox32", &info));
 
-    HMODULE again = Load();   // a new load registers everything afresh
+    HMODULE again = Load();  // a new load registers everything afresh
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(GetClassInfoA(again, "TarnComboBox32", &info));
     FreeLibrary(again);
 }
 
-LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-TEST(TarnFrame, AFailedRegistrationFailsTheLoadUntilTheNameIsFree)
-{
+TEST(TarnFrame, AFailedRegistrationFailsTheLoadUntilTheNameIsFree) {
     WNDCLASSA taken = {};
     taken.style = CS_GLOBALCLASS;
     taken.lpfnWndProc = PlainProc;
     taken.hInstance = GetModuleHandleA(nullptr);
-    taken.lpszClassName = "TarnUDLR32";   // the seventh class of the table
+    taken.lpszClassName = "TarnUDLR32";  // the seventh class of the table
     ASSERT_TRUE(RegisterClassA(&taken));
     EXPECT_EQ(Load(), nullptr);
     WNDCLASSA info = {};

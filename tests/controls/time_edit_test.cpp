@@ -14,14 +14,11 @@ namespace {
 struct PaintCounter {
     static int count;
     static WNDPROC original;
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-    {
-        if (msg == WM_PAINT)
-            ++count;
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_PAINT) ++count;
         return CallWindowProcA(original, hwnd, msg, wParam, lParam);
     }
-    explicit PaintCounter(HWND hwnd)
-    {
+    explicit PaintCounter(HWND hwnd) {
         count = 0;
         original = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
@@ -35,10 +32,8 @@ protected:
     void SetUp() override { Create(0, false, true); }
     // (Re)creates the edit with the given styles, 24-hour and leading-zero flags. The format
     // comes through tmSetEditParams: the system's settings are shared by the whole session.
-    void Create(DWORD style, bool hour24, bool leadingZero)
-    {
-        if (edit)
-            DestroyWindow(edit);
+    void Create(DWORD style, bool hour24, bool leadingZero) {
+        if (edit) DestroyWindow(edit);
         edit = parent.CreateChild("TarnTimeEdit32", style, 100, 140, 24);
         ASSERT_NE(edit, nullptr);
         TMEDITPARAMS params = {};
@@ -50,13 +45,11 @@ protected:
         strcpy(params.pmDesignator, "PM");
         ASSERT_EQ(tmSetEditParams(edit, &params), 1);
     }
-    void SetTime(WORD hour, WORD minute, WORD second)
-    {
+    void SetTime(WORD hour, WORD minute, WORD second) {
         WORD time[3] = {hour, minute, second};
         ASSERT_EQ(tmSetTime(edit, time), 1);
     }
-    std::string TimeString()
-    {
+    std::string TimeString() {
         char buffer[32] = "";
         tmGetTimeString(edit, buffer);
         return buffer;
@@ -66,12 +59,14 @@ protected:
     HWND edit = nullptr;
 };
 
-TEST_F(TimeEditTest, TimeStringsReadTheDesignator)
-{
-    struct Case { const char* text; int hour, minute; };
+TEST_F(TimeEditTest, TimeStringsReadTheDesignator) {
+    struct Case {
+        const char* text;
+        int hour, minute;
+    };
     const Case cases[] = {
-        {"12:30 PM", 12, 30}, {"12:30 AM", 0, 30}, {"3:05 pm", 15, 5}, {"15:05", 15, 5},
-        {"9:07", 9, 7},       {"11:59 am", 11, 59}, {"3:05 AM", 3, 5}, {"15:05 AM", 3, 5},
+        {"12:30 PM", 12, 30}, {"12:30 AM", 0, 30},  {"3:05 pm", 15, 5}, {"15:05", 15, 5},
+        {"9:07", 9, 7},       {"11:59 am", 11, 59}, {"3:05 AM", 3, 5},  {"15:05 AM", 3, 5},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(tmSetTimeString(edit, c.text), 1);
@@ -83,12 +78,11 @@ TEST_F(TimeEditTest, TimeStringsReadTheDesignator)
     EXPECT_EQ(tmIsNull(edit), 1);
     EXPECT_EQ(tmGetHour(edit), 0);
     EXPECT_EQ(TimeString(), "");
-    tmSetTimeString(edit, "0:00");   // the same time as the null one: still becomes non-null
+    tmSetTimeString(edit, "0:00");  // the same time as the null one: still becomes non-null
     EXPECT_EQ(tmIsNull(edit), 0);
 }
 
-TEST_F(TimeEditTest, TextFollowsTheFormatFlagsAndTheFocus)
-{
+TEST_F(TimeEditTest, TextFollowsTheFormatFlagsAndTheFocus) {
     Create(0, false, false);
     SetTime(9, 5, 0);
     EXPECT_EQ(WindowText(edit), "9:05 AM");
@@ -96,7 +90,7 @@ TEST_F(TimeEditTest, TextFollowsTheFormatFlagsAndTheFocus)
     EXPECT_EQ(WindowText(edit), "09:05 AM");
     SetFocus(parent.hwnd());
     SetTime(0, 15, 0);
-    EXPECT_EQ(WindowText(edit), "0:15 AM");   // hour 0 shows as 0, not 12
+    EXPECT_EQ(WindowText(edit), "0:15 AM");  // hour 0 shows as 0, not 12
     SetTime(15, 15, 0);
     EXPECT_EQ(TimeString(), "3:15 PM");
     Create(TMS_SECONDS, true, true);
@@ -104,8 +98,7 @@ TEST_F(TimeEditTest, TextFollowsTheFormatFlagsAndTheFocus)
     EXPECT_EQ(WindowText(edit), "15:04:09");
 }
 
-TEST_F(TimeEditTest, SettingTheSameTimeStringRepaintsOnce)
-{
+TEST_F(TimeEditTest, SettingTheSameTimeStringRepaintsOnce) {
     SetTime(1, 2, 3);
     UpdateWindow(edit);
     PaintCounter counter(edit);
@@ -116,11 +109,15 @@ TEST_F(TimeEditTest, SettingTheSameTimeStringRepaintsOnce)
     EXPECT_EQ(PaintCounter::count, 2);
 }
 
-TEST_F(TimeEditTest, StepsDoNotWrap)
-{
+TEST_F(TimeEditTest, StepsDoNotWrap) {
     Create(TMS_SECONDS, true, true);
     SetFocus(edit);
-    struct Case { WORD h, m, s; int caret; UINT key; WORD eh, em, es; };
+    struct Case {
+        WORD h, m, s;
+        int caret;
+        UINT key;
+        WORD eh, em, es;
+    };
     const Case cases[] = {
         {23, 0, 0, 0, VK_UP, 23, 0, 0},   {0, 0, 0, 0, VK_DOWN, 0, 0, 0},
         {10, 0, 0, 3, VK_DOWN, 10, 0, 0}, {10, 59, 0, 3, VK_UP, 10, 59, 0},
@@ -139,15 +136,14 @@ TEST_F(TimeEditTest, StepsDoNotWrap)
     }
 }
 
-TEST_F(TimeEditTest, TwelveHourSteppingAndTheDesignator)
-{
+TEST_F(TimeEditTest, TwelveHourSteppingAndTheDesignator) {
     SetFocus(edit);
     SetTime(11, 0, 0);
     SendMessageA(edit, EM_SETSEL, 0, 0);
     PressKey(edit, VK_UP);
     EXPECT_EQ(tmGetHour(edit), 12);
     EXPECT_EQ(WindowText(edit), "12:00 PM");
-    SendMessageA(edit, EM_SETSEL, 6, 6);   // on the designator
+    SendMessageA(edit, EM_SETSEL, 6, 6);  // on the designator
     PressKey(edit, VK_DOWN);
     EXPECT_EQ(tmGetHour(edit), 0);
     SendMessageA(edit, EM_SETSEL, 6, 6);
@@ -158,20 +154,19 @@ TEST_F(TimeEditTest, TwelveHourSteppingAndTheDesignator)
     EXPECT_EQ(tmGetHour(edit), 0);
 }
 
-TEST_F(TimeEditTest, TypingChecksEachField)
-{
+TEST_F(TimeEditTest, TypingChecksEachField) {
     Create(TMS_SECONDS, true, true);
     SetTime(10, 20, 30);
     SetFocus(edit);
     parent.Clear();
-    TypeDigits(edit, "2");        // whole text selected: overwrites from the start, "20"
+    TypeDigits(edit, "2");  // whole text selected: overwrites from the start, "20"
     EXPECT_EQ(tmGetHour(edit), 20);
-    TypeDigits(edit, "5");        // 25 is no hour: the hour is selected
+    TypeDigits(edit, "5");  // 25 is no hour: the hour is selected
     EXPECT_EQ(tmGetHour(edit), 20);
-    TypeDigits(edit, "2");        // over the selected hour, then 3 gives 23
+    TypeDigits(edit, "2");  // over the selected hour, then 3 gives 23
     TypeDigits(edit, "3");
     EXPECT_EQ(tmGetHour(edit), 23);
-    TypeDigits(edit, "7");        // 70 minutes refused
+    TypeDigits(edit, "7");  // 70 minutes refused
     EXPECT_EQ(tmGetMinute(edit), 20);
     SendMessageA(edit, EM_SETSEL, 3, 3);
     TypeDigits(edit, "4559");
@@ -184,8 +179,7 @@ TEST_F(TimeEditTest, TypingChecksEachField)
     EXPECT_EQ(codes[1], EN_CHANGE);
 }
 
-TEST_F(TimeEditTest, DeleteAndBackspace)
-{
+TEST_F(TimeEditTest, DeleteAndBackspace) {
     Create(TMS_SECONDS, true, true);
     SetTime(12, 34, 56);
     SetFocus(edit);
@@ -194,18 +188,17 @@ TEST_F(TimeEditTest, DeleteAndBackspace)
     EXPECT_EQ(tmGetMinute(edit), 30);
     SendMessageA(edit, EM_SETSEL, 3, 8);
     parent.Clear();
-    PressKey(edit, VK_BACK);   // cut at the selection: minute and second become 0
+    PressKey(edit, VK_BACK);  // cut at the selection: minute and second become 0
     EXPECT_EQ(tmGetHour(edit), 12);
     EXPECT_EQ(tmGetMinute(edit), 0);
     EXPECT_EQ(tmGetSecond(edit), 0);
     EXPECT_TRUE(parent.Codes().empty());
     SendMessageA(edit, EM_SETSEL, 2, 2);
-    PressKey(edit, VK_BACK);   // deletes the 2 of 12
+    PressKey(edit, VK_BACK);  // deletes the 2 of 12
     EXPECT_EQ(tmGetHour(edit), 10);
 }
 
-TEST_F(TimeEditTest, RefusedPermissionDropsChanges)
-{
+TEST_F(TimeEditTest, RefusedPermissionDropsChanges) {
     SetTime(8, 0, 0);
     PermissionRefuser refuser(edit);
     SetFocus(edit);
@@ -219,8 +212,7 @@ TEST_F(TimeEditTest, RefusedPermissionDropsChanges)
     EXPECT_EQ(tmIsNull(edit), 0);
 }
 
-TEST_F(TimeEditTest, RunningClockShowsTheLocalTime)
-{
+TEST_F(TimeEditTest, RunningClockShowsTheLocalTime) {
     Create(TMS_SECONDS, true, true);
     tmSetNull(edit);
     EXPECT_EQ(SendMessageA(edit, TEM_STARTCLOCK, 0, 0), 1);
@@ -233,12 +225,11 @@ TEST_F(TimeEditTest, RunningClockShowsTheLocalTime)
                 now.wHour * 3600 + now.wMinute * 60 + now.wSecond, 2);
     EXPECT_EQ(tmStopClock(edit), 1);
     tmSetNull(edit);
-    SendMessageA(edit, WM_TIMER, 1, 0);   // another timer changes nothing
+    SendMessageA(edit, WM_TIMER, 1, 0);  // another timer changes nothing
     EXPECT_EQ(tmIsNull(edit), 1);
 }
 
-TEST_F(TimeEditTest, EditParamsAndPrivateRecords)
-{
+TEST_F(TimeEditTest, EditParamsAndPrivateRecords) {
     TMEDITPARAMS params = {};
     SetTime(7, 8, 9);
     char* pm = tmGetEditParams(edit, &params);
@@ -267,8 +258,7 @@ TEST_F(TimeEditTest, EditParamsAndPrivateRecords)
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_VALIDATE, 0, 0), 0);
 }
 
-TEST_F(TimeEditTest, NullControlTypingAndSetText)
-{
+TEST_F(TimeEditTest, NullControlTypingAndSetText) {
     tmSetNull(edit);
     SetFocus(edit);
     EXPECT_EQ(WindowText(edit), "");
@@ -279,15 +269,14 @@ TEST_F(TimeEditTest, NullControlTypingAndSetText)
     EXPECT_EQ(tmGetHour(edit), 19);
     EXPECT_EQ(tmGetMinute(edit), 15);
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("11:99"));
-    EXPECT_EQ(tmGetMinute(edit), 59);   // edit text numbers are capped
+    EXPECT_EQ(tmGetMinute(edit), 59);  // edit text numbers are capped
     SendMessageA(edit, EM_SETSEL, 0, 0);
     SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("1030"));
     EXPECT_EQ(tmGetHour(edit), 10);
     EXPECT_EQ(tmGetMinute(edit), 30);
 }
 
-TEST_F(TimeEditTest, DisplayStylesAndMinimumSizes)
-{
+TEST_F(TimeEditTest, DisplayStylesAndMinimumSizes) {
     const int height = tmGetMinHeight(edit);
     tmSetBorderStyle(edit, 1);
     EXPECT_EQ(tmGetMinHeight(edit), height + 2);
@@ -298,28 +287,26 @@ TEST_F(TimeEditTest, DisplayStylesAndMinimumSizes)
     EXPECT_EQ(SendMessageA(edit, TEM_SETDISPLAYSTYLE, 1, 0), 1);
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & TMS_BITMAPDIGITS);
     EXPECT_EQ(PaintedPixel(edit, 125, 2), RGB(0, 0, 0));
-    tmSetDisplayStyle(edit, 9);   // another value: back to plain text without the strips
+    tmSetDisplayStyle(edit, 9);  // another value: back to plain text without the strips
     EXPECT_FALSE(GetWindowLongA(edit, GWL_STYLE) & (TMS_BITMAPDIGITS | TMS_FIXEDCELLS));
     EXPECT_EQ(PaintedPixel(edit, 125, 2), GetSysColor(COLOR_WINDOW));
 }
 
-TEST_F(TimeEditTest, SettersWithoutPermissionAndTheirTexts)
-{
+TEST_F(TimeEditTest, SettersWithoutPermissionAndTheirTexts) {
     SetTime(8, 30, 0);
     EXPECT_EQ(SendMessageA(edit, TEM_SETHOUR, 0, 14), 1);
     EXPECT_EQ(SendMessageA(edit, TEM_SETMINUTE, 0, 5), 1);
-    EXPECT_EQ(tmSetSecond(edit, 70), 1);   // stored as given
+    EXPECT_EQ(tmSetSecond(edit, 70), 1);  // stored as given
     EXPECT_EQ(tmGetHour(edit), 14);
     EXPECT_EQ(tmGetSecond(edit), 70);
     EXPECT_EQ(TimeString(), "02:05 PM");
     EXPECT_EQ(SendMessageA(edit, TEM_ISNULL, 0, 0), 0);
     EXPECT_EQ(SendMessageA(edit, TEM_SETNULL, 0, 0), 1);
-    EXPECT_EQ(tmGetHour(edit), 14);   // the stored time is kept
+    EXPECT_EQ(tmGetHour(edit), 14);  // the stored time is kept
     EXPECT_EQ(TimeString(), "");
 }
 
-TEST_F(TimeEditTest, TheSystemTimeFormatIsReadAtCreation)
-{
+TEST_F(TimeEditTest, TheSystemTimeFormatIsReadAtCreation) {
     char am[9] = "";
     char separator[4] = "";
     GetProfileStringA("intl", "s1159", "AM", am, sizeof am);
@@ -335,8 +322,7 @@ TEST_F(TimeEditTest, TheSystemTimeFormatIsReadAtCreation)
     DestroyWindow(system);
 }
 
-TEST_F(TimeEditTest, AParentMayDestroyTheControlWhileItNotifies)
-{
+TEST_F(TimeEditTest, AParentMayDestroyTheControlWhileItNotifies) {
     SetFocus(edit);
     parent.DestroyChildOn(EN_CHANGE);
     TypeDigits(edit, "1");
@@ -350,8 +336,7 @@ TEST_F(TimeEditTest, AParentMayDestroyTheControlWhileItNotifies)
     edit = parent.CreateChild("TarnTimeEdit32", 0, 100, 140, 24);
 }
 
-TEST_F(TimeEditTest, BadWindowsGiveFailureValues)
-{
+TEST_F(TimeEditTest, BadWindowsGiveFailureValues) {
     HWND date = parent.CreateChild("TarnDateEdit32", 0, 102);
     for (HWND hwnd : {static_cast<HWND>(nullptr), date, parent.hwnd()}) {
         EXPECT_EQ(tmGetHour(hwnd), 0);
@@ -370,8 +355,7 @@ TEST_F(TimeEditTest, BadWindowsGiveFailureValues)
     DestroyWindow(date);
 }
 
-TEST_F(TimeEditTest, BorderStylesUseTheTimeEditBits)
-{
+TEST_F(TimeEditTest, BorderStylesUseTheTimeEditBits) {
     HWND raised = parent.CreateChild("TarnTimeEdit32", TMS_BORDERRAISED, 103);
     EXPECT_TRUE(GetWindowLongA(raised, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
     RECT before;
@@ -386,13 +370,12 @@ TEST_F(TimeEditTest, BorderStylesUseTheTimeEditBits)
     DestroyWindow(raised);
 }
 
-TEST_F(TimeEditTest, TextColourValuesPaint)
-{
+TEST_F(TimeEditTest, TextColourValuesPaint) {
     SetTime(8, 0, 0);
     tmSetColor(edit, TARN_COLOR_BACKGROUND, 0x0000FF00);
     EXPECT_EQ(PaintedPixel(edit, 130, 2), RGB(0, 255, 0));
     SendMessageA(edit, TEM_SETBKCOLOR, 0, TARN_SYSCOLOR(COLOR_INFOBK));
-    EXPECT_EQ(PaintedPixel(edit, 130, 2), GetSysColor(COLOR_WINDOW));   // the parent's brush
+    EXPECT_EQ(PaintedPixel(edit, 130, 2), GetSysColor(COLOR_WINDOW));  // the parent's brush
 }
 
 }  // namespace

@@ -73,8 +73,8 @@ TEST(DisplayFormatsRandom, ShownDurationsReadBack) {
     for (int i = 0; i < 3000; ++i) {
         const Duration d = duration(random);
         for (const TimeDisplaySettings& settings : {minutes, seconds}) {
-            const std::string text = FormatDuration(d, false, settings, formats,
-                                                    PortableLocaleFormatterInstance());
+            const std::string text =
+                FormatDuration(d, false, settings, formats, PortableLocaleFormatterInstance());
             Duration back = -1;
             ASSERT_TRUE(ParseDuration(text, false, formats, back)) << text;
             EXPECT_EQ(back, RoundDuration(d, false, settings)) << text;
@@ -88,8 +88,8 @@ TEST(DisplayFormatsRandom, MoneyNumberIsPrintfTwoDecimals) {
     std::mt19937 random(3);
     std::uniform_int_distribution<int> eighths(-800000, 800000);
     std::uniform_real_distribution<float> wide(-1e7f, 1e7f);
-    std::vector<float> amounts = {0.0f, -0.0f, -0.001f, 0.125f, 0.375f, 2.5f, 1e20f, -3e38f,
-                                  INFINITY, -INFINITY};
+    std::vector<float> amounts = {0.0f, -0.0f, -0.001f, 0.125f,   0.375f,
+                                  2.5f, 1e20f, -3e38f,  INFINITY, -INFINITY};
     for (int i = 0; i < 2000; ++i) {
         amounts.push_back(static_cast<float>(eighths(random)) / 8.0f);
         amounts.push_back(wide(random));

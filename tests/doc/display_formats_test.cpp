@@ -33,10 +33,11 @@ LocaleFormats EnglishFormats() { return LoadLocaleFormats(English()); }
 using RefusingLocale = ChosenLocale;
 
 TEST(DisplayFormats, IncrementMinutes) {
-    const struct { int mode, hundredths, minutes; } cases[] = {
-        {1, 5, 1},   {2, 5, 6},    {3, 5, 15},   {4, 5, 3},     {4, 10, 6},  {4, 12, 7},
-        {4, 25, 15}, {4, 100, 60}, {4, 7, 4},    {4, 0, 3},     {4, 150, 60}, {7, 5, 1},
-        {-1, 5, 1},
+    const struct {
+        int mode, hundredths, minutes;
+    } cases[] = {
+        {1, 5, 1},    {2, 5, 6}, {3, 5, 15}, {4, 5, 3},    {4, 10, 6}, {4, 12, 7}, {4, 25, 15},
+        {4, 100, 60}, {4, 7, 4}, {4, 0, 3},  {4, 150, 60}, {7, 5, 1},  {-1, 5, 1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IncrementMinutes(Mode(c.mode, false, c.hundredths)), c.minutes)
@@ -44,24 +45,29 @@ TEST(DisplayFormats, IncrementMinutes) {
 }
 
 TEST(DisplayFormats, RoundDuration) {
-    const struct { int mode, hundredths; Duration s; bool exact; Duration expected; } cases[] = {
-        {0, 5, 5447, false, 5447},                     // seconds kept
+    const struct {
+        int mode, hundredths;
+        Duration s;
+        bool exact;
+        Duration expected;
+    } cases[] = {
+        {0, 5, 5447, false, 5447},  // seconds kept
         {1, 5, 0, false, 0},
-        {1, 5, 1, false, 1 * M},                       // a started minute counts
+        {1, 5, 1, false, 1 * M},  // a started minute counts
         {1, 5, 1 * H + 59 * M + 1, false, 2 * H},
         {1, 5, 1 * H + 59 * M + 1, true, 1 * H + 59 * M},  // exact: cut down
         {3, 5, 16 * M, false, 30 * M},
         {3, 5, 45 * M, false, 45 * M},
         {3, 5, 46 * M, false, 1 * H},
-        {3, 5, 46 * M, true, 46 * M},                  // exact ignores the increment
+        {3, 5, 46 * M, true, 46 * M},  // exact ignores the increment
         {2, 5, 7 * M, false, 12 * M},
-        {4, 12, 58 * M, false, 63 * M},                // 7 does not divide 60: restarts hourly
+        {4, 12, 58 * M, false, 63 * M},  // 7 does not divide 60: restarts hourly
         {4, 12, 1 * H + 1, false, 1 * H + 7 * M},
         {4, 100, 1, false, 1 * H},
-        {7, 5, 1, false, 1 * M},                       // unknown mode counts as 1 minute
-        {1, 5, -30, true, -60},                        // negative: floor to whole minutes
+        {7, 5, 1, false, 1 * M},  // unknown mode counts as 1 minute
+        {1, 5, -30, true, -60},   // negative: floor to whole minutes
         {1, 5, -30, false, 0},
-        {3, 5, INT32_MAX, false, INT32_MAX},           // saturates instead of overflowing
+        {3, 5, INT32_MAX, false, INT32_MAX},  // saturates instead of overflowing
         {1, 5, INT32_MAX, true, INT32_MAX - 7},
         {3, 5, INT32_MIN, false, -596523 * H},  // minutes counted from the hour below
     };
@@ -80,9 +86,14 @@ TEST(DisplayFormats, HundredthsTenEqualsSixMinutes) {
 }
 
 TEST(DisplayFormats, ComputeCharge) {
-    const struct { int mode; Duration elapsed; float rate; const char* text; } cases[] = {
+    const struct {
+        int mode;
+        Duration elapsed;
+        float rate;
+        const char* text;
+    } cases[] = {
         {1, 1 * H + 30 * M, 30.0f, "$45.00"},
-        {1, 30, 60.0f, "$1.00"},   // one started minute
+        {1, 30, 60.0f, "$1.00"},  // one started minute
         {0, 30, 60.0f, "$0.50"},
         {3, 1, 60.0f, "$15.00"},
         {1, 1 * H, 0.0f, "$0.00"},
@@ -103,30 +114,36 @@ TEST(DisplayFormats, ChargeUsesSinglePrecisionConstants) {
 }
 
 TEST(DisplayFormats, FormatDuration) {
-    const struct { int mode; bool decimal; int hundredths; Duration d; bool clock; const char* text; }
-        cases[] = {
-            {1, false, 5, 1, false, "0:01"},
-            {1, false, 5, 0, false, "0:00"},
-            {1, false, 5, 1 * H + 59 * M + 1, false, "2:00"},
-            {1, false, 5, 1 * H + 59 * M + 1, true, "1:59"},  // clock form rounds exactly
-            {3, false, 5, 16 * M, false, "0:30"},
-            {3, false, 5, 46 * M, false, "1:00"},
-            {4, false, 12, 58 * M, false, "1:03"},
-            {0, false, 5, 1 * H + 30 * M + 45, false, "1:30:45"},
-            // From 24 hours on the formatter refuses; the text is built with "%02d".
-            {1, false, 5, 25 * H + 10 * M, false, "25:10"},
-            {0, false, 5, 24 * H + 5, false, "24:00:05"},
-            {1, false, 5, INT32_MAX, false, "596523:14"},
-            // Decimal hours.
-            {2, true, 5, 7 * M, false, "00.20"},
-            {0, true, 5, 1 * H + 30 * M + 45, false, "01.50"},
-            {4, true, 5, 1 * H + 1, false, "01.05"},
-            {1, true, 5, 26 * H + 59 * M, false, "26.98"},
-            {2, true, 5, 7 * M, true, "0:07"},  // clock form asked for
-            // Negative durations show their size with a sign.
-            {1, false, 5, -60, false, "-0:01"},
-            {0, false, 5, -(25 * H + 1), false, "-25:00:01"},
-        };
+    const struct {
+        int mode;
+        bool decimal;
+        int hundredths;
+        Duration d;
+        bool clock;
+        const char* text;
+    } cases[] = {
+        {1, false, 5, 1, false, "0:01"},
+        {1, false, 5, 0, false, "0:00"},
+        {1, false, 5, 1 * H + 59 * M + 1, false, "2:00"},
+        {1, false, 5, 1 * H + 59 * M + 1, true, "1:59"},  // clock form rounds exactly
+        {3, false, 5, 16 * M, false, "0:30"},
+        {3, false, 5, 46 * M, false, "1:00"},
+        {4, false, 12, 58 * M, false, "1:03"},
+        {0, false, 5, 1 * H + 30 * M + 45, false, "1:30:45"},
+        // From 24 hours on the formatter refuses; the text is built with "%02d".
+        {1, false, 5, 25 * H + 10 * M, false, "25:10"},
+        {0, false, 5, 24 * H + 5, false, "24:00:05"},
+        {1, false, 5, INT32_MAX, false, "596523:14"},
+        // Decimal hours.
+        {2, true, 5, 7 * M, false, "00.20"},
+        {0, true, 5, 1 * H + 30 * M + 45, false, "01.50"},
+        {4, true, 5, 1 * H + 1, false, "01.05"},
+        {1, true, 5, 26 * H + 59 * M, false, "26.98"},
+        {2, true, 5, 7 * M, true, "0:07"},  // clock form asked for
+        // Negative durations show their size with a sign.
+        {1, false, 5, -60, false, "-0:01"},
+        {0, false, 5, -(25 * H + 1), false, "-25:00:01"},
+    };
     for (const auto& c : cases)
         EXPECT_EQ(FormatDuration(c.d, c.clock, Mode(c.mode, c.decimal, c.hundredths),
                                  EnglishFormats(), English()),
@@ -147,9 +164,12 @@ TEST(DisplayFormats, FormatDurationUsesLocaleSeparators) {
 }
 
 TEST(DisplayFormats, FormatMoney) {
-    const struct { float amount; const char* text; } cases[] = {
-        {1234.5f, "$1,234.50"}, {-5.0f, "($5.00)"}, {0.0f, "$0.00"},
-        {19.99f, "$19.99"},      {1e6f, "$1,000,000.00"}, {FLT_MAX, nullptr},
+    const struct {
+        float amount;
+        const char* text;
+    } cases[] = {
+        {1234.5f, "$1,234.50"}, {-5.0f, "($5.00)"},      {0.0f, "$0.00"},
+        {19.99f, "$19.99"},     {1e6f, "$1,000,000.00"}, {FLT_MAX, nullptr},
     };
     for (const auto& c : cases) {
         const std::string text = FormatMoney(c.amount, English());
@@ -185,19 +205,28 @@ TEST(DisplayFormats, ParseMoney) {
     LocaleFormats euro = en;
     euro.currencySymbol = "EUR";
     euro.monetaryDecimalSeparator = ",";
-    const struct { std::string text; const LocaleFormats& f; float expected; } cases[] = {
+    const struct {
+        std::string text;
+        const LocaleFormats& f;
+        float expected;
+    } cases[] = {
         {"$1,234.50", en, 1234.5f},
-        {"-5", en, 5.0f},          // signs are dropped
+        {"-5", en, 5.0f},  // signs are dropped
         {"", en, 0.0f},
         {"abc $", en, 0.0f},
-        {"12.5.3", en, 12.5f},     // reads as far as a number goes
+        {"12.5.3", en, 12.5f},  // reads as far as a number goes
         {" 7 . 25 ", en, 7.25f},
-        {"\xC3\xA9" "3\xFF.5", en, 3.5f},  // bytes above 127 are dropped
-        {std::string("4\0" "2", 3), en, 42.0f},
+        {"\xC3\xA9"
+         "3\xFF.5",
+         en, 3.5f},  // bytes above 127 are dropped
+        {std::string("4\0"
+                     "2",
+                     3),
+         en, 42.0f},
         {std::string(5000, '9'), en, FLT_MAX},  // saturates
         {"0." + std::string(5000, '0') + "1", en, 0.0f},
         {"1.234,50 EUR", euro, 1234.5f},
-        {"1.5", euro, 15.0f},         // "." is a group separator there
+        {"1.5", euro, 15.0f},  // "." is a group separator there
     };
     for (const auto& c : cases) EXPECT_FLOAT_EQ(ParseMoney(c.text, c.f), c.expected) << c.text;
 }
@@ -214,7 +243,12 @@ TEST(DisplayFormats, ParseDuration) {
     comma.decimalSeparator = ",";
     LocaleFormats dotClock = en;
     dotClock.timeSeparator = ".";
-    const struct { std::string text; bool decimal; const LocaleFormats& f; Duration s; } cases[] = {
+    const struct {
+        std::string text;
+        bool decimal;
+        const LocaleFormats& f;
+        Duration s;
+    } cases[] = {
         {"1:30", false, en, 1 * H + 30 * M},
         {"1.30", false, en, 1 * H + 30 * M},  // "." counts as the separator
         {"1:75", false, en, 2 * H + 15 * M},  // minutes are not limited
@@ -234,10 +268,20 @@ TEST(DisplayFormats, ParseDuration) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Parsed(c.text, c.decimal, c.f), c.s) << c.text << " decimal " << c.decimal;
-    const std::string refusedClock[] = {
-        "90", "1:", ":30", "", "1::15", "1:2:3:4", " 1:30", "-1:30", "\xC3\xA9" "1:30",
-        std::string("1\0:30", 5), "596523:14:08",  // the last is beyond a Duration
-        "1" + std::string(5000, '0') + ":00", "1:" + std::string(5000, '9')};
+    const std::string refusedClock[] = {"90",
+                                        "1:",
+                                        ":30",
+                                        "",
+                                        "1::15",
+                                        "1:2:3:4",
+                                        " 1:30",
+                                        "-1:30",
+                                        "\xC3\xA9"
+                                        "1:30",
+                                        std::string("1\0:30", 5),
+                                        "596523:14:08",  // the last is beyond a Duration
+                                        "1" + std::string(5000, '0') + ":00",
+                                        "1:" + std::string(5000, '9')};
     for (const std::string& text : refusedClock) EXPECT_EQ(Parsed(text, false, en), -1) << text;
     for (const char* text : {"1", "1:30", "1.5x", "", "596524.0"})
         EXPECT_EQ(Parsed(text, true, en), -1) << text;
@@ -250,16 +294,18 @@ TEST(DisplayFormats, ParseDuration) {
 
 TEST(DisplayFormats, MinuteChanged) {
     CDisplayFormats formats(Mode(3));
-    const struct { Duration s; bool exact; bool changed; } steps[] = {
-        {0, false, false},            // rounds to minute 0, which is remembered after a reset
-        {1, false, true},             // 0:15
-        {60, false, false},
-        {14 * M, false, false},
-        {15 * M + 1, false, true},    // 0:30
-        {61, true, true},             // exact calls remember their own minute
-        {119, true, false},
-        {15 * M + 2, false, false},   // the rounded minute was not disturbed
-        {1 * H + 1, false, true},     // 1:15: minute 15 again, but after 30
+    const struct {
+        Duration s;
+        bool exact;
+        bool changed;
+    } steps[] = {
+        {0, false, false},  // rounds to minute 0, which is remembered after a reset
+        {1, false, true},   // 0:15
+        {60, false, false},       {14 * M, false, false},     {15 * M + 1, false, true},  // 0:30
+        {61, true, true},  // exact calls remember their own minute
+        {119, true, false},       {15 * M + 2, false, false},  // the rounded minute was not
+                                                               // disturbed
+        {1 * H + 1, false, true},  // 1:15: minute 15 again, but after 30
     };
     for (const auto& step : steps)
         EXPECT_EQ(formats.MinuteChanged(step.s, step.exact), step.changed)

@@ -29,7 +29,8 @@ void ExpectedNewSettings(SampleBytes& b) {
     b.Str("Tallywick Windows");
     b.Str("1.2.0");
     for (unsigned v : {1u, 0u, 5u, 1u, 0u, 0u, 0u}) b.U16(v);  // display, notes, rates
-    for (unsigned w : {33u, 29u, 33u, 29u, 24u, 24u, 32u, 32u, 32u, 32u, 32u, 24u, 10u, 140u}) b.U16(w);
+    for (unsigned w : {33u, 29u, 33u, 29u, 24u, 24u, 32u, 32u, 32u, 32u, 32u, 24u, 10u, 140u})
+        b.U16(w);
     b.U16(0);  // no placement
     b.U16(1);
     for (int v : {-1, -1, -1, -1, 0, 0, 0, 0}) b.I32(v);
@@ -45,7 +46,9 @@ void ExpectedNewSettings(SampleBytes& b) {
     b.U16(0);
     for (int c = 0; c < 14; ++c) b.U16(0);
     for (unsigned v : {0u, 0u, 0u, 0u, 0u, 0u, 128u, 128u, 0u, 0u, 0u, 0u, 64u, 0u}) b.U16(v);
-    for (unsigned v : {256u, 256u, 256u, 256u, 0u, 0u, 256u, 256u, 256u, 256u, 256u, 256u, 256u, 0u}) b.U16(v);
+    for (unsigned v :
+         {256u, 256u, 256u, 256u, 0u, 0u, 256u, 256u, 256u, 256u, 256u, 256u, 256u, 0u})
+        b.U16(v);
     for (int c = 0; c < 14; ++c) b.Str("");
     for (int c = 0; c < 14; ++c) b.U16(1);
     for (unsigned v : {1u, 1u, 1u, 1u, 0u, 0u}) b.U16(v);  // export flags, totals mode 0
@@ -68,7 +71,7 @@ void ExpectedRecordBody(SampleBytes& b, CalTime start, CalTime stop, const std::
 
 void ExpectedTail(SampleBytes& b) {
     for (unsigned v : {0u, 0u, 1u, 0u, 0u, 0u}) b.U16(v);  // reports layout, defaults
-    ExpectedRecordBody(b, kMonday9am, kMonday9am, "");    // template record
+    ExpectedRecordBody(b, kMonday9am, kMonday9am, "");     // template record
 }
 
 class DocumentFileTest : public testing::DocumentTest {};
@@ -125,7 +128,8 @@ TEST_F(DocumentFileTest, BigIndexTagsAndEmptySlotsReadBack) {
     // Enough items that the record class lands beyond the 15-bit class index.
     CWorkmetrDoc doc;
     ItemList categories;
-    for (int i = 0; i < 0x8005; ++i) categories.push_back(std::make_unique<CProjectCost>("c" + std::to_string(i), 1.0f));
+    for (int i = 0; i < 0x8005; ++i)
+        categories.push_back(std::make_unique<CProjectCost>("c" + std::to_string(i), 1.0f));
     doc.SetItemList(kCategoryList, categories);
     ItemList clients;
     CWorkmetrDoc::CopyItemList(clients, *doc.GetItemList(kClientList));
@@ -147,7 +151,8 @@ TEST_F(DocumentFileTest, BigIndexTagsAndEmptySlotsReadBack) {
     EXPECT_EQ(WriteToBytes(back), bytes);
     // The second record's class reference uses the long form: 0x7FFF then 0x80000000 + c.
     const std::vector<uint8_t> bigTag = {0xFF, 0x7F};
-    EXPECT_NE(std::search(bytes.end() - 200, bytes.end(), bigTag.begin(), bigTag.end()), bytes.end());
+    EXPECT_NE(std::search(bytes.end() - 200, bytes.end(), bigTag.begin(), bigTag.end()),
+              bytes.end());
 }
 
 struct LayoutCase {
@@ -157,12 +162,18 @@ struct LayoutCase {
 };
 
 const LayoutCase kLayouts[] = {
-    {"samples/layouts/00-workmeter-1.0.1.tw", 0, 4}, {"samples/layouts/01-workmeter-1.0.2.tw", 1, 4},
-    {"samples/layouts/02-workmeter-1.0.3.tw", 2, 4}, {"samples/layouts/03-workmeter-1.1.0.tw", 3, 5},
-    {"samples/layouts/04-workmeter-1.2.0.tw", 4, 5}, {"samples/layouts/05-lite-2.0.0.tw", 5, 6},
-    {"samples/layouts/06-lite-2.0.1.tw", 6, 6},      {"samples/layouts/07-lite-2.0.2.tw", 7, 6},
-    {"samples/layouts/08-windows-1.0.0.tw", 8, 8},   {"samples/layouts/09-windows-1.0.1.tw", 9, 8},
-    {"samples/layouts/10-windows-1.1.0.tw", 10, 10}, {"samples/layouts/11-windows-1.1.1.tw", 11, 10},
+    {"samples/layouts/00-workmeter-1.0.1.tw", 0, 4},
+    {"samples/layouts/01-workmeter-1.0.2.tw", 1, 4},
+    {"samples/layouts/02-workmeter-1.0.3.tw", 2, 4},
+    {"samples/layouts/03-workmeter-1.1.0.tw", 3, 5},
+    {"samples/layouts/04-workmeter-1.2.0.tw", 4, 5},
+    {"samples/layouts/05-lite-2.0.0.tw", 5, 6},
+    {"samples/layouts/06-lite-2.0.1.tw", 6, 6},
+    {"samples/layouts/07-lite-2.0.2.tw", 7, 6},
+    {"samples/layouts/08-windows-1.0.0.tw", 8, 8},
+    {"samples/layouts/09-windows-1.0.1.tw", 9, 8},
+    {"samples/layouts/10-windows-1.1.0.tw", 10, 10},
+    {"samples/layouts/11-windows-1.1.1.tw", 11, 10},
     {"samples/consulting.tw", 12, 30},
 };
 
@@ -193,7 +204,8 @@ TEST_F(DocumentFileTest, EveryLayoutReadsAndConvertsToOneThatReadsBackEqual) {
 
 TEST_F(DocumentFileTest, OlderLayoutsTakeTheirConversions) {
     CWorkmetrDoc workmeter;
-    ASSERT_TRUE(ReadFromBytes(workmeter, ReadFileBytes(RepoFile("samples/layouts/04-workmeter-1.2.0.tw"))));
+    ASSERT_TRUE(
+        ReadFromBytes(workmeter, ReadFileBytes(RepoFile("samples/layouts/04-workmeter-1.2.0.tw"))));
     EXPECT_EQ(workmeter.Settings().rates.oldFileRate, 25.0f);
     for (int i = 0; i < workmeter.GetRecordCount(); ++i) {
         const CTimeRec& r = *workmeter.GetRecord(i);
@@ -207,11 +219,14 @@ TEST_F(DocumentFileTest, OlderLayoutsTakeTheirConversions) {
     EXPECT_EQ(workmeter.Settings().timeDisplay.increment, 2);
 
     CWorkmetrDoc windows101;
-    ASSERT_TRUE(ReadFromBytes(windows101, ReadFileBytes(RepoFile("samples/layouts/09-windows-1.0.1.tw"))));
+    ASSERT_TRUE(
+        ReadFromBytes(windows101, ReadFileBytes(RepoFile("samples/layouts/09-windows-1.0.1.tw"))));
     EXPECT_EQ(windows101.Settings().columns[kColExpense].width, 24);
-    EXPECT_EQ(windows101.Settings().columns[kColNotes].width, 141);  // the sample stores default + 1
+    EXPECT_EQ(windows101.Settings().columns[kColNotes].width,
+              141);  // the sample stores default + 1
     EXPECT_EQ(windows101.Settings().columns[kColMark].width, 11);
-    for (int i = 0; i < windows101.GetRecordCount(); ++i) EXPECT_EQ(windows101.GetRecord(i)->GetExpense(), 0.0f);
+    for (int i = 0; i < windows101.GetRecordCount(); ++i)
+        EXPECT_EQ(windows101.GetRecord(i)->GetExpense(), 0.0f);
     EXPECT_TRUE(windows101.Settings().placement.valid);
 
     struct Display {
@@ -248,7 +263,8 @@ TEST_F(DocumentFileTest, CurrentSampleKeepsSlotsSettingsAndRecordFields) {
 }
 
 // A file with one record whose body is given, in the current layout.
-std::vector<uint8_t> FileWithRecordList(const std::string& className, const std::string& notesLengthBytes) {
+std::vector<uint8_t> FileWithRecordList(const std::string& className,
+                                        const std::string& notesLengthBytes) {
     SampleBytes b;
     ExpectedNewSettings(b);
     for (int list = 0; list < 3; ++list) b.Count(0);
@@ -280,7 +296,8 @@ TEST_F(DocumentFileTest, DamagedAndForeignFilesAreRefusedAndLeaveTheDocumentAsIt
         {"empty file", {}, false},
         {"record list holding an item", FileWithRecordList("CProjectCost", ""), false},
         {"unknown class", FileWithRecordList("CTimeRecord", ""), false},
-        {"notes longer than the file", FileWithRecordList("CTimeRec", std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7)), false},
+        {"notes longer than the file",
+         FileWithRecordList("CTimeRec", std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7)), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -288,7 +305,8 @@ TEST_F(DocumentFileTest, DamagedAndForeignFilesAreRefusedAndLeaveTheDocumentAsIt
         EXPECT_FALSE(ReadFromBytes(doc, c.bytes));
         EXPECT_EQ(messages.Count(), c.openError ? 1 : 0);
         if (c.openError) {
-            EXPECT_EQ(messages.Last(), "Open Error\nThis file is not a Tallywick file or the file is corrupted.");
+            EXPECT_EQ(messages.Last(),
+                      "Open Error\nThis file is not a Tallywick file or the file is corrupted.");
         }
         EXPECT_EQ(WriteToBytes(doc), before);
     }

@@ -31,7 +31,8 @@ TEST_F(DocumentItemsTest, NewDocumentHoldsOneBlankItemPerList) {
 }
 
 TEST_F(DocumentItemsTest, SlotsKeepTheirIndexAndEmptySlotsAreReused) {
-    for (const char* name : {"A", "B", "C", "D"}) doc.AddItem(kClientList, CProjectCost(name, 1.0f));
+    for (const char* name : {"A", "B", "C", "D"})
+        doc.AddItem(kClientList, CProjectCost(name, 1.0f));
     ItemList edited;
     CWorkmetrDoc::CopyItemList(edited, *doc.GetItemList(kClientList));
     edited[3].reset();
@@ -82,7 +83,8 @@ TEST_F(DocumentItemsTest, BookingByNameMatchesDisplayTextsOrAddsAnItem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         EXPECT_TRUE(doc.BookRecordByName(0, c.list, c.typed));
-        EXPECT_EQ(c.list == kProjectList ? doc.GetRecord(0)->GetProjectIndex() : doc.GetRecord(0)->GetClientIndex(),
+        EXPECT_EQ(c.list == kProjectList ? doc.GetRecord(0)->GetProjectIndex()
+                                         : doc.GetRecord(0)->GetClientIndex(),
                   c.index);
     }
     EXPECT_EQ(doc.FindItemByName(kProjectList, "web"), 2);

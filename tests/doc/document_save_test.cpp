@@ -67,7 +67,8 @@ TEST_F(DocumentSaveTest, AFailedSaveLeavesThePreviousFileByteForByte) {
 }
 
 TEST_F(DocumentSaveTest, AFailedOpenReportsAndKeepsTheDocument) {
-    std::ofstream(path_, std::ios::binary) << "\x09Workmeter\x05" "9.9.9";
+    std::ofstream(path_, std::ios::binary) << "\x09Workmeter\x05"
+                                              "9.9.9";
     CWorkmetrDoc doc;
     doc.AddRecord()->SetNotes("still here");
     EXPECT_FALSE(doc.OnOpenDocument(path_));

@@ -27,7 +27,8 @@ public:
     std::string File(const std::string& name) const { return (path_ / name).string(); }
     int FileCount() const {
         int n = 0;
-        for (auto it = std::filesystem::directory_iterator(path_); it != std::filesystem::directory_iterator(); ++it)
+        for (auto it = std::filesystem::directory_iterator(path_);
+             it != std::filesystem::directory_iterator(); ++it)
             ++n;
         return n;
     }

@@ -30,7 +30,8 @@ inline std::vector<uint8_t> WriteToBytes(CWorkmetrDoc& doc) {
 }
 
 // Reads `bytes` into `doc`; false (with the archive's error in `why`) when refused.
-inline bool ReadFromBytes(CWorkmetrDoc& doc, const std::vector<uint8_t>& bytes, std::string* why = nullptr) {
+inline bool ReadFromBytes(CWorkmetrDoc& doc, const std::vector<uint8_t>& bytes,
+                          std::string* why = nullptr) {
     MemorySource source(bytes);
     try {
         doc.ReadFrom(source);
@@ -54,7 +55,8 @@ inline std::vector<uint8_t> ReadFileBytes(const std::string& path) {
     if (f == nullptr) return bytes;
     uint8_t buffer[4096];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.insert(bytes.end(), buffer, buffer + n);
     std::fclose(f);
     return bytes;
 }

@@ -13,11 +13,21 @@ namespace {
 
 // Every field of the formats, in one comparable list.
 std::vector<std::string> Fields(const LocaleFormats& f) {
-    return {f.timeSeparator,   f.dateSeparator,    f.shortDate,
-            f.amDesignator,    f.pmDesignator,     std::to_string(f.clockOrder),
-            std::to_string(f.dateOrder), f.tableDateFormat, f.tableTimeFormat,
-            f.timeEditPicture, f.durationPicture,  f.durationPictureSeconds,
-            f.decimalSeparator, f.monetaryDecimalSeparator, f.currencySymbol};
+    return {f.timeSeparator,
+            f.dateSeparator,
+            f.shortDate,
+            f.amDesignator,
+            f.pmDesignator,
+            std::to_string(f.clockOrder),
+            std::to_string(f.dateOrder),
+            f.tableDateFormat,
+            f.tableTimeFormat,
+            f.timeEditPicture,
+            f.durationPicture,
+            f.durationPictureSeconds,
+            f.decimalSeparator,
+            f.monetaryDecimalSeparator,
+            f.currencySymbol};
 }
 
 TEST(LocaleFormats, EnglishUnitedStates) {
@@ -40,19 +50,24 @@ TEST(LocaleFormats, FallbacksWhenTheLocaleGivesNothing) {
 }
 
 TEST(LocaleFormats, TimePicturesFromTheLocalePicture) {
-    const struct { const char* picture; const char* separator; const char* edit;
-                   const char* duration; const char* durationSeconds; } cases[] = {
+    const struct {
+        const char* picture;
+        const char* separator;
+        const char* edit;
+        const char* duration;
+        const char* durationSeconds;
+    } cases[] = {
         {"h:mm:ss tt", ":", "h:mm PM", "H:mm", "H:mm:ss"},
         {"HH:mm:ss", ":", "HH:mm", "HH:mm", "HH:mm:ss"},
         {"hh:mm:ss t", ":", "hh:mm P", "HH:mm", "HH:mm:ss"},
         {"tt hh:mm:ss", ":", "PM hh:mm", " HH:mm", " HH:mm:ss"},
         {"H.mm.ss", ".", "H.mm", "H.mm", "H.mm.ss"},
         {"H:mm:s", ":", "H:mm", "H:mm", "H:mm:s"},
-        {"h:mm tt", ":", "h:mm PM", "H:mm", "H:mm"},          // no seconds to cut
+        {"h:mm tt", ":", "h:mm PM", "H:mm", "H:mm"},  // no seconds to cut
         {"HH' h 'mm", ":", "HH' h 'mm", "HH' H 'mm", "HH' H 'mm"},
-        {"ss h", ":", " h", " H", "ss H"},                     // nothing before the seconds
-        {"h::ss", "::", "h", "H", "H::ss"},                    // a longer separator
-        {"", ".", "hh.mm PM", "HH.mm", "HH.mm.ss"},            // none: built with the separator
+        {"ss h", ":", " h", " H", "ss H"},           // nothing before the seconds
+        {"h::ss", "::", "h", "H", "H::ss"},          // a longer separator
+        {"", ".", "hh.mm PM", "HH.mm", "HH.mm.ss"},  // none: built with the separator
     };
     for (const auto& c : cases) {
         ChosenLocale locale;
@@ -66,12 +81,17 @@ TEST(LocaleFormats, TimePicturesFromTheLocalePicture) {
 }
 
 TEST(LocaleFormats, TableFormatsFollowTheIntlOrders) {
-    const struct { int iDate, iTime; const char* dateSep; const char* timeSep;
-                   const char* date; const char* time; } cases[] = {
+    const struct {
+        int iDate, iTime;
+        const char* dateSep;
+        const char* timeSep;
+        const char* date;
+        const char* time;
+    } cases[] = {
         {0, 0, "/", ":", "%m/%d/%Y", "%I:%M %p"},
         {1, 1, ".", ":", "%d.%m.%Y", "%H:%M"},
         {2, 1, "-", ".", "%Y-%m-%d", "%H.%M"},
-        {7, 2, "-", ":", "%Y-%m-%d", "%I:%M %p"},   // other values: year first, 12-hour
+        {7, 2, "-", ":", "%Y-%m-%d", "%I:%M %p"},       // other values: year first, 12-hour
         {-1, -1, "%", "%", "%Y%%%m%%%d", "%I%%%M %p"},  // a '%' stays literal
     };
     for (const auto& c : cases) {

@@ -49,8 +49,8 @@ TEST(ProjectCost, BodyIsNameThenRate) {
         CProjectCost web("Web", 40.0f);
         web.Serialize(ar);
     }
-    const std::vector<uint8_t> expected = {0x01, 0x20, 0, 0, 0, 0,
-                                           0x03, 'W', 'e', 'b', 0x00, 0x00, 0x20, 0x42};
+    const std::vector<uint8_t> expected = {0x01, 0x20, 0,   0,    0,    0,    0x03,
+                                           'W',  'e',  'b', 0x00, 0x00, 0x20, 0x42};
     EXPECT_EQ(expected, sink.Bytes());
 
     MemorySource source(sink.Bytes());

@@ -59,7 +59,8 @@ protected:
     }
 };
 
-void ExpectTimes(const CTimeRec& r, CalTime start, CalTime stop, Duration elapsed, Duration paused) {
+void ExpectTimes(const CTimeRec& r, CalTime start, CalTime stop, Duration elapsed,
+                 Duration paused) {
     EXPECT_EQ(start, r.GetStart());
     EXPECT_EQ(stop, r.GetStop());
     EXPECT_EQ(elapsed, r.GetElapsed());
@@ -202,14 +203,24 @@ TEST_F(TimeRecTest, LockHeldElsewhereMakesEveryChangeFail) {
     ASSERT_TRUE(r.Lock().Lock());
     const CTimeRec other;
     clock.Advance(kH);
-    const int results[] = {
-        r.SetNotes("x"), r.SetOwnRate(3), r.SetExpense(1), r.SetProjectIndex(1),
-        r.SetCategoryIndex(1), r.SetClientIndex(1), r.SetMark(1),
-        r.SetStart(b - kH, RecalcTarget::kElapsed, false),
-        r.SetStop(b + kH, RecalcTarget::kElapsed, false),
-        r.SetElapsed(kM, RecalcTarget::kStop, false), r.SetPaused(kM, RecalcTarget::kStop, false),
-        r.SetAll(TimeRecValues{}), r.StartTiming(), r.PauseTiming(), r.ResumeTiming(),
-        r.UpdateTiming(), r.StopTiming(), r.CopyFrom(other)};
+    const int results[] = {r.SetNotes("x"),
+                           r.SetOwnRate(3),
+                           r.SetExpense(1),
+                           r.SetProjectIndex(1),
+                           r.SetCategoryIndex(1),
+                           r.SetClientIndex(1),
+                           r.SetMark(1),
+                           r.SetStart(b - kH, RecalcTarget::kElapsed, false),
+                           r.SetStop(b + kH, RecalcTarget::kElapsed, false),
+                           r.SetElapsed(kM, RecalcTarget::kStop, false),
+                           r.SetPaused(kM, RecalcTarget::kStop, false),
+                           r.SetAll(TimeRecValues{}),
+                           r.StartTiming(),
+                           r.PauseTiming(),
+                           r.ResumeTiming(),
+                           r.UpdateTiming(),
+                           r.StopTiming(),
+                           r.CopyFrom(other)};
     for (int status : results) EXPECT_EQ(CTimeRec::kLockFailed, status);
     r.Lock().Unlock();
     ExpectTimes(r, b, b, 0, 0);

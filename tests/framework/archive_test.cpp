@@ -46,8 +46,8 @@ TEST(Archive, PrimitivesAreLittleEndianAndRoundTrip) {
         ar.WriteF32(1.5f);
         ar.WriteU32(0xA1B2C3D4u);
     });
-    const Bytes expected = {0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0xC0, 0x3F,
-                            0xD4, 0xC3, 0xB2, 0xA1};
+    const Bytes expected = {0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0x00,
+                            0x00, 0xC0, 0x3F, 0xD4, 0xC3, 0xB2, 0xA1};
     EXPECT_EQ(expected, bytes);
 
     MemorySource source(bytes);
@@ -105,18 +105,19 @@ TEST(Archive, TruncationAndAbsurdLengthsAreFormatErrors) {
     EXPECT_EQ(Cause::kEndOfFile, FailureOf({}, [](CArchive& ar) { ar.ReadF32(); }));
     EXPECT_EQ(Cause::kEndOfFile, FailureOf({0xFF, 0x00}, [](CArchive& ar) { ar.ReadString(); }));
     // Lengths beyond the data: refused before anything is allocated or read.
-    EXPECT_EQ(Cause::kBadLength, FailureOf({0x05, 'a', 'b'}, [](CArchive& ar) { ar.ReadString(); }));
+    EXPECT_EQ(Cause::kBadLength,
+              FailureOf({0x05, 'a', 'b'}, [](CArchive& ar) { ar.ReadString(); }));
     EXPECT_EQ(Cause::kBadLength, FailureOf({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
                                            [](CArchive& ar) { ar.ReadString(); }));
     EXPECT_EQ(Cause::kBadLength, FailureOf({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},
                                            [](CArchive& ar) { ar.ReadCount(2); }));
-    EXPECT_EQ(Cause::kBadLength, FailureOf({0x03, 0x00, 1, 2, 3, 4, 5},
-                                           [](CArchive& ar) { ar.ReadCount(2); }));
+    EXPECT_EQ(Cause::kBadLength,
+              FailureOf({0x03, 0x00, 1, 2, 3, 4, 5}, [](CArchive& ar) { ar.ReadCount(2); }));
     EXPECT_EQ(Cause::kBadLength, FailureOf({1, 2}, [](CArchive& ar) { ar.Skip(3); }));
     EXPECT_EQ(Cause::kBadLength, FailureOf({1, 2}, [](CArchive& ar) {
-        uint8_t out[4];
-        ar.ReadBytes(out, sizeof out);
-    }));
+                  uint8_t out[4];
+                  ar.ReadBytes(out, sizeof out);
+              }));
     // Using an archive the wrong way round is refused, not carried out on the buffer.
     EXPECT_EQ(Cause::kGeneric, FailureOf({1, 2, 3, 4}, [](CArchive& ar) { ar.WriteU16(1); }));
 }
@@ -161,13 +162,15 @@ TEST(Archive, WriteFailureIsReportedAtFlushOrWhenTheBufferFills) {
 }
 
 TEST(Archive, SmallBufferCarriesValuesAcrossRefills) {
-    const Bytes bytes = Store([](CArchive& ar) {
-        for (int i = 0; i < 1000; ++i) {
-            ar.WriteU16(static_cast<uint16_t>(i));
-            ar.WriteString(std::string(static_cast<size_t>(i % 300), 'a' + i % 26));
-            ar.WriteI32(-i);
-        }
-    }, 16);
+    const Bytes bytes = Store(
+        [](CArchive& ar) {
+            for (int i = 0; i < 1000; ++i) {
+                ar.WriteU16(static_cast<uint16_t>(i));
+                ar.WriteString(std::string(static_cast<size_t>(i % 300), 'a' + i % 26));
+                ar.WriteI32(-i);
+            }
+        },
+        16);
     MemorySource source(bytes);
     CArchive ar(source, 16);
     for (int i = 0; i < 1000; ++i) {

@@ -6,7 +6,11 @@ namespace tw {
 namespace {
 
 TEST(CommandLine, SplitsAndReadsWhatToDo) {
-    struct Case { const char* line; StartAction action; const char* file; };
+    struct Case {
+        const char* line;
+        StartAction action;
+        const char* file;
+    };
     const Case cases[] = {
         {"", StartAction::None, ""},
         {"   ", StartAction::None, ""},

@@ -60,8 +60,14 @@ TEST(CommandRouting, RangesNullTargetsAndReplacement) {
 TEST(CommandUpdate, FirstUpdateHandlerDecidesAndDefaultsFollowHandlers) {
     CommandTarget view, doc, frame;
     view.OnUpdateCommand(10, [](CommandState& s) { s.Enable(false); });
-    doc.OnUpdateCommand(10, [](CommandState& s) { s.Enable(true); s.SetCheck(); });
-    doc.OnUpdateCommand(11, [](CommandState& s) { s.SetCheck(CheckState::Indeterminate); s.SetText("&Go"); });
+    doc.OnUpdateCommand(10, [](CommandState& s) {
+        s.Enable(true);
+        s.SetCheck();
+    });
+    doc.OnUpdateCommand(11, [](CommandState& s) {
+        s.SetCheck(CheckState::Indeterminate);
+        s.SetText("&Go");
+    });
     frame.OnCommand(12, [] {});
     CommandChain chain{&view, &doc, &frame};
 
@@ -71,13 +77,13 @@ TEST(CommandUpdate, FirstUpdateHandlerDecidesAndDefaultsFollowHandlers) {
     RouteUpdate(chain, s12);
     RouteUpdate(chain, s13);
 
-    EXPECT_EQ(s10.Enabled(), false);          // the view's handler, not the document's
+    EXPECT_EQ(s10.Enabled(), false);  // the view's handler, not the document's
     EXPECT_FALSE(s10.Check().has_value());
     EXPECT_FALSE(s11.Enabled().has_value());  // the handler left it alone
     EXPECT_EQ(s11.Check(), CheckState::Indeterminate);
     EXPECT_EQ(s11.Text(), "&Go");
-    EXPECT_EQ(s12.Enabled(), true);           // no update handler, but a command handler
-    EXPECT_EQ(s13.Enabled(), false);          // nobody handles it
+    EXPECT_EQ(s12.Enabled(), true);   // no update handler, but a command handler
+    EXPECT_EQ(s13.Enabled(), false);  // nobody handles it
 }
 
 }  // namespace

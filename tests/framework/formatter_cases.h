@@ -97,28 +97,17 @@ struct CurrencyCase {
 };
 
 const CurrencyCase kCurrencyCases[] = {
-    {"1234.50", "$1,234.50"},
-    {"-5.00", "($5.00)"},
-    {"0.00", "$0.00"},
-    {"-0.00", "($0.00)"},
-    {"1234.5", "$1,234.50"},
-    {"12.345", "$12.35"},
-    {".5", "$0.50"},
-    {"0001234.50", "$1,234.50"},
-    {"0.005", "$0.01"},
-    {"-0.005", "($0.01)"},
-    {"1.999", "$2.00"},
-    {"999.994", "$999.99"},
-    {"abc", nullptr},
-    {"1,234.50", nullptr},
-    {"+5.00", nullptr},
-    {" 5.00", nullptr},
-    {"1e3", nullptr},
-    {"", "$0.00"},  // empty digit runs read as 0
-    {"-", "($0.00)"},
-    {".", "$0.00"},
-    {"--5", nullptr},
-    {"5.5.5", nullptr},
+    {"1234.50", "$1,234.50"}, {"-5.00", "($5.00)"},
+    {"0.00", "$0.00"},        {"-0.00", "($0.00)"},
+    {"1234.5", "$1,234.50"},  {"12.345", "$12.35"},
+    {".5", "$0.50"},          {"0001234.50", "$1,234.50"},
+    {"0.005", "$0.01"},       {"-0.005", "($0.01)"},
+    {"1.999", "$2.00"},       {"999.994", "$999.99"},
+    {"abc", nullptr},         {"1,234.50", nullptr},
+    {"+5.00", nullptr},       {" 5.00", nullptr},
+    {"1e3", nullptr},         {"", "$0.00"},  // empty digit runs read as 0
+    {"-", "($0.00)"},         {".", "$0.00"},
+    {"--5", nullptr},         {"5.5.5", nullptr},
     {"5-", nullptr},
 };
 
@@ -128,14 +117,10 @@ struct ValueCase {
 };
 
 const ValueCase kValueCases[] = {
-    {LocaleValue::kTimeSeparator, ":"},
-    {LocaleValue::kDateSeparator, "/"},
-    {LocaleValue::kShortDatePicture, "M/d/yyyy"},
-    {LocaleValue::kTimePicture, "h:mm:ss tt"},
-    {LocaleValue::kAmDesignator, "AM"},
-    {LocaleValue::kPmDesignator, "PM"},
-    {LocaleValue::kDecimalSeparator, "."},
-    {LocaleValue::kMonetaryDecimalSeparator, "."},
+    {LocaleValue::kTimeSeparator, ":"},           {LocaleValue::kDateSeparator, "/"},
+    {LocaleValue::kShortDatePicture, "M/d/yyyy"}, {LocaleValue::kTimePicture, "h:mm:ss tt"},
+    {LocaleValue::kAmDesignator, "AM"},           {LocaleValue::kPmDesignator, "PM"},
+    {LocaleValue::kDecimalSeparator, "."},        {LocaleValue::kMonetaryDecimalSeparator, "."},
     {LocaleValue::kCurrencySymbol, "$"},
 };
 

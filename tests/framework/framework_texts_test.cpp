@@ -9,7 +9,11 @@ namespace tw {
 namespace {
 
 TEST(SubstituteArgs, ReplacesNumberedPlaceHolders) {
-    struct Case { const char* pattern; std::vector<std::string> args; const char* expected; };
+    struct Case {
+        const char* pattern;
+        std::vector<std::string> args;
+        const char* expected;
+    };
     const Case cases[] = {
         {"Save changes to %1?", {"Tally1"}, "Save changes to Tally1?"},
         {"between %1 and %2.", {"5", "100"}, "between 5 and 100."},
@@ -29,10 +33,10 @@ TEST(FileErrorText, NamesTheFileForEveryCause) {
     EXPECT_EQ(FileErrorText(FileErrorCause::FileNotFound, "a.tw"), "a.tw was not found.");
     EXPECT_EQ(FileErrorText(FileErrorCause::SharingViolation, "a.tw"),
               "A sharing violation occurred while accessing a.tw.");
-    for (FileErrorCause cause : {FileErrorCause::Generic, FileErrorCause::BadPath,
-                                 FileErrorCause::TooManyOpenFiles, FileErrorCause::InvalidFile,
-                                 FileErrorCause::LockViolation, FileErrorCause::DiskFull,
-                                 FileErrorCause::EndOfFile, FileErrorCause::HardIo}) {
+    for (FileErrorCause cause :
+         {FileErrorCause::Generic, FileErrorCause::BadPath, FileErrorCause::TooManyOpenFiles,
+          FileErrorCause::InvalidFile, FileErrorCause::LockViolation, FileErrorCause::DiskFull,
+          FileErrorCause::EndOfFile, FileErrorCause::HardIo}) {
         EXPECT_NE(FileErrorText(cause, "x.tw").find("x.tw"), std::string::npos);
     }
     EXPECT_EQ(FileErrorText(FileErrorCause::None, "x.tw"), "");

@@ -33,7 +33,6 @@ private:
 
 class SafeSaveTest : public ::testing::Test {
 protected:
-
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -41,7 +40,9 @@ protected:
     void WriteOriginal(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
     int FilesInFolder() const { return folder_.FileCount(); }
     static FileContentWriter Writes(const std::string& text) {
-        return [text](std::FILE* out) { return std::fwrite(text.data(), 1, text.size(), out) == text.size(); };
+        return [text](std::FILE* out) {
+            return std::fwrite(text.data(), 1, text.size(), out) == text.size();
+        };
     }
 
     testing::TempFolder folder_{"tw_safe_save_"};

@@ -6,11 +6,23 @@ namespace tw {
 namespace {
 
 TEST(ValueChecks, ParsesIntegers) {
-    struct Case { const char* text; std::optional<int> value; };
+    struct Case {
+        const char* text;
+        std::optional<int> value;
+    };
     const Case cases[] = {
-        {"0", 0}, {" 42 ", 42}, {"-7", -7}, {"+8", 8}, {"2147483647", 2147483647},
-        {"", std::nullopt}, {"-", std::nullopt}, {"12a", std::nullopt}, {"1 2", std::nullopt},
-        {"2147483648", std::nullopt}, {"99999999999999999999", std::nullopt}, {"0x10", std::nullopt},
+        {"0", 0},
+        {" 42 ", 42},
+        {"-7", -7},
+        {"+8", 8},
+        {"2147483647", 2147483647},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"12a", std::nullopt},
+        {"1 2", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"0x10", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseInteger(c.text), c.value) << c.text;
 }

@@ -22,13 +22,13 @@ private:
     bool Value() {
         if (pos_ >= s_.size()) return false;
         switch (s_[pos_]) {
-        case '{': return Container('}', true);
-        case '[': return Container(']', false);
-        case '"': return String();
-        case 't': return Word("true");
-        case 'f': return Word("false");
-        case 'n': return Word("null");
-        default: return Number();
+            case '{': return Container('}', true);
+            case '[': return Container(']', false);
+            case '"': return String();
+            case 't': return Word("true");
+            case 'f': return Word("false");
+            case 'n': return Word("null");
+            default: return Number();
         }
     }
 
@@ -58,7 +58,8 @@ private:
             const char e = s_[pos_++];
             if (e == 'u') {
                 for (int i = 0; i < 4; ++i)
-                    if (pos_ >= s_.size() || !std::isxdigit(static_cast<unsigned char>(s_[pos_++]))) return false;
+                    if (pos_ >= s_.size() || !std::isxdigit(static_cast<unsigned char>(s_[pos_++])))
+                        return false;
             } else if (std::strchr("\"\\/bfnrt", e) == nullptr) {
                 return false;
             }

@@ -30,11 +30,12 @@ std::string ReadText(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string Sample(const std::string& relative) { return std::string(TW_SOURCE_DIR) + "/samples/" + relative; }
+std::string Sample(const std::string& relative) {
+    return std::string(TW_SOURCE_DIR) + "/samples/" + relative;
+}
 
 class TwtoolTest : public ::testing::Test {
 protected:
-
     // Runs twtool with the arguments (each quoted) and collects its output.
     ToolRun Twtool(std::initializer_list<std::string> args) {
         std::string command = std::string("'") + TWTOOL_PATH + "'";
@@ -75,7 +76,8 @@ TEST_F(TwtoolTest, DumpsEverySampleAsJson) {
     EXPECT_NE(current.out.find("\"projects\": \"Support ($35.00)\""), std::string::npos);
     EXPECT_NE(current.out.find("\"charge\": \"$70.00\""), std::string::npos);
     EXPECT_NE(current.out.find("    null,"), std::string::npos);  // the empty project slot
-    EXPECT_NE(current.out.find("\"notes\": \"Notes with\\ttab and \\\"quotes\\\"\""), std::string::npos);
+    EXPECT_NE(current.out.find("\"notes\": \"Notes with\\ttab and \\\"quotes\\\"\""),
+              std::string::npos);
 }
 
 TEST_F(TwtoolTest, TextsAreEscapedToAsciiJson) {
@@ -85,11 +87,13 @@ TEST_F(TwtoolTest, TextsAreEscapedToAsciiJson) {
     const ToolRun r = Twtool({"dump", Path("odd.tw")});
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(testing::IsValidJson(r.out));
-    EXPECT_NE(r.out.find("line\\nbreak \\u0001 back\\\\slash euro \\u20ac e\\u00e9"), std::string::npos);
+    EXPECT_NE(r.out.find("line\\nbreak \\u0001 back\\\\slash euro \\u20ac e\\u00e9"),
+              std::string::npos);
 }
 
 TEST_F(TwtoolTest, ConvertWritesTheCurrentLayoutWithTheSameContent) {
-    const ToolRun converted = Twtool({"convert", Sample("layouts/05-lite-2.0.0.tw"), Path("lite.tw")});
+    const ToolRun converted =
+        Twtool({"convert", Sample("layouts/05-lite-2.0.0.tw"), Path("lite.tw")});
     ASSERT_EQ(converted.status, 0) << converted.err;
     const ToolRun before = Twtool({"dump", Sample("layouts/05-lite-2.0.0.tw")});
     const ToolRun after = Twtool({"dump", Path("lite.tw")});

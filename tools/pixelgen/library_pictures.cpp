@@ -20,18 +20,20 @@ constexpr Rgb kShadow = 0x808080;
 
 SegmentLook LookOf(StripKind kind) {
     switch (kind) {
-    case StripKind::Selected: return {MakeRgb(0x0A, 0x24, 0x6A), kWhite, MakeRgb(0x1E, 0x3C, 0x86)};
-    case StripKind::Disabled: return {kBlack, MakeRgb(0x70, 0x70, 0x70), MakeRgb(0x1A, 0x1A, 0x1A)};
-    case StripKind::Normal: break;
+        case StripKind::Selected:
+            return {MakeRgb(0x0A, 0x24, 0x6A), kWhite, MakeRgb(0x1E, 0x3C, 0x86)};
+        case StripKind::Disabled:
+            return {kBlack, MakeRgb(0x70, 0x70, 0x70), MakeRgb(0x1A, 0x1A, 0x1A)};
+        case StripKind::Normal: break;
     }
     return {kBlack, MakeRgb(0x30, 0xFF, 0x50), MakeRgb(0x0C, 0x2C, 0x10)};
 }
 
 int StripBaseId(StripKind kind) {
     switch (kind) {
-    case StripKind::Selected: return kDigitStripSelectedId;
-    case StripKind::Disabled: return kDigitStripDisabledId;
-    case StripKind::Normal: break;
+        case StripKind::Selected: return kDigitStripSelectedId;
+        case StripKind::Disabled: return kDigitStripDisabledId;
+        case StripKind::Normal: break;
     }
     return kDigitStripNormalId;
 }

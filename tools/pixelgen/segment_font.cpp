@@ -73,27 +73,27 @@ void DrawSlash(Image& img, const Box& b, Rgb colour) {
 void DrawPunctuation(Image& img, const Box& b, char c, Rgb colour) {
     int dot = std::max(2, b.t);
     switch (c) {
-    case '.': DrawDot(img, b, b.y1 - dot + 1, colour); break;
-    case ',':
-        DrawDot(img, b, b.y1 - dot, colour);
-        img.Set((b.x0 + b.x1 + 1) / 2 - dot / 2, b.y1 + 1, colour);
-        break;
-    case ':':
-        DrawDot(img, b, (b.y0 + b.gTop) / 2 - dot / 2, colour);
-        DrawDot(img, b, (b.gBottom + b.y1) / 2 - dot / 2 + 1, colour);
-        break;
-    case '-': DrawSegments(img, b, G, colour); break;
-    case '/': DrawSlash(img, b, colour); break;
-    default: break;
+        case '.': DrawDot(img, b, b.y1 - dot + 1, colour); break;
+        case ',':
+            DrawDot(img, b, b.y1 - dot, colour);
+            img.Set((b.x0 + b.x1 + 1) / 2 - dot / 2, b.y1 + 1, colour);
+            break;
+        case ':':
+            DrawDot(img, b, (b.y0 + b.gTop) / 2 - dot / 2, colour);
+            DrawDot(img, b, (b.gBottom + b.y1) / 2 - dot / 2 + 1, colour);
+            break;
+        case '-': DrawSegments(img, b, G, colour); break;
+        case '/': DrawSlash(img, b, colour); break;
+        default: break;
     }
 }
 
 uint8_t LetterSegments(char c) {
     switch (c) {
-    case 'A': return A | B | C | E | F | G;
-    case 'P': return A | B | E | F | G;
-    case 'M': return A | B | C | E | F | MID;
-    default: return 0;
+        case 'A': return A | B | C | E | F | G;
+        case 'P': return A | B | E | F | G;
+        case 'M': return A | B | C | E | F | MID;
+        default: return 0;
     }
 }
 

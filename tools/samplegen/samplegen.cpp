@@ -48,15 +48,17 @@ struct Item {
 
 const std::vector<Item> kProjects = {
     {" ", 0}, {"Website redesign", 45}, {"Mobile app", 60}, {nullptr, 0}, {"Support", 35}};
-const std::vector<Item> kCategories = {{" ", 0}, {"Design", 40}, {"Development", 55}, {"Meetings", 30}};
-const std::vector<Item> kClients = {{" ", 0}, {"Acme Corp", 50}, {"Birch & Co", 65}, {"Cedar Ltd", 42}};
+const std::vector<Item> kCategories = {
+    {" ", 0}, {"Design", 40}, {"Development", 55}, {"Meetings", 30}};
+const std::vector<Item> kClients = {
+    {" ", 0}, {"Acme Corp", 50}, {"Birch & Co", 65}, {"Cedar Ltd", 42}};
 
 const char* const kNotes[] = {
-    "Kick-off call, agreed on scope",  "Wireframes for the landing page",
-    "Fixed login bug on Android",      "Weekly status meeting",
-    "Reviewed pull requests",          "Customer ticket #4411: export fails",
-    "Style guide, colours and fonts",  "",
-    "Release build and smoke test",    "Notes with\ttab and \"quotes\"",
+    "Kick-off call, agreed on scope", "Wireframes for the landing page",
+    "Fixed login bug on Android",     "Weekly status meeting",
+    "Reviewed pull requests",         "Customer ticket #4411: export fails",
+    "Style guide, colours and fonts", "",
+    "Release build and smoke test",   "Notes with\ttab and \"quotes\"",
 };
 
 const int kColumnWidths[14] = {33, 29, 33, 29, 24, 24, 32, 32, 32, 32, 32, 24, 10, 140};
@@ -96,7 +98,8 @@ void WriteRecordBody(SampleBytes& b, const Record& r, Shape shape) {
     b.I32(r.stop);
     b.I32(r.paused);
     b.Str(r.notes);
-    if (shape == Shape::kLite || shape == Shape::kWorkmeter12 || shape == Shape::kWorkmeter10) return;
+    if (shape == Shape::kLite || shape == Shape::kWorkmeter12 || shape == Shape::kWorkmeter10)
+        return;
     b.U16(r.project);
     b.U16(r.category);
     b.U16(r.client);
@@ -197,7 +200,7 @@ void WriteWindowsBody(SampleBytes& b, const Layout& l) {
 }
 
 void WriteCurrentTail(SampleBytes& b) {
-    b.U16(0);  // export layout for the older reporting tool
+    b.U16(0);                                          // export layout for the older reporting tool
     for (unsigned v : {0u, 1u, 1u, 2u, 1u}) b.U16(v);  // mark, mode, project, category, client
     Record templ = MakeRecord(3);
     WriteRecordBody(b, templ, Shape::kCurrent);
@@ -207,7 +210,8 @@ void WriteWindows10(SampleBytes& b, const Layout& l) {
     WriteTimeDisplay(b, l);
     b.U16(0);  // notes on next line
     WriteRates(b);
-    for (int c : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13}) b.U16(static_cast<unsigned>(kColumnWidths[c] + 1));
+    for (int c : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13})
+        b.U16(static_cast<unsigned>(kColumnWidths[c] + 1));
     WritePlacementHead(b);
     b.U16(0);  // compacted
     WriteSort(b);
@@ -220,31 +224,27 @@ std::vector<uint8_t> MakeSample(const Layout& l) {
     b.Str(l.signature);
     b.Str(l.version);
     switch (l.shape) {
-    case Shape::kCurrent:
-        WriteWindowsBody(b, l);
-        WriteCurrentTail(b);
-        break;
-    case Shape::kWindows11:
-        WriteWindowsBody(b, l);
-        break;
-    case Shape::kWindows10:
-        WriteWindows10(b, l);
-        break;
-    case Shape::kLite:
-        b.F32(l.oldFileRate);
-        WriteTimeDisplay(b, l);
-        b.U16(1);
-        WriteRecords(b, l);
-        break;
-    case Shape::kWorkmeter12:
-        b.F32(l.oldFileRate);
-        WriteTimeDisplay(b, l);
-        WriteRecords(b, l);
-        break;
-    case Shape::kWorkmeter10:
-        b.F32(l.oldFileRate);
-        WriteRecords(b, l);
-        break;
+        case Shape::kCurrent:
+            WriteWindowsBody(b, l);
+            WriteCurrentTail(b);
+            break;
+        case Shape::kWindows11: WriteWindowsBody(b, l); break;
+        case Shape::kWindows10: WriteWindows10(b, l); break;
+        case Shape::kLite:
+            b.F32(l.oldFileRate);
+            WriteTimeDisplay(b, l);
+            b.U16(1);
+            WriteRecords(b, l);
+            break;
+        case Shape::kWorkmeter12:
+            b.F32(l.oldFileRate);
+            WriteTimeDisplay(b, l);
+            WriteRecords(b, l);
+            break;
+        case Shape::kWorkmeter10:
+            b.F32(l.oldFileRate);
+            WriteRecords(b, l);
+            break;
     }
     return b.Bytes();
 }
@@ -268,7 +268,8 @@ int main(int argc, char** argv) {
     for (const Layout& l : kLayouts) {
         const std::vector<uint8_t> bytes = MakeSample(l);
         const bool current = l.shape == Shape::kCurrent;
-        const std::string sample = std::string(argv[1]) + (current ? "/consulting.tw" : "/layouts/") +
+        const std::string sample = std::string(argv[1]) +
+                                   (current ? "/consulting.tw" : "/layouts/") +
                                    (current ? "" : l.fileName);
         const std::string seed = std::string(argv[2]) + "/" + l.fileName;
         if (!WriteFile(sample, bytes) || !WriteFile(seed, bytes)) {

@@ -32,8 +32,8 @@ void Flags(JsonWriter& json, std::initializer_list<Field> fields) {
 std::string LocalText(CalTime t) {
     const LocalParts p = SplitLocalTime(t);
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour,
-                  p.minute, p.second);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day,
+                  p.hour, p.minute, p.second);
     return text;
 }
 
@@ -58,7 +58,9 @@ void TimeDisplay(JsonWriter& json, const DocumentSettings& s) {
     const RecordDefaults& d = s.defaults;
     json.Key("record_defaults").BeginObject();
     Flags(json, {{"use_defined_items", d.useDefinedItems}});
-    Ints(json, {{"mark", d.mark}, {"project", d.project}, {"category", d.category}, {"client", d.client}});
+    Ints(
+        json,
+        {{"mark", d.mark}, {"project", d.project}, {"category", d.category}, {"client", d.client}});
     json.EndObject();
 }
 
@@ -66,7 +68,9 @@ void Columns(JsonWriter& json, const DocumentSettings& s) {
     json.Key("columns").BeginArray();
     for (const ColumnSetting& c : s.columns) {
         json.BeginObject();
-        Ints(json, {{"width", c.width}, {"data_justify", c.dataJustify}, {"header_justify", c.headerJustify}});
+        Ints(json, {{"width", c.width},
+                    {"data_justify", c.dataJustify},
+                    {"header_justify", c.headerJustify}});
         Flags(json, {{"hidden", c.hidden}, {"export", c.exported}, {"print", c.printed}});
         json.Key("custom_header").String(c.customHeader);
         json.EndObject();
@@ -75,7 +79,9 @@ void Columns(JsonWriter& json, const DocumentSettings& s) {
     json.Key("sort").BeginArray();
     for (const SortLevel& l : s.sort) {
         json.BeginObject();
-        Flags(json, {{"use", l.use}, {"ascending", l.ascending}, {"case_insensitive", l.caseInsensitive}});
+        Flags(
+            json,
+            {{"use", l.use}, {"ascending", l.ascending}, {"case_insensitive", l.caseInsensitive}});
         Ints(json, {{"column", l.column}});
         json.EndObject();
     }
@@ -168,9 +174,10 @@ void DisplayTexts(JsonWriter& json, const CWorkmetrDoc& doc, const CTimeRec& r) 
     json.Key("charge").String(f.FormatCharge(r.GetElapsed(), rate));
     std::string text;
     for (int type = 0; type < kItemListCount; ++type) {
-        doc.GetItemDisplayText(type, type == kProjectList    ? r.GetProjectIndex()
-                                     : type == kCategoryList ? r.GetCategoryIndex()
-                                                             : r.GetClientIndex(),
+        doc.GetItemDisplayText(type,
+                               type == kProjectList    ? r.GetProjectIndex()
+                               : type == kCategoryList ? r.GetCategoryIndex()
+                                                       : r.GetClientIndex(),
                                text);
         json.Key(kListNames[type]).String(text);
     }
@@ -194,7 +201,8 @@ void Record(JsonWriter& json, const CWorkmetrDoc& doc, const CTimeRec& r) {
     json.EndObject();
 }
 
-void TotalsOf(JsonWriter& json, const CDisplayFormats& f, Duration time, float charge, float expense) {
+void TotalsOf(JsonWriter& json, const CDisplayFormats& f, Duration time, float charge,
+              float expense) {
     json.BeginObject();
     json.Key("time").Int(time);
     json.Key("time_text").String(f.FormatDuration(time, false));
@@ -210,7 +218,8 @@ void Totals(JsonWriter& json, CWorkmetrDoc& doc) {
     json.Key("all");
     TotalsOf(json, doc.Formats(), doc.TotalAllTime(), doc.TotalAllCharge(), doc.TotalAllExpense());
     json.Key("marked");
-    TotalsOf(json, doc.Formats(), doc.TotalMarkedTime(), doc.TotalMarkedCharge(), doc.TotalMarkedExpense());
+    TotalsOf(json, doc.Formats(), doc.TotalMarkedTime(), doc.TotalMarkedCharge(),
+             doc.TotalMarkedExpense());
     json.EndObject();
 }
 

@@ -23,12 +23,12 @@ unsigned CodePoint(unsigned char byte) {
 
 void AppendEscaped(std::string& out, unsigned char byte) {
     switch (byte) {
-    case '"': out += "\\\""; return;
-    case '\\': out += "\\\\"; return;
-    case '\n': out += "\\n"; return;
-    case '\r': out += "\\r"; return;
-    case '\t': out += "\\t"; return;
-    default: break;
+        case '"': out += "\\\""; return;
+        case '\\': out += "\\\\"; return;
+        case '\n': out += "\\n"; return;
+        case '\r': out += "\\r"; return;
+        case '\t': out += "\\t"; return;
+        default: break;
     }
     if (byte >= 0x20 && byte < 0x7F) {
         out += static_cast<char>(byte);

@@ -27,9 +27,12 @@ TEST(CommandRouting, MenuCommandsGoDownTheChainToTheFirstHandler) {
     EXPECT_EQ(RunCommand(main, ID_TEST_SHARED_CMD), Log{"main"});
 
     ASSERT_NE(app.NewDocument(), nullptr);
-    const struct { unsigned id; const char* handler; } cases[] = {
-        {ID_TEST_VIEW_CMD, "view"},   {ID_TEST_DOC_CMD, "doc"},   {ID_TEST_CHILD_CMD, "child"},
-        {ID_TEST_MAIN_CMD, "main"},   {ID_TEST_APP_CMD, "app"},   {ID_TEST_SHARED_CMD, "doc"},
+    const struct {
+        unsigned id;
+        const char* handler;
+    } cases[] = {
+        {ID_TEST_VIEW_CMD, "view"}, {ID_TEST_DOC_CMD, "doc"}, {ID_TEST_CHILD_CMD, "child"},
+        {ID_TEST_MAIN_CMD, "main"}, {ID_TEST_APP_CMD, "app"}, {ID_TEST_SHARED_CMD, "doc"},
     };
     for (const auto& c : cases) EXPECT_EQ(RunCommand(main, c.id), Log{c.handler}) << c.id;
     EXPECT_EQ(RunCommand(main, 40099), Log{});
@@ -47,12 +50,15 @@ TEST(CommandRouting, ChildToolBarCommandsAndTheActiveDocumentWindow) {
     CMDIChild* child = main.ActiveChild();
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->View(), main.ActiveView());
-    EXPECT_EQ(RunCommand(child->Handle(), ID_TEST_VIEW_CMD, child->ToolBar().Handle()), Log{"view"});
-    EXPECT_EQ(RunCommand(child->Handle(), ID_TEST_MAIN_CMD, child->ToolBar().Handle()), Log{"main"});
+    EXPECT_EQ(RunCommand(child->Handle(), ID_TEST_VIEW_CMD, child->ToolBar().Handle()),
+              Log{"view"});
+    EXPECT_EQ(RunCommand(child->Handle(), ID_TEST_MAIN_CMD, child->ToolBar().Handle()),
+              Log{"main"});
 
     // Activating the other window moves the chain to the other document.
     CMDIChild* firstFrame = first->Views().front()->Frame();
-    ::SendMessageA(main.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(firstFrame->Handle()), 0);
+    ::SendMessageA(main.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(firstFrame->Handle()),
+                   0);
     EXPECT_EQ(main.ActiveDocument(), first);
     EXPECT_EQ(main.Chain().at(1), first);
 }
@@ -74,7 +80,8 @@ TEST(CommandRouting, AcceleratorsInTheMessageLoopUntilTheMainWindowCloses) {
     EXPECT_EQ(app.Run(), 0);  // runs until the main window has gone
     EXPECT_EQ(HandlerLog(), (Log{"view", "app"}));
     EXPECT_FALSE(::IsWindow(app.MainFrame()->Handle()));
-    EXPECT_EQ(RegistrySettingsStore(key).GetString("Recent File List", "File1", ""), "C:\\loop.twt");
+    EXPECT_EQ(RegistrySettingsStore(key).GetString("Recent File List", "File1", ""),
+              "C:\\loop.twt");
     ::DestroyAcceleratorTable(table);
 }
 

@@ -61,8 +61,9 @@ TEST(CommonDialogs, SaveAndOpenWithFilterFolderAndExtension) {
     ASSERT_TRUE(opened.has_value());
     EXPECT_EQ(*opened, existing);
 
-    EXPECT_FALSE(Answering("Open Test", IDCANCEL, [&] { return AskOpenFileName(nullptr, options); })
-                     .has_value());
+    EXPECT_FALSE(Answering("Open Test", IDCANCEL, [&] {
+                     return AskOpenFileName(nullptr, options);
+                 }).has_value());
     ::DeleteFileA(existing.c_str());
 }
 

@@ -68,7 +68,11 @@ TEST(Dialog, DataExchangeFillsTheControlsAndTakesValuesOnOk) {
 }
 
 TEST(Dialog, RefusedValuesKeepTheDialogOpenWithTheirMessage) {
-    const struct { const char* number; const char* name; const char* message; } cases[] = {
+    const struct {
+        const char* number;
+        const char* name;
+        const char* message;
+    } cases[] = {
         {"4", "ok", "Please enter an integer between 5 and 100."},
         {"101", "ok", "Please enter an integer between 5 and 100."},
         {"12a", "ok", "Please enter an integer."},

@@ -24,9 +24,7 @@ bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-TextDocument* NewText(TestApp& app) {
-    return static_cast<TextDocument*>(app.NewDocument());
-}
+TextDocument* NewText(TestApp& app) { return static_cast<TextDocument*>(app.NewDocument()); }
 
 TEST(Document, NewTitlesOpenAndSave) {
     TestApp app(IsolatedKeyPath("document"));
@@ -172,7 +170,8 @@ TEST(Document, DroppedFilesAndOpenRequestsOfAnotherInstanceOpen) {
     }
     app.CloseAllDocuments();
 
-    ::SendMessageA(app.MainWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({paths[0], paths[1]})), 0);
+    ::SendMessageA(app.MainWindow(), WM_DROPFILES,
+                   reinterpret_cast<WPARAM>(MakeDrop({paths[0], paths[1]})), 0);
     const auto& docs = app.Template().Documents();
     ASSERT_EQ(docs.size(), 2u);
     EXPECT_EQ(static_cast<TextDocument*>(docs[0].get())->text, "tw_drop_a.twt");
@@ -180,10 +179,12 @@ TEST(Document, DroppedFilesAndOpenRequestsOfAnotherInstanceOpen) {
 
     COPYDATASTRUCT request{kOpenRequestData, static_cast<DWORD>(paths[2].size() + 1),
                            const_cast<char*>(paths[2].c_str())};
-    EXPECT_EQ(::SendMessageA(app.MainWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request)), TRUE);
+    EXPECT_EQ(::SendMessageA(app.MainWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request)),
+              TRUE);
     EXPECT_EQ(app.MainFrame()->ActiveDocument()->GetPathName(), paths[2]);
     COPYDATASTRUCT foreign{0x1234, 4, const_cast<char*>("abc")};
-    EXPECT_EQ(::SendMessageA(app.MainWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&foreign)), FALSE);
+    EXPECT_EQ(::SendMessageA(app.MainWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&foreign)),
+              FALSE);
     EXPECT_EQ(docs.size(), 3u);
     for (const std::string& p : paths) ::DeleteFileA(p.c_str());
 }

@@ -12,12 +12,16 @@ TEST(MessageBoxes, StringTableTextsAndFileErrors) {
     ScriptedPrompter prompter;
     ScopedPrompter scope(prompter);
     prompter.Queue(PromptAnswer::Yes);
-    EXPECT_EQ(AskResource(IDS_FILE_GONE, {"a.tw", "moved"}, PromptButtons::YesNo), PromptAnswer::Yes);
+    EXPECT_EQ(AskResource(IDS_FILE_GONE, {"a.tw", "moved"}, PromptButtons::YesNo),
+              PromptAnswer::Yes);
     EXPECT_EQ(prompter.Shown().back(), "The file a.tw is gone (moved).");
     TellResource(IDS_FILE_GONE);
     EXPECT_EQ(prompter.Shown().back(), "The file %1 is gone (%2).");
 
-    const struct { DWORD code; const char* text; } cases[] = {
+    const struct {
+        DWORD code;
+        const char* text;
+    } cases[] = {
         {ERROR_ACCESS_DENIED, "Access to b.tw was denied."},
         {ERROR_FILE_NOT_FOUND, "b.tw was not found."},
         {ERROR_SHARING_VIOLATION, "A sharing violation occurred while accessing b.tw."},

@@ -37,7 +37,8 @@ TEST(RegistrySettingsStore, RoundTripsStringsAndIntegers) {
 }
 
 TEST(ShellRegistration, WritesExtensionTypeIconAndCommands) {
-    DocumentType type = ParseDocumentType("\nTally\nDoc\nFiles (*.twx)\n.twx\nTwXFileType\nTw X File");
+    DocumentType type =
+        ParseDocumentType("\nTally\nDoc\nFiles (*.twx)\n.twx\nTwXFileType\nTw X File");
     ASSERT_TRUE(RegisterShellFileType(type, "C:\\apps\\tallyw.exe", 1));
     RegistrySettingsStore classes("Classes");
     EXPECT_EQ(classes.GetString(".twx", "", ""), "TwXFileType");

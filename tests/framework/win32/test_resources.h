@@ -1,13 +1,13 @@
 #pragma once
 // Resource ids of the framework tests' resource script.
 
-#define IDR_TESTDOC 3          // menu, document type string
-#define IDR_TESTFRAME 2        // main menu
-#define IDD_EXCHANGE 200       // dialog with an edit, a check box and radios
-#define IDD_PAGE_NUMBER 201    // property page: a number from 5 to 100
-#define IDD_PAGE_NAME 202      // property page: a name of at most 8 characters
-#define IDD_BIG_FORM 203       // a form larger than its window
-#define IDS_FILE_GONE 300      // "The file %1 is gone (%2)."
+#define IDR_TESTDOC 3        // menu, document type string
+#define IDR_TESTFRAME 2      // main menu
+#define IDD_EXCHANGE 200     // dialog with an edit, a check box and radios
+#define IDD_PAGE_NUMBER 201  // property page: a number from 5 to 100
+#define IDD_PAGE_NAME 202    // property page: a name of at most 8 characters
+#define IDD_BIG_FORM 203     // a form larger than its window
+#define IDS_FILE_GONE 300    // "The file %1 is gone (%2)."
 
 #define IDC_NUMBER 1001
 #define IDC_FLAG 1002

@@ -64,9 +64,7 @@ bool LoggingChild::OnCreate() {
     return true;
 }
 
-LoggingView::LoggingView() {
-    LogTo(*this, ID_TEST_VIEW_CMD, "view");
-}
+LoggingView::LoggingView() { LogTo(*this, ID_TEST_VIEW_CMD, "view"); }
 
 LoggingMainFrame::LoggingMainFrame() {
     LogTo(*this, ID_TEST_MAIN_CMD, "main");
@@ -78,7 +76,8 @@ bool LoggingMainFrame::OnCreate() {
     ToolBarLayout layout;
     layout.commands = {kCmdFileNew, 0, ID_TEST_MAIN_CMD, ID_TEST_CHECK_CMD};
     return ToolBar().Create(Handle(), kToolBarId, layout) &&
-           StatusBar().Create(Handle(), kStatusBarId, {kIndicatorCaps, kIndicatorNum, kIndicatorScroll});
+           StatusBar().Create(Handle(), kStatusBarId,
+                              {kIndicatorCaps, kIndicatorNum, kIndicatorScroll});
 }
 
 TestApp::TestApp(const std::string& keyPath, CDocTemplate::ViewFactory makeView) : CApp(keyPath) {

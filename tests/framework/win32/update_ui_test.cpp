@@ -19,8 +19,12 @@ std::string ItemText(HMENU menu, UINT id) {
     return text;
 }
 
-bool Grayed(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; }
-bool Checked(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+bool Grayed(HMENU menu, UINT id) {
+    return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+}
+bool Checked(HMENU menu, UINT id) {
+    return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
 
 TEST(UpdateHandlers, MenuItemsBeforeTheMenuOpens) {
     TestApp app(IsolatedKeyPath("update-menu"));
@@ -28,7 +32,8 @@ TEST(UpdateHandlers, MenuItemsBeforeTheMenuOpens) {
     ASSERT_NE(doc, nullptr);
     CMDIFrame& main = *app.MainFrame();
     bool viewEnabled = false;
-    main.ActiveView()->OnUpdateCommand(ID_TEST_VIEW_CMD, [&](CommandState& s) { s.Enable(viewEnabled); });
+    main.ActiveView()->OnUpdateCommand(ID_TEST_VIEW_CMD,
+                                       [&](CommandState& s) { s.Enable(viewEnabled); });
     doc->OnUpdateCommand(ID_TEST_CHECK_CMD, [](CommandState& s) {
         s.SetCheck();
         s.SetText("Checked &Item");
@@ -36,7 +41,8 @@ TEST(UpdateHandlers, MenuItemsBeforeTheMenuOpens) {
     HMENU testMenu = ::GetSubMenu(::GetMenu(main.Handle()), 1);  // the document's "&Test" menu
     ASSERT_NE(testMenu, nullptr);
 
-    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), MAKELPARAM(1, FALSE));
+    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu),
+                   MAKELPARAM(1, FALSE));
     EXPECT_TRUE(Grayed(testMenu, ID_TEST_VIEW_CMD));
     EXPECT_FALSE(Grayed(testMenu, ID_TEST_DOC_CMD));  // a handler and no update handler
     EXPECT_TRUE(Grayed(testMenu, 40099));             // nobody handles it
@@ -46,12 +52,14 @@ TEST(UpdateHandlers, MenuItemsBeforeTheMenuOpens) {
 
     // The window list the MDI client keeps in the Window menu is the system's business.
     HMENU windowMenu = ::GetSubMenu(::GetMenu(main.Handle()), 2);
-    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(windowMenu), MAKELPARAM(2, FALSE));
+    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(windowMenu),
+                   MAKELPARAM(2, FALSE));
     EXPECT_FALSE(Grayed(windowMenu, kFirstMdiChildId));
     EXPECT_TRUE(Checked(windowMenu, kFirstMdiChildId));  // the active document's window
 
     viewEnabled = true;
-    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), MAKELPARAM(1, FALSE));
+    ::SendMessageA(main.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu),
+                   MAKELPARAM(1, FALSE));
     EXPECT_FALSE(Grayed(testMenu, ID_TEST_VIEW_CMD));
 
     // The View menu's bar items follow the bars.
@@ -120,7 +128,10 @@ void SetLockKeys(bool caps, bool num, bool scroll) {
 TEST(UpdateHandlers, IndicatorPanesFollowTheLockKeysAtIdle) {
     TestApp app(IsolatedKeyPath("update-indicators"));
     CStatusBar& bar = app.MainFrame()->StatusBar();
-    const struct { bool caps, num, scroll; const char *capsText, *numText, *scrollText; } cases[] = {
+    const struct {
+        bool caps, num, scroll;
+        const char *capsText, *numText, *scrollText;
+    } cases[] = {
         {true, false, true, "CAP", "", "SCRL"},
         {false, true, false, "", "NUM", ""},
         {false, false, false, "", "", ""},

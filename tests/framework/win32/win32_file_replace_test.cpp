@@ -22,7 +22,9 @@ std::string Read(const fs::path& path) {
 }
 
 FileContentWriter Writes(const std::string& text) {
-    return [text](std::FILE* out) { return std::fwrite(text.data(), 1, text.size(), out) == text.size(); };
+    return [text](std::FILE* out) {
+        return std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    };
 }
 
 TEST(Win32FileReplace, ReplacesAnExistingFileAndReportsFailures) {

@@ -40,7 +40,7 @@ bool CSampleApp::InitInstance() {
 
     CommandLineInfo command = ProcessCommandLine();
     if (command.action != StartAction::None) {
-        ProcessShellCommand(command);  // a failure has told the user already
+        ProcessShellCommand(command);                 // a failure has told the user already
         return command.action != StartAction::Print;  // printing from the shell ends the program
     }
     if (openTwoNew_) {
@@ -55,14 +55,16 @@ bool CSampleApp::InitInstance() {
 void CSampleApp::RestorePlacement() const {
     ISettingsStore& settings = const_cast<CSampleApp*>(this)->Settings();
     RECT rc{settings.GetInt(kSampleSection, "left", 0), settings.GetInt(kSampleSection, "top", 0),
-            settings.GetInt(kSampleSection, "right", 0), settings.GetInt(kSampleSection, "bottom", 0)};
+            settings.GetInt(kSampleSection, "right", 0),
+            settings.GetInt(kSampleSection, "bottom", 0)};
     if (rc.right <= rc.left || rc.bottom <= rc.top) {
         ::SetWindowPos(MainWindow(), nullptr, 0, 0, 900, 640, SWP_NOZORDER);
         ::ShowWindow(MainWindow(), SW_SHOW);
         return;
     }
     WINDOWPLACEMENT placement{};
-    placement.showCmd = static_cast<UINT>(settings.GetInt(kSampleSection, "showCmd", SW_SHOWNORMAL));
+    placement.showCmd =
+        static_cast<UINT>(settings.GetInt(kSampleSection, "showCmd", SW_SHOWNORMAL));
     placement.rcNormalPosition = rc;
     placement.ptMinPosition = POINT{-1, -1};
     placement.ptMaxPosition = POINT{-1, -1};

@@ -25,13 +25,25 @@ CSampleMainFrame::~CSampleMainFrame() {
 
 bool CSampleMainFrame::OnCreate() {
     ToolBarLayout layout;
-    layout.commands = {kCmdFileNew, kCmdFileOpen, kCmdFileSave, 0, kCmdEditCut, kCmdEditCopy,
-                       kCmdEditPaste, 0, kCmdFilePrint, kCmdFilePrintPreview, 0, kCmdAppAbout};
-    layout.images = DrawToolBarImages({Glyph::New, Glyph::Open, Glyph::Save, Glyph::Cut, Glyph::Copy,
-                                       Glyph::Paste, Glyph::Print, Glyph::Preview, Glyph::About},
-                                      SIZE{16, 15});
+    layout.commands = {kCmdFileNew,
+                       kCmdFileOpen,
+                       kCmdFileSave,
+                       0,
+                       kCmdEditCut,
+                       kCmdEditCopy,
+                       kCmdEditPaste,
+                       0,
+                       kCmdFilePrint,
+                       kCmdFilePrintPreview,
+                       0,
+                       kCmdAppAbout};
+    layout.images =
+        DrawToolBarImages({Glyph::New, Glyph::Open, Glyph::Save, Glyph::Cut, Glyph::Copy,
+                           Glyph::Paste, Glyph::Print, Glyph::Preview, Glyph::About},
+                          SIZE{16, 15});
     if (!ToolBar().Create(Handle(), kToolBarId, layout)) return false;
-    if (!StatusBar().Create(Handle(), kStatusBarId, {kIndicatorCaps, kIndicatorNum, kIndicatorScroll})) {
+    if (!StatusBar().Create(Handle(), kStatusBarId,
+                            {kIndicatorCaps, kIndicatorNum, kIndicatorScroll})) {
         return false;
     }
     if (!ReadFlag("ToolBarVisible")) ToolBar().Show(SW_HIDE);
@@ -68,11 +80,11 @@ CSampleChild::~CSampleChild() {
 
 bool CSampleChild::OnCreate() {
     ToolBarLayout layout;
-    layout.commands = {ID_SAMPLE_PIN, ID_SAMPLE_COUNT, 0, ID_SAMPLE_OPTIONS, ID_SAMPLE_PREFERENCES, 0,
+    layout.commands = {ID_SAMPLE_PIN,     ID_SAMPLE_COUNT,       0,
+                       ID_SAMPLE_OPTIONS, ID_SAMPLE_PREFERENCES, 0,
                        kCmdFilePrint};
-    layout.images = DrawToolBarImages({Glyph::Pin, Glyph::Count, Glyph::Options, Glyph::Preferences,
-                                       Glyph::Print},
-                                      SIZE{22, 22});
+    layout.images = DrawToolBarImages(
+        {Glyph::Pin, Glyph::Count, Glyph::Options, Glyph::Preferences, Glyph::Print}, SIZE{22, 22});
     layout.imageSize = SIZE{22, 22};
     layout.buttonSize = SIZE{29, 28};
     if (!ToolBar().Create(Handle(), 1, layout)) return false;
@@ -85,8 +97,6 @@ bool CSampleChild::OnCreate() {
     return true;
 }
 
-bool CSampleChild::OnSystemCommand(UINT id) {
-    return id == ID_SAMPLE_START && HandleCommand(id);
-}
+bool CSampleChild::OnSystemCommand(UINT id) { return id == ID_SAMPLE_START && HandleCommand(id); }
 
 }  // namespace tw::sample

@@ -32,7 +32,8 @@ std::vector<std::string> FileMenuEntries(CApp& app) {
     std::vector<std::string> entries;
     for (UINT id = kCmdFileMru1; id < kCmdFileMru1 + 4; ++id) {
         char text[MAX_PATH + 8] = "";
-        if (::GetMenuStringA(file, id, text, sizeof text, MF_BYCOMMAND) > 0) entries.push_back(text);
+        if (::GetMenuStringA(file, id, text, sizeof text, MF_BYCOMMAND) > 0)
+            entries.push_back(text);
     }
     return entries;
 }
@@ -87,7 +88,8 @@ TEST(SampleProgram, RecentFilesKeepFourEntriesAcrossARestart) {
     CSampleApp again(kKey, false);
     ASSERT_TRUE(again.InitInstance());
     const RecentFileList& recent = again.RecentFiles();
-    EXPECT_EQ(recent.Paths(), (std::vector<std::string>{TempFile(5), TempFile(4), TempFile(3), TempFile(2)}));
+    EXPECT_EQ(recent.Paths(),
+              (std::vector<std::string>{TempFile(5), TempFile(4), TempFile(3), TempFile(2)}));
     std::vector<std::string> entries = FileMenuEntries(again);
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[0], "&1 " + TempFile(5));

@@ -9,13 +9,9 @@ namespace tw::sample {
 
 CSampleView::CSampleView() : CFormView(IDD_SAMPLE_FORM) {}
 
-CSampleDoc* CSampleView::Doc() const {
-    return static_cast<CSampleDoc*>(GetDocument());
-}
+CSampleDoc* CSampleView::Doc() const { return static_cast<CSampleDoc*>(GetDocument()); }
 
-void CSampleView::OnInitialUpdate() {
-    OnUpdate(nullptr, 0);
-}
+void CSampleView::OnInitialUpdate() { OnUpdate(nullptr, 0); }
 
 void CSampleView::OnUpdate(CView*, long) {
     filling_ = true;
@@ -43,12 +39,11 @@ bool CSampleView::OnControlCommand(UINT id, UINT code, HWND) {
 }
 
 int CSampleView::PrintedLines() const {
-    return Doc()->count + 1 + static_cast<int>(std::count(Doc()->notes.begin(), Doc()->notes.end(), '\n'));
+    return Doc()->count + 1 +
+           static_cast<int>(std::count(Doc()->notes.begin(), Doc()->notes.end(), '\n'));
 }
 
-bool CSampleView::OnPreparePrinting(CPrintInfo&) {
-    return true;
-}
+bool CSampleView::OnPreparePrinting(CPrintInfo&) { return true; }
 
 void CSampleView::OnBeginPrinting(HDC, CPrintInfo& info) {
     int perPage = std::max(1, Doc()->linesPerPage);
@@ -59,9 +54,9 @@ void CSampleView::OnPrint(HDC dc, CPrintInfo& info) {
     int perPage = std::max(1, Doc()->linesPerPage);
     int lineHeight = std::max<LONG>(1, info.drawArea.bottom / (perPage + 4));
     int margin = info.drawArea.right / 10;
-    HFONT font = ::CreateFontA(-lineHeight * 4 / 5, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_SWISS, "Arial");
+    HFONT font = ::CreateFontA(-lineHeight * 4 / 5, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                               ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
     HGDIOBJ oldFont = ::SelectObject(dc, font);
     std::string header = Doc()->GetTitle() + " - page " + std::to_string(info.currentPage);
     ::TextOutA(dc, margin, lineHeight, header.c_str(), static_cast<int>(header.size()));
@@ -69,7 +64,8 @@ void CSampleView::OnPrint(HDC dc, CPrintInfo& info) {
     int last = std::min(PrintedLines(), first + perPage);
     for (int line = first; line < last; ++line) {
         std::string text = "Line " + std::to_string(line + 1);
-        ::TextOutA(dc, margin, lineHeight * (3 + line - first), text.c_str(), static_cast<int>(text.size()));
+        ::TextOutA(dc, margin, lineHeight * (3 + line - first), text.c_str(),
+                   static_cast<int>(text.size()));
     }
     ::SelectObject(dc, oldFont);
     ::DeleteObject(font);

@@ -61,75 +61,75 @@ void TextLines(HDC dc, int x, int y, int w, int count) {
 
 void DrawGlyph(HDC dc, Glyph glyph, int x, int y) {
     switch (glyph) {
-    case Glyph::New:
-        Page(dc, x + 3, y + 1, 10, 13);
-        Fill(dc, x + 10, y + 1, 3, 3, kYellow);
-        break;
-    case Glyph::Open:
-        Fill(dc, x + 1, y + 4, 13, 9, kYellow);
-        Frame(dc, x + 1, y + 4, 13, 9, kInk);
-        Fill(dc, x + 2, y + 2, 5, 2, kYellow);
-        break;
-    case Glyph::Save:
-        Fill(dc, x + 2, y + 1, 12, 13, kBlue);
-        Fill(dc, x + 4, y + 2, 8, 5, kPaper);
-        Fill(dc, x + 5, y + 10, 6, 4, kGrey);
-        break;
-    case Glyph::Cut:
-        Line(dc, x + 4, y + 1, x + 10, y + 10, kInk);
-        Line(dc, x + 11, y + 1, x + 5, y + 10, kInk);
-        Frame(dc, x + 2, y + 10, 4, 4, kInk);
-        Frame(dc, x + 9, y + 10, 4, 4, kInk);
-        break;
-    case Glyph::Copy:
-        Page(dc, x + 1, y + 1, 8, 10);
-        Page(dc, x + 6, y + 4, 8, 10);
-        TextLines(dc, x + 8, y + 7, 4, 3);
-        break;
-    case Glyph::Paste:
-        Fill(dc, x + 2, y + 2, 10, 12, RGB(150, 100, 40));
-        Fill(dc, x + 5, y + 1, 4, 3, kGrey);
-        Page(dc, x + 7, y + 6, 8, 9);
-        break;
-    case Glyph::Print:
-        Page(dc, x + 4, y + 1, 8, 6);
-        Fill(dc, x + 1, y + 7, 14, 5, kGrey);
-        Frame(dc, x + 1, y + 7, 14, 5, kInk);
-        Fill(dc, x + 11, y + 8, 2, 1, kGreen);
-        break;
-    case Glyph::Preview:
-        Page(dc, x + 1, y + 1, 9, 12);
-        Frame(dc, x + 7, y + 6, 6, 6, kInk);
-        Line(dc, x + 12, y + 11, x + 15, y + 14, kInk, 2);
-        break;
-    case Glyph::About:
-        Fill(dc, x + 6, y + 2, 4, 3, kBlue);
-        Fill(dc, x + 6, y + 6, 4, 8, kBlue);
-        break;
-    case Glyph::Pin:
-        Fill(dc, x + 5, y + 1, 6, 7, kRed);
-        Line(dc, x + 3, y + 8, x + 13, y + 8, kInk);
-        Line(dc, x + 8, y + 8, x + 8, y + 14, kInk);
-        break;
-    case Glyph::Count:
-        Frame(dc, x + 1, y + 1, 14, 13, kInk);
-        Line(dc, x + 8, y + 3, x + 8, y + 12, kGreen, 2);
-        Line(dc, x + 4, y + 7, x + 12, y + 7, kGreen, 2);
-        break;
-    case Glyph::Options:
-        Page(dc, x + 2, y + 1, 12, 13);
-        Fill(dc, x + 4, y + 4, 2, 2, kInk);
-        Fill(dc, x + 4, y + 9, 2, 2, kInk);
-        TextLines(dc, x + 7, y + 5, 5, 1);
-        TextLines(dc, x + 7, y + 10, 5, 1);
-        break;
-    case Glyph::Preferences:
-        Fill(dc, x + 2, y + 4, 12, 10, RGB(220, 220, 220));
-        Frame(dc, x + 2, y + 4, 12, 10, kInk);
-        Fill(dc, x + 2, y + 2, 5, 3, RGB(220, 220, 220));
-        Frame(dc, x + 2, y + 2, 5, 3, kInk);
-        TextLines(dc, x + 4, y + 7, 8, 3);
-        break;
+        case Glyph::New:
+            Page(dc, x + 3, y + 1, 10, 13);
+            Fill(dc, x + 10, y + 1, 3, 3, kYellow);
+            break;
+        case Glyph::Open:
+            Fill(dc, x + 1, y + 4, 13, 9, kYellow);
+            Frame(dc, x + 1, y + 4, 13, 9, kInk);
+            Fill(dc, x + 2, y + 2, 5, 2, kYellow);
+            break;
+        case Glyph::Save:
+            Fill(dc, x + 2, y + 1, 12, 13, kBlue);
+            Fill(dc, x + 4, y + 2, 8, 5, kPaper);
+            Fill(dc, x + 5, y + 10, 6, 4, kGrey);
+            break;
+        case Glyph::Cut:
+            Line(dc, x + 4, y + 1, x + 10, y + 10, kInk);
+            Line(dc, x + 11, y + 1, x + 5, y + 10, kInk);
+            Frame(dc, x + 2, y + 10, 4, 4, kInk);
+            Frame(dc, x + 9, y + 10, 4, 4, kInk);
+            break;
+        case Glyph::Copy:
+            Page(dc, x + 1, y + 1, 8, 10);
+            Page(dc, x + 6, y + 4, 8, 10);
+            TextLines(dc, x + 8, y + 7, 4, 3);
+            break;
+        case Glyph::Paste:
+            Fill(dc, x + 2, y + 2, 10, 12, RGB(150, 100, 40));
+            Fill(dc, x + 5, y + 1, 4, 3, kGrey);
+            Page(dc, x + 7, y + 6, 8, 9);
+            break;
+        case Glyph::Print:
+            Page(dc, x + 4, y + 1, 8, 6);
+            Fill(dc, x + 1, y + 7, 14, 5, kGrey);
+            Frame(dc, x + 1, y + 7, 14, 5, kInk);
+            Fill(dc, x + 11, y + 8, 2, 1, kGreen);
+            break;
+        case Glyph::Preview:
+            Page(dc, x + 1, y + 1, 9, 12);
+            Frame(dc, x + 7, y + 6, 6, 6, kInk);
+            Line(dc, x + 12, y + 11, x + 15, y + 14, kInk, 2);
+            break;
+        case Glyph::About:
+            Fill(dc, x + 6, y + 2, 4, 3, kBlue);
+            Fill(dc, x + 6, y + 6, 4, 8, kBlue);
+            break;
+        case Glyph::Pin:
+            Fill(dc, x + 5, y + 1, 6, 7, kRed);
+            Line(dc, x + 3, y + 8, x + 13, y + 8, kInk);
+            Line(dc, x + 8, y + 8, x + 8, y + 14, kInk);
+            break;
+        case Glyph::Count:
+            Frame(dc, x + 1, y + 1, 14, 13, kInk);
+            Line(dc, x + 8, y + 3, x + 8, y + 12, kGreen, 2);
+            Line(dc, x + 4, y + 7, x + 12, y + 7, kGreen, 2);
+            break;
+        case Glyph::Options:
+            Page(dc, x + 2, y + 1, 12, 13);
+            Fill(dc, x + 4, y + 4, 2, 2, kInk);
+            Fill(dc, x + 4, y + 9, 2, 2, kInk);
+            TextLines(dc, x + 7, y + 5, 5, 1);
+            TextLines(dc, x + 7, y + 10, 5, 1);
+            break;
+        case Glyph::Preferences:
+            Fill(dc, x + 2, y + 4, 12, 10, RGB(220, 220, 220));
+            Frame(dc, x + 2, y + 4, 12, 10, kInk);
+            Fill(dc, x + 2, y + 2, 5, 3, RGB(220, 220, 220));
+            Frame(dc, x + 2, y + 2, 5, 3, kInk);
+            TextLines(dc, x + 4, y + 7, 8, 3);
+            break;
     }
 }
 

@@ -7,7 +7,21 @@
 
 namespace tw::sample {
 
-enum class Glyph { New, Open, Save, Cut, Copy, Paste, Print, Preview, About, Pin, Count, Options, Preferences };
+enum class Glyph {
+    New,
+    Open,
+    Save,
+    Cut,
+    Copy,
+    Paste,
+    Print,
+    Preview,
+    About,
+    Pin,
+    Count,
+    Options,
+    Preferences
+};
 
 // One image per glyph, side by side, each size wide and high, on the button face colour.
 HBITMAP DrawToolBarImages(const std::vector<Glyph>& glyphs, SIZE size);
