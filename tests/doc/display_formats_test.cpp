@@ -301,11 +301,14 @@ TEST(DisplayFormats, MinuteChanged) {
     } steps[] = {
         {0, false, false},  // rounds to minute 0, which is remembered after a reset
         {1, false, true},   // 0:15
-        {60, false, false},       {14 * M, false, false},     {15 * M + 1, false, true},  // 0:30
-        {61, true, true},  // exact calls remember their own minute
-        {119, true, false},       {15 * M + 2, false, false},  // the rounded minute was not
-                                                               // disturbed
-        {1 * H + 1, false, true},  // 1:15: minute 15 again, but after 30
+        {60, false, false},
+        {14 * M, false, false},
+        {15 * M + 1, false, true},  // 0:30
+        {61, true, true},           // exact calls remember their own minute
+        {119, true, false},
+        {15 * M + 2, false, false},  // the rounded minute was not
+                                     // disturbed
+        {1 * H + 1, false, true},    // 1:15: minute 15 again, but after 30
     };
     for (const auto& step : steps)
         EXPECT_EQ(formats.MinuteChanged(step.s, step.exact), step.changed)
