@@ -30,7 +30,9 @@ class IDocumentApplication;
 using ItemList = std::vector<std::unique_ptr<CProjectCost>>;  // empty slots are null
 using RecordList = std::vector<std::unique_ptr<CTimeRec>>;
 
-class CWorkmetrDoc : public CDocument {
+// The document base is virtual so that the program's document can also be a framework document
+// (CAppDocument) with one path, title and modified flag.
+class CWorkmetrDoc : public virtual CDocument {
     TW_DECLARE_SERIAL(CWorkmetrDoc)
 
 public:
