@@ -2,22 +2,14 @@
 
 #include <algorithm>
 
+#include "tools/pixelgen/byte_output.h"
+
 namespace tw::pixelgen {
 
 namespace {
 
 constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 uint32_t RowBytes(int width, int bits) { return ((uint32_t(width) * bits + 31) / 32) * 4; }
 

@@ -1,0 +1,39 @@
+#include "tools/pixelgen/toolbar_strip.h"
+
+namespace tw::pixelgen {
+
+namespace {
+
+constexpr Rgb kShadowGrey = MakeRgb(128, 128, 128);
+constexpr Rgb kLightGrey3d = MakeRgb(223, 223, 223);
+
+// A drawn pixel whose colour came out reserved (all of them greys below white) is moved one
+// step lighter.
+Rgb AvoidReserved(Rgb colour) {
+    return IsReservedToolBarColour(colour) ? colour + 0x010101 : colour;
+}
+
+}  // namespace
+
+bool IsReservedToolBarColour(Rgb colour) {
+    return colour == kToolBarTransparent || colour == kShadowGrey || colour == kLightGrey3d;
+}
+
+Image AssembleToolBarStrip(const std::vector<Image>& cells) {
+    if (cells.empty()) return Image(0, 0, kToolBarTransparent);
+    const int width = cells[0].Width(), height = cells[0].Height();
+    Image strip(width * int(cells.size()), height, kToolBarTransparent);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const Image& cell = cells[i];
+        for (int y = 0; y < height && y < cell.Height(); ++y) {
+            for (int x = 0; x < width && x < cell.Width(); ++x) {
+                if (cell.AlphaAt(x, y) == 0) continue;
+                const Rgb shown = Mix(cell.At(x, y), kToolBarTransparent, cell.AlphaAt(x, y));
+                strip.Set(int(i) * width + x, y, AvoidReserved(shown));
+            }
+        }
+    }
+    return strip;
+}
+
+}  // namespace tw::pixelgen
