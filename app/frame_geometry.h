@@ -7,8 +7,8 @@
 namespace tw {
 
 struct FrameMetrics {
-    int frameWidth;     // sizing border, horizontal
-    int frameHeight;    // sizing border, vertical
+    int frameWidth;   // sizing border, horizontal
+    int frameHeight;  // sizing border, vertical
     int captionHeight;
     int menuHeight;
 };

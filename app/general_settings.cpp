@@ -75,7 +75,8 @@ GeneralSettings ReadGeneralSettings(const ISettingsStore& store) {
     s.hideToolBar = ReadFlag(store, "hideToolbar", false);
     s.hideStatusBar = ReadFlag(store, "hideStatusBar", false);
     s.autoSave = ReadFlag(store, "AutoSave", false);
-    s.autoSaveMinutes = ParseAutoSaveMinutes(store.GetString(kGeneralSection, "AutoSaveMinutes", "0"));
+    s.autoSaveMinutes =
+        ParseAutoSaveMinutes(store.GetString(kGeneralSection, "AutoSaveMinutes", "0"));
     s.startup = MapStartupChoice(ReadInt(store, "FileOpenOption", 0));
     s.startAdjust = MapStartAdjust(ReadInt(store, "StartAdjust", 2));
     s.stopAdjust = MapStopAdjust(ReadInt(store, "StopAdjust", 2));
@@ -91,8 +92,7 @@ std::vector<std::string> ReadReopenPaths(const ISettingsStore& store) {
     std::vector<std::string> paths;
     const int count = ReadInt(store, "numDocPaths", 0);
     for (int i = 1; i <= count; ++i) {
-        std::string path =
-            store.GetString(kGeneralSection, "DocFileName" + std::to_string(i), "");
+        std::string path = store.GetString(kGeneralSection, "DocFileName" + std::to_string(i), "");
         if (!path.empty()) paths.push_back(std::move(path));
     }
     return paths;

@@ -22,7 +22,7 @@ struct GeneralSettings {
     bool hideToolBar = false;    // while the document windows are compacted
     bool hideStatusBar = false;  // likewise
     bool autoSave = false;
-    int autoSaveMinutes = 0;     // 0..1440; auto-save runs only when on and not 0
+    int autoSaveMinutes = 0;  // 0..1440; auto-save runs only when on and not 0
     StartupChoice startup = StartupChoice::kNothing;
     RecalcTarget startAdjust = RecalcTarget::kElapsed;    // after a start cell edit
     RecalcTarget stopAdjust = RecalcTarget::kElapsed;     // after a stop cell edit

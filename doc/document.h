@@ -74,6 +74,8 @@ public:
     bool EditDateCell(int row, int column, int year, int month, int day);
     bool EditTimeCell(int row, int column, int hour, int minute, int second);
     bool EditTextCell(int row, int column, const std::string& text);
+    // The mark column: stores the mark (SetMark) and marks the document modified.
+    bool EditMarkCell(int row, int mark);
 
     // Item lists; `type` is 0 projects, 1 categories, 2 clients, anything else fails.
     const ItemList* GetItemList(int type) const;
