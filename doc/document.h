@@ -30,6 +30,10 @@ class IDocumentApplication;
 using ItemList = std::vector<std::unique_ptr<CProjectCost>>;  // empty slots are null
 using RecordList = std::vector<std::unique_ptr<CTimeRec>>;
 
+// The reason of a refused open whose header is not a Tallywick one; the reader has shown the
+// Open Error text already.
+inline constexpr const char* kForeignHeaderReason = "not a Tallywick file";
+
 // The document base is virtual so that the program's document can also be a framework document
 // (CAppDocument) with one path, title and modified flag.
 class CWorkmetrDoc : public virtual CDocument {

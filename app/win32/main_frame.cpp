@@ -6,6 +6,8 @@
 #include "app/win32/tallywick_app.h"
 #include "framework/command_ids.h"
 #include "framework/win32/app.h"
+#include "framework/win32/doc_template.h"
+#include "framework/win32/document.h"
 #include "view/win32/form_dlg.h"
 
 namespace tw {
@@ -58,10 +60,23 @@ bool CMainFrame::OnCreate() {
 
 bool CMainFrame::OnClose() {
     CTallywickApp* app = TheTallywickApp();
-    if (app != nullptr) app->BeginReopenRecording();
     ISettingsStore& settings = TheApp()->Settings();
     WriteFlag(settings, "StatusBarVisible", StatusBar().IsVisible());
     WriteFlag(settings, "ToolBarVisible", ToolBar().IsVisible());
+    if (app == nullptr || app->MainFrame() != this) return CMDIFrame::OnClose();
+    app->BeginReopenRecording();
+    if (!app->SaveAllModified()) {
+        app->EndReopenRecording();
+        return false;
+    }
+    // The documents close in the order they were opened, which the reopen list keeps.
+    if (CDocTemplate* type = app->DocTemplate()) {
+        while (!type->Documents().empty()) {
+            CAppDocument* first = type->Documents().front().get();
+            first->OnCloseDocument();
+            if (!type->Documents().empty() && type->Documents().front().get() == first) break;
+        }
+    }
     return CMDIFrame::OnClose();
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/res/resource.h"
 #include "app/win32/tallywick_app.h"
+#include "framework/prompt.h"
+#include "framework/win32/window.h"
 
 namespace tw {
 
@@ -22,6 +24,17 @@ void CTallyDoc::TotalsModeCommand(unsigned id, int mode) {
         s.Enable();
         s.SetCheck(GetTotalsMode() == mode);
     });
+}
+
+void CTallyDoc::ReportOpenFailure(const std::string& path, const std::string& reason) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        CAppDocument::ReportOpenFailure(path, reason);
+        return;
+    }
+    ::CloseHandle(file);
+    if (reason != kForeignHeaderReason) Tell(LoadResourceString(IDS_OPEN_NOT_A_DOCUMENT));
 }
 
 bool CTallyDoc::SaveModified() {

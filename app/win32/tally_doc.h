@@ -18,6 +18,11 @@ public:
     // Records the path for reopening while the main window closes.
     void OnCloseDocument() override;
 
+protected:
+    // A file that opens but is refused shows the Open Error text once (the reader shows it
+    // itself for a foreign header); other failures the file system's reason.
+    void ReportOpenFailure(const std::string& path, const std::string& reason) override;
+
 private:
     void RegisterCommands();
     void TotalsModeCommand(unsigned id, int mode);

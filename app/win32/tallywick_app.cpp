@@ -82,6 +82,9 @@ void CTallywickApp::RegisterAppCommands() {
 
 bool CTallywickApp::InitInstance() {
     InstallWin32Platform();
+    // The core's messages go through the prompter, so one hook answers every box.
+    static PromptMessageBox promptMessages;
+    Platform().messages = &promptMessages;
     SetViewHost(this);
     LoadPictures();
     gridLibrary_ = LoadLibraryOrSay(gridLibraryName_);

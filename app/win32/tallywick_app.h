@@ -53,6 +53,7 @@ public:
 
     // Reopen recording while the main window closes.
     void BeginReopenRecording();
+    void EndReopenRecording() { recordingReopen_ = false; }
     const std::vector<std::string>& ReopenPaths() const { return reopenPaths_; }
 
     // The system-menu blocks: the view holding the block of `id`, or null.

@@ -57,8 +57,13 @@ void CFormDlg::OnGridNotify(UINT code) {
 bool CFormDlg::CanOpenCellEditor() {
     if (!grid_.IsWindow()) return false;
     const long row = grid_.GetCurrentRow();
-    const std::string name = CurrentColumnName();
-    const int key = row >= 0 ? RecordOfRow(static_cast<int>(row)) : -1;
+    const long column = grid_.GetCurrentColumn();
+    const std::string name = ColumnNameAt(static_cast<int>(column));
+    int key = -1;
+    if (row >= 0) {
+        key = RecordOfRow(static_cast<int>(row));  // moves the current cell to the key column
+        grid_.SetCurrentCell(static_cast<int>(column), static_cast<int>(row));
+    }
     const bool running = key >= 0 && Document()->IsRecordRunning(key);
     return ::tw::CanOpenCellEditor(name, row != grid::kNoCurrentRow, running);
 }
@@ -70,15 +75,16 @@ void CFormDlg::OpenCellEditor() {
 
 void CFormDlg::OnEditBegin() {
     const long row = grid_.GetCurrentRow();
-    const std::string name = CurrentColumnName();
+    const int column = static_cast<int>(grid_.GetCurrentColumn());
+    const std::string name = ColumnNameAt(column);
     if (name == "NOTES") {
-        grid_.SetCurrentCell(static_cast<int>(grid_.GetCurrentColumn()), static_cast<int>(row));
+        grid_.SetCurrentCell(column, static_cast<int>(row));
         notesRowHeight_ = static_cast<int>(grid_.GetRowHeight());
         if (notesRowHeight_ > 0) grid_.SetRowHeight(3 * notesRowHeight_);
         return;
     }
     const int key = row >= 0 ? RecordOfRow(static_cast<int>(row)) : -1;
-    grid_.SetCurrentCell(static_cast<int>(grid_.GetCurrentColumn()), static_cast<int>(row));
+    grid_.SetCurrentCell(column, static_cast<int>(row));
     if (RefusesEditBegin(name, key >= 0 && Document()->IsRecordRunning(key))) grid_.RefuseEdit();
 }
 
