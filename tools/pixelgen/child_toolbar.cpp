@@ -2,7 +2,7 @@
 #include "tools/pixelgen/program_palette.h"
 #include "tools/pixelgen/program_toolbars.h"
 #include "tools/pixelgen/stopwatch.h"
-#include "tools/pixelgen/toolbar_strip.h"
+#include "tools/pixelgen/button_face.h"
 
 namespace tw::pixelgen {
 
@@ -147,10 +147,10 @@ Image RestartImage() {
 }  // namespace
 
 Image BuildChildToolBar() {
-    return AssembleToolBarStrip(
-        {CompactWindowImage(), WatchWithBadge(ClockState::Running), PauseImage(), EditRowImage(),
-         PrintImage(), ExportImage(), GeneralPreferencesImage(), DocumentPreferencesImage(),
-         MarkSpecialImage(), DeleteRowsImage(), EditCellImage(), HelpImage(), RestartImage()});
+    return LayOnButtonFace({CompactWindowImage(), WatchWithBadge(ClockState::Running), PauseImage(),
+                            EditRowImage(), PrintImage(), ExportImage(), GeneralPreferencesImage(),
+                            DocumentPreferencesImage(), MarkSpecialImage(), DeleteRowsImage(),
+                            EditCellImage(), HelpImage(), RestartImage()});
 }
 
 }  // namespace tw::pixelgen

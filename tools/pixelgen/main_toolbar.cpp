@@ -1,7 +1,7 @@
 #include "tools/pixelgen/motifs.h"
 #include "tools/pixelgen/program_palette.h"
 #include "tools/pixelgen/program_toolbars.h"
-#include "tools/pixelgen/toolbar_strip.h"
+#include "tools/pixelgen/button_face.h"
 
 namespace tw::pixelgen {
 
@@ -100,8 +100,8 @@ Image HelpImage() {
 }  // namespace
 
 Image BuildMainToolBar() {
-    return AssembleToolBarStrip({NewImage(), OpenImage(), SaveImage(), CutImage(), CopyImage(),
-                                 PasteImage(), PrintImage(), CompactAllImage(), HelpImage()});
+    return LayOnButtonFace({NewImage(), OpenImage(), SaveImage(), CutImage(), CopyImage(),
+                            PasteImage(), PrintImage(), CompactAllImage(), HelpImage()});
 }
 
 }  // namespace tw::pixelgen

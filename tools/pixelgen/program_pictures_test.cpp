@@ -9,7 +9,7 @@
 #include "tools/pixelgen/program_palette.h"
 #include "tools/pixelgen/program_pictures.h"
 #include "tools/pixelgen/program_toolbars.h"
-#include "tools/pixelgen/toolbar_strip.h"
+#include "tools/pixelgen/button_face.h"
 
 namespace tw::pixelgen {
 namespace {
@@ -107,7 +107,8 @@ TEST(ProgramPictures, FilesHaveTheSizesTheProgramShowsThemAt) {
             EXPECT_EQ('B', file.bytes[0]);
             EXPECT_EQ(uint32_t(size.width), Read32(file.bytes, 18)) << name;
             EXPECT_EQ(uint32_t(size.height), Read32(file.bytes, 22)) << name;
-            EXPECT_EQ(24, file.bytes[28]) << name;
+            EXPECT_EQ(8, file.bytes[28])
+                << name << ": palettized, so loaders can map the face grey";
         }
     }
     for (const ArtFile& file : files) {
@@ -136,7 +137,7 @@ TEST(ProgramToolBars, StripsHoldOneDistinctDrawnImagePerButton) {
         for (int i = 0; i < s.cells; ++i) {
             const std::vector<Rgb> pixels = CellPixels(s.image, i, s.cellWidth);
             int drawn = 0;
-            for (Rgb p : pixels) drawn += p != kToolBarTransparent;
+            for (Rgb p : pixels) drawn += p != colours::kButtonFace;
             const int area = int(pixels.size());
             EXPECT_GT(drawn, area / 5) << "image " << i << " is nearly empty";
             EXPECT_LT(drawn, area * 19 / 20) << "image " << i << " leaves no background";
@@ -146,26 +147,25 @@ TEST(ProgramToolBars, StripsHoldOneDistinctDrawnImagePerButton) {
         for (int y = 0; y < s.image.Height(); ++y)
             for (int x = 0; x < s.image.Width(); ++x) {
                 const Rgb p = s.image.At(x, y);
-                EXPECT_TRUE(p == kToolBarTransparent || !IsReservedToolBarColour(p))
-                    << x << "," << y;
+                EXPECT_TRUE(p == colours::kButtonFace || !IsReservedFaceColour(p)) << x << "," << y;
             }
     }
 }
 
 TEST(ProgramToolBars, TheTransparentColourIsExactlyWhereNothingWasDrawn) {
     Image cell = Image::Transparent(4, 1);
-    cell.Set(0, 0, kToolBarTransparent);        // drawn in the face colour itself
+    cell.Set(0, 0, colours::kButtonFace);       // drawn in the face colour itself
     cell.Blend(1, 0, 0x000000, 85);             // one third black over the face: 128 grey
     cell.Blend(2, 0, MakeRgb(255, 0, 0), 255);  // plain red
-    const Image strip = AssembleToolBarStrip({cell, Image::Transparent(4, 1)});
+    const Image strip = LayOnButtonFace({cell, Image::Transparent(4, 1)});
     ASSERT_EQ(8, strip.Width());
-    EXPECT_NE(kToolBarTransparent, strip.At(0, 0)) << "a drawn pixel must not turn transparent";
-    EXPECT_FALSE(IsReservedToolBarColour(strip.At(0, 0)));
-    EXPECT_FALSE(IsReservedToolBarColour(strip.At(1, 0)));
+    EXPECT_NE(colours::kButtonFace, strip.At(0, 0)) << "a drawn pixel must not turn transparent";
+    EXPECT_FALSE(IsReservedFaceColour(strip.At(0, 0)));
+    EXPECT_FALSE(IsReservedFaceColour(strip.At(1, 0)));
     EXPECT_EQ(MakeRgb(255, 0, 0), strip.At(2, 0));
-    EXPECT_EQ(kToolBarTransparent, strip.At(3, 0));
-    for (int x = 4; x < 8; ++x) EXPECT_EQ(kToolBarTransparent, strip.At(x, 0));
-    EXPECT_EQ(0, AssembleToolBarStrip({}).Width());
+    EXPECT_EQ(colours::kButtonFace, strip.At(3, 0));
+    for (int x = 4; x < 8; ++x) EXPECT_EQ(colours::kButtonFace, strip.At(x, 0));
+    EXPECT_EQ(0, LayOnButtonFace({}).Width());
 }
 
 TEST(ProgramClockPictures, EachStateShowsItsColour) {
