@@ -36,4 +36,13 @@ Image LayOnButtonFace(const std::vector<Image>& cells) {
     return strip;
 }
 
+Image LayOnButtonFace(int cellWidth, int cellHeight, const std::vector<CellPainter>& painters) {
+    std::vector<Image> cells;
+    for (CellPainter paint : painters) {
+        cells.push_back(Image::Transparent(cellWidth, cellHeight));
+        paint(cells.back());
+    }
+    return LayOnButtonFace(cells);
+}
+
 }  // namespace tw::pixelgen

@@ -19,4 +19,9 @@ bool IsReservedFaceColour(Rgb colour);
 // over the face grey, its undrawn (alpha 0) pixels exactly that grey.
 Image LayOnButtonFace(const std::vector<Image>& cells);
 
+// Draws each cell with its painter on a transparent cell of the given size, then lays them on the
+// face as above.
+using CellPainter = void (*)(Image& cell);
+Image LayOnButtonFace(int cellWidth, int cellHeight, const std::vector<CellPainter>& painters);
+
 }  // namespace tw::pixelgen
