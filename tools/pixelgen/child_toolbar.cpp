@@ -10,9 +10,9 @@ namespace {
 
 using namespace colours;
 
-constexpr Point kWatchCentre{10, 13};
+constexpr Point kWatchCentre{10.5, 13};
 constexpr double kWatchRadius = 8.3;
-constexpr Point kBadgeCentre{16.5, 16.5};
+constexpr Point kBadgeCentre{17, 16.5};
 constexpr double kBadgeRadius = 4.5;
 
 // Rows of a table: a header row and `rows` rows of `rowHeight` between x0 and x1.

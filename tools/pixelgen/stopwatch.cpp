@@ -73,10 +73,13 @@ void DrawTicks(Image& image, Point c, double face) {
     }
 }
 
+// The second hand with its pin; on small faces without the tail, which would read as a dot
+// under a stroke.
 void DrawHand(Image& image, Point c, double face, double degrees) {
-    const double width = face < 5 ? 2 : std::max(1.2, face * 0.13);
-    StrokeLine(image, OnCircle(c, face * 0.2, degrees + 180), OnCircle(c, face * 0.84, degrees),
-               width, kRed);
+    const double width = face < 4.5 ? 2 : std::max(1.2, face * 0.13);
+    const double tail = face < 6 ? 0 : face * 0.2;
+    StrokeLine(image, OnCircle(c, tail, degrees + 180), OnCircle(c, face * 0.84, degrees), width,
+               kRed);
     FillCircle(image, c, std::max(1.0, face * 0.16), kDarkRed);
 }
 
