@@ -2,7 +2,7 @@
 #include "tools/pixelgen/program_palette.h"
 #include "tools/pixelgen/program_toolbars.h"
 #include "tools/pixelgen/stopwatch.h"
-#include "tools/pixelgen/toolbar_strip.h"
+#include "tools/pixelgen/button_face.h"
 
 namespace tw::pixelgen {
 
@@ -10,12 +10,10 @@ namespace {
 
 using namespace colours;
 
-constexpr Point kWatchCentre{10, 13};
+constexpr Point kWatchCentre{10.5, 13};
 constexpr double kWatchRadius = 8.3;
-constexpr Point kBadgeCentre{16.5, 16.5};
+constexpr Point kBadgeCentre{17, 16.5};
 constexpr double kBadgeRadius = 4.5;
-
-Image Cell() { return Image::Transparent(kChildToolBarImageSize, kChildToolBarImageSize); }
 
 // Rows of a table: a header row and `rows` rows of `rowHeight` between x0 and x1.
 void DrawTableRows(Image& img, int x0, int y0, int x1, int rows, int rowHeight) {
@@ -31,88 +29,64 @@ void DrawTableRows(Image& img, int x0, int y0, int x1, int rows, int rowHeight) 
     FrameRect(img, x0, y0, x1, y1, kDarkGrey);
 }
 
-Image CompactWindowImage() {
-    Image img = Cell();
+void DrawCompactWindow(Image& img) {
     DrawMiniWindow(img, 6, 0, 21, 13, 3);
     DrawArrow(img, {15.5, 7.5}, {6, 15}, 2.4, 4, 6, kGreen, kDarkGreen);
     DrawMiniWindow(img, 0, 16, 12, 21, 4);
-    return img;
 }
 
-Image WatchWithBadge(ClockState badge) {
-    Image img = Cell();
+// The stopwatch with the green "play" badge.
+void DrawStartStop(Image& img) {
     DrawStopwatch(img, kWatchCentre, kWatchRadius, {ColoursOf(ClockState::Idle), 0});
-    DrawStateBadge(img, kBadgeCentre, kBadgeRadius, badge);
-    return img;
+    DrawStateBadge(img, kBadgeCentre, kBadgeRadius, ClockState::Running);
 }
 
-Image PauseImage() {
-    Image img = Cell();
+void DrawPause(Image& img) {
     for (int left : {5, 12}) {
         img.FillRect(left, 3, left + 4, 18, kAmber);
         img.FillRect(left + 1, 4, left + 1, 17, kLightAmber);
         FrameRect(img, left, 3, left + 4, 18, kDarkAmber);
     }
-    return img;
 }
 
-Image EditRowImage() {
-    Image img = Cell();
+void DrawEditRow(Image& img) {
     DrawTableRows(img, 0, 3, 16, 4, 4);
     img.FillRect(1, 11, 15, 14, kLightBlue);
     DrawPencil(img, {8.5, 14.5}, {21, 2}, 4);
-    return img;
 }
 
-Image PrintImage() {
-    Image img = Cell();
-    DrawPrinter(img, 1, 1, 20, 20);
-    return img;
-}
+void DrawPrint(Image& img) { DrawPrinter(img, 1, 1, 20, 20); }
 
-Image ExportImage() {
-    Image img = Cell();
+void DrawExport(Image& img) {
     DrawPage(img, 1, 1, 13, 20, 4);
     DrawTextLines(img, 3, 10, 7, 5, 2, kTextLine);
     DrawArrow(img, {8, 13.5}, {21.5, 13.5}, 3, 5, 8, kGreen, kDarkGreen);
-    return img;
 }
 
-Image GeneralPreferencesImage() {
-    Image img = Cell();
-    DrawGear(img, {11, 11}, 10, 8);
-    return img;
-}
+void DrawGeneralPreferences(Image& img) { DrawGear(img, {11, 11}, 10, 8); }
 
-Image DocumentPreferencesImage() {
-    Image img = Cell();
+void DrawDocumentPreferences(Image& img) {
     DrawPage(img, 1, 0, 15, 20, 4);
     DrawTextLines(img, 3, 10, 6, 4, 2, kTextLine);
     DrawGear(img, {15, 15}, 6.8, 7);
-    return img;
 }
 
-Image MarkSpecialImage() {
-    Image img = Cell();
+void DrawMarkSpecial(Image& img) {
     DrawTick(img, {2, 9}, {6, 14}, {13, 3}, 3, kDarkGreen);
     DrawTick(img, {2, 9}, {6, 14}, {13, 3}, 1.6, kGreen);
     DrawMagnifier(img, {13.5, 12.5}, 5, 7);
-    return img;
 }
 
-Image DeleteRowsImage() {
-    Image img = Cell();
+void DrawDeleteRows(Image& img) {
     DrawTableRows(img, 0, 1, 16, 4, 4);
     StrokeLine(img, {9, 9}, {20, 20}, 4.4, kDarkRed);
     StrokeLine(img, {20, 9}, {9, 20}, 4.4, kDarkRed);
     StrokeLine(img, {9, 9}, {20, 20}, 2.6, kRed);
     StrokeLine(img, {20, 9}, {9, 20}, 2.6, kRed);
-    return img;
 }
 
 // A grid with one cell open for typing: a thick frame, some text and the caret.
-Image EditCellImage() {
-    Image img = Cell();
+void DrawEditCell(Image& img) {
     img.FillRect(0, 2, 21, 19, kWhite);
     for (int x : {0, 10, 21}) img.FillRect(x, 2, x, 19, kMidGrey);
     for (int y : {2, 7, 19}) img.FillRect(0, y, 21, y, kMidGrey);
@@ -123,34 +97,27 @@ Image EditCellImage() {
     img.FillRect(13, 10, 13, 16, kInk);
     img.FillRect(12, 10, 14, 10, kInk);
     img.FillRect(12, 16, 14, 16, kInk);
-    return img;
 }
 
-Image HelpImage() {
-    Image img = Cell();
-    DrawHelpBall(img, {11, 11}, 9.5);
-    return img;
-}
+void DrawHelp(Image& img) { DrawHelpBall(img, {11, 11}, 9.5); }
 
 // The stopwatch with a green arrow running clockwise round its lower right.
-Image RestartImage() {
-    Image img = Cell();
+void DrawRestart(Image& img) {
     const Point centre{10, 11.5};
     DrawStopwatch(img, centre, 6.8, {ColoursOf(ClockState::Idle), 0});
     const StateColours green = ColoursOf(ClockState::Running);
     StrokeArc(img, centre, 9, 3.6, 55, 215, green.dark);
     StrokeArc(img, centre, 9, 1.6, 56, 212, green.accent);
     DrawArrowHead(img, OnCircle(centre, 9, 240), 300, 5, 7, green.accent, green.dark);
-    return img;
 }
 
 }  // namespace
 
 Image BuildChildToolBar() {
-    return AssembleToolBarStrip(
-        {CompactWindowImage(), WatchWithBadge(ClockState::Running), PauseImage(), EditRowImage(),
-         PrintImage(), ExportImage(), GeneralPreferencesImage(), DocumentPreferencesImage(),
-         MarkSpecialImage(), DeleteRowsImage(), EditCellImage(), HelpImage(), RestartImage()});
+    return LayOnButtonFace(kChildToolBarImageSize, kChildToolBarImageSize,
+                           {DrawCompactWindow, DrawStartStop, DrawPause, DrawEditRow, DrawPrint,
+                            DrawExport, DrawGeneralPreferences, DrawDocumentPreferences,
+                            DrawMarkSpecial, DrawDeleteRows, DrawEditCell, DrawHelp, DrawRestart});
 }
 
 }  // namespace tw::pixelgen

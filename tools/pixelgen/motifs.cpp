@@ -171,15 +171,20 @@ void DrawMagnifier(Image& image, Point lens, double radius, double handleLength)
 
 void DrawClockFace(Image& image, Point c, double r) {
     FillCircle(image, c, r, kNavy);
+    if (r < 6) {
+        // Small: a thin rim, and hands along the pixel grid (three o'clock) so they stay crisp.
+        FillCircle(image, c, r - 1, kWhite);
+        StrokeLine(image, c, {c.x, c.y - (r - 1) * 0.8}, 1, kInk);
+        StrokeLine(image, c, {c.x + (r - 1) * 0.6, c.y}, 1, kInk);
+        return;
+    }
     FillCircle(image, c, r - 1, kBlue);
     StrokeArc(image, c, r - 1.5, 1, 250, 360, kLightBlue);
     const double dial = r - std::max(1.8, r * 0.2);
     FillCircle(image, c, dial, kWhite);
-    if (dial >= 5) {
-        for (int degrees = 0; degrees < 360; degrees += 30)
-            StrokeLine(image, OnCircle(c, dial * 0.78, degrees), OnCircle(c, dial * 0.92, degrees),
-                       degrees % 90 ? 0.8 : 1.3, degrees % 90 ? kMidGrey : kDarkGrey);
-    }
+    for (int degrees = 0; degrees < 360; degrees += 30)
+        StrokeLine(image, OnCircle(c, dial * 0.78, degrees), OnCircle(c, dial * 0.92, degrees),
+                   degrees % 90 ? 0.8 : 1.3, degrees % 90 ? kMidGrey : kDarkGrey);
     const double hand = std::max(1.0, dial * 0.16);
     StrokeLine(image, c, OnCircle(c, dial * 0.52, 305), hand * 1.2, kInk);
     StrokeLine(image, c, OnCircle(c, dial * 0.8, 60), hand, kInk);

@@ -30,6 +30,23 @@ bool WithinSweep(double bearing, double from, double to) {
     return offset <= sweep;
 }
 
+// The pixels that points, widened by margin on every side, touch (corners included).
+struct Bounds {
+    int x0, y0, x1, y1;
+};
+
+Bounds BoundsOf(const std::vector<Point>& points, double margin) {
+    double left = points[0].x, right = left, top = points[0].y, bottom = top;
+    for (const Point& p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    return {Floor(left - margin), Floor(top - margin), Floor(right + margin),
+            Floor(bottom + margin)};
+}
+
 }  // namespace
 
 Point OnCircle(Point centre, double radius, double degrees) {
@@ -129,15 +146,9 @@ std::vector<Point> InsetPolygon(const std::vector<Point>& corners, double distan
 
 void FillPolygon(Image& image, const std::vector<Point>& corners, Rgb colour) {
     if (corners.size() < 3) return;
-    double left = corners[0].x, right = left, top = corners[0].y, bottom = top;
-    for (const Point& p : corners) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
+    const Bounds box = BoundsOf(corners, 0);
     FillShape(
-        image, Floor(left), Floor(top), Floor(right), Floor(bottom),
+        image, box.x0, box.y0, box.x1, box.y1,
         [&corners](double x, double y) {
             bool in = false;
             for (size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
@@ -154,16 +165,10 @@ void StrokePath(Image& image, const std::vector<Point>& points, bool closed, dou
                 Rgb colour) {
     if (points.empty()) return;
     const double half = width / 2;
-    double left = points[0].x, right = left, top = points[0].y, bottom = top;
-    for (const Point& p : points) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
+    const Bounds box = BoundsOf(points, half);
     const size_t segments = closed ? points.size() : points.size() - 1;
     FillShape(
-        image, Floor(left - half), Floor(top - half), Floor(right + half), Floor(bottom + half),
+        image, box.x0, box.y0, box.x1, box.y1,
         [&](double x, double y) {
             if (points.size() == 1) return DistanceToSegment({x, y}, points[0], points[0]) <= half;
             for (size_t i = 0; i < segments; ++i)

@@ -8,6 +8,7 @@
 #include "controls/res/digit_strips.h"
 #include "tools/pixelgen/bmp_writer.h"
 #include "tools/pixelgen/library_pictures.h"
+#include "tools/pixelgen/program_pictures.h"
 
 namespace tw::pixelgen {
 namespace {
@@ -117,6 +118,13 @@ TEST(Pixelgen, CommittedResourcesMatchTheGenerator) {
     std::vector<uint8_t> committed = ReadFile(std::string(TW_RES_FOLDER) + "bitmaps.rc");
     EXPECT_EQ(script, std::string(committed.begin(), committed.end()));
     EXPECT_NE(std::string::npos, script.find("903 BITMAP \"controls/res/digits_903.bmp\""));
+}
+
+TEST(Pixelgen, CommittedProgramPicturesMatchTheGenerator) {
+    for (const ArtFile& file : ProgramPictures()) {
+        EXPECT_EQ(file.bytes, ReadFile(std::string(TW_ART_FOLDER) + file.fileName))
+            << file.fileName << " is stale: build target pixelgen_update";
+    }
 }
 
 }  // namespace

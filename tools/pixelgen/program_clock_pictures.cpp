@@ -1,5 +1,6 @@
 #include "tools/pixelgen/program_clock_pictures.h"
 
+#include "tools/pixelgen/button_face.h"
 #include "tools/pixelgen/program_palette.h"
 
 namespace tw::pixelgen {
@@ -12,10 +13,10 @@ double HandDegrees(ClockState state) { return state == ClockState::Idle ? 0 : 60
 }  // namespace
 
 Image BuildStatusPicture(ClockState state) {
-    Image image(kStatusPictureSize, kStatusPictureSize, colours::kButtonFace);
-    DrawStopwatch(image, {18.5, 22.5}, 14, {ColoursOf(state), HandDegrees(state)});
-    DrawStateBadge(image, {31.5, 31.5}, 7, state);
-    return image;
+    Image layer = Image::Transparent(kStatusPictureSize, kStatusPictureSize);
+    DrawStopwatch(layer, {18.5, 22.5}, 14, {ColoursOf(state), HandDegrees(state)});
+    DrawStateBadge(layer, {31.5, 31.5}, 7, state);
+    return LayOnButtonFace({layer});
 }
 
 Image BuildCheckPicture(ClockState state) {

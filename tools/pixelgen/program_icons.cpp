@@ -32,7 +32,7 @@ Image BuildDocumentIcon(int size) {
     } else {
         DrawPage(img, 2, 0, 13, 15, 4);
         DrawTextLines(img, 4, 8, 3, 4, 2, colours::kTextLine);
-        DrawClockFace(img, {11, 11.5}, 4.5);
+        DrawClockFace(img, {11.5, 11.5}, 4.5);
     }
     return img;
 }
@@ -48,7 +48,7 @@ Image BuildClockStateIcon(int size, ClockState state) {
     // Too small for a badge: the symbol takes the place of the hand (the idle watch keeps its
     // hand at twelve).
     if (state != ClockState::Idle) look.faceSymbol = state;
-    DrawStopwatch(img, {8, 9.5}, 6.5, look);
+    DrawStopwatch(img, {8, 9}, 6.4, look);
     return img;
 }
 

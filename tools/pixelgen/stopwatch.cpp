@@ -1,6 +1,7 @@
 #include "tools/pixelgen/stopwatch.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "tools/pixelgen/program_palette.h"
 
@@ -72,10 +73,13 @@ void DrawTicks(Image& image, Point c, double face) {
     }
 }
 
+// The second hand with its pin; on small faces without the tail, which would read as a dot
+// under a stroke.
 void DrawHand(Image& image, Point c, double face, double degrees) {
-    const double width = std::max(1.2, face * 0.13);
-    StrokeLine(image, OnCircle(c, face * 0.2, degrees + 180), OnCircle(c, face * 0.84, degrees),
-               width, kRed);
+    const double width = face < 4.5 ? 2 : std::max(1.2, face * 0.13);
+    const double tail = face < 6 ? 0 : face * 0.2;
+    StrokeLine(image, OnCircle(c, tail, degrees + 180), OnCircle(c, face * 0.84, degrees), width,
+               kRed);
     FillCircle(image, c, std::max(1.0, face * 0.16), kDarkRed);
 }
 
@@ -96,7 +100,8 @@ void DrawStopwatch(Image& image, Point centre, double radius, const StopwatchLoo
     DrawCase(image, centre, radius, look.bezel);
     const double face = FaceRadius(radius);
     if (look.faceSymbol) {
-        DrawOutlinedStateSymbol(image, centre, face * 1.3, *look.faceSymbol);
+        // An even size keeps the pause bars on whole pixels around a centre on a pixel corner.
+        DrawOutlinedStateSymbol(image, centre, 2 * std::round(face * 0.7), *look.faceSymbol);
         return;
     }
     if (face >= 4) DrawTicks(image, centre, face);
