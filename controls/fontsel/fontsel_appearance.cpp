@@ -31,6 +31,30 @@ void DrawKindBitmap(HDC dc, HBITMAP bitmap, const RECT& item) {
     DrawStripCell(dc, bitmap, 0, item.left + kBitmapMargin, y, size.cx, size.cy);
 }
 
+void DrawEntryText(const FontSelState& s, HDC dc, RECT box, const char* text) {
+    HGDIOBJ old = SelectObject(dc, s.font);
+    DrawTextA(dc, text, -1, &box, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(dc, old);
+}
+
+// The bitmap of the family's kind and its name; nothing for item data outside the table.
+void DrawFamilyEntry(const FontSelState& s, HDC dc, RECT box, int item) {
+    const FamilyRecord* family = FS_FamilyOfItem(s, item);
+    if (!family) return;
+    DrawKindBitmap(dc, s.bitmaps[family->flag ? 0 : 1], box);
+    box.left += kTextIndent;
+    DrawEntryText(s, dc, box, family->name);
+}
+
+void DrawSizeEntry(const FontSelState& s, HDC dc, RECT box, HWND list, int item) {
+    char text[16] = "";
+    if (item < 0 || SendMessageA(list, CB_GETLBTEXTLEN, WPARAM(item), 0) >= LRESULT(sizeof text))
+        return;
+    SendMessageA(list, CB_GETLBTEXT, WPARAM(item), LPARAM(text));
+    box.left += kBitmapMargin;
+    DrawEntryText(s, dc, box, text);
+}
+
 }  // namespace
 
 LRESULT FS_SetColor(FontSelState& s, int index, DWORD color) {
@@ -57,32 +81,25 @@ LRESULT FS_ControlColor(FontSelState& s, HDC dc) {
 
 LRESULT FS_MeasureItem(const FontSelState& s, MEASUREITEMSTRUCT* measure) {
     if (!measure) return FALSE;
-    const LONG bitmapHeight = BitmapSize(s.bitmaps[0]).cy + kBitmapMargin;
+    const LONG bitmapHeight =
+        measure->CtlID == FS_ID_FAMILYLIST ? BitmapSize(s.bitmaps[0]).cy + kBitmapMargin : 0;
     measure->itemHeight = UINT(s.lineHeight > bitmapHeight ? s.lineHeight : bitmapHeight);
     return TRUE;
 }
 
 LRESULT FS_DrawItem(const FontSelState& s, const DRAWITEMSTRUCT* draw) {
-    if (!draw || draw->CtlID != FS_ID_FAMILYLIST) return FALSE;
+    if (!draw || (draw->CtlID != FS_ID_FAMILYLIST && draw->CtlID != FS_ID_SIZELIST)) return FALSE;
     HDC dc = draw->hDC;
     const bool selected = (draw->itemState & ODS_SELECTED) != 0;
-    const COLORREF back =
-        selected ? GetSysColor(COLOR_HIGHLIGHT) : ResolveColor(s.colors[kFontSelBackground]);
-    const COLORREF text =
-        selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ResolveColor(s.colors[kFontSelText]);
-    SetBkColor(dc, back);
+    SetBkColor(
+        dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : ResolveColor(s.colors[kFontSelBackground]));
+    SetTextColor(
+        dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ResolveColor(s.colors[kFontSelText]));
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &draw->rcItem, nullptr, 0, nullptr);
-    const FamilyRecord* family = FS_FamilyOfItem(s, int(draw->itemID));
-    if (family) {
-        DrawKindBitmap(dc, s.bitmaps[family->flag ? 0 : 1], draw->rcItem);
-        RECT textBox = draw->rcItem;
-        textBox.left += kTextIndent;
-        SetTextColor(dc, text);
-        HGDIOBJ old = SelectObject(dc, s.font);
-        DrawTextA(dc, family->name, -1, &textBox,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-        SelectObject(dc, old);
-    }
+    if (draw->CtlID == FS_ID_FAMILYLIST)
+        DrawFamilyEntry(s, dc, draw->rcItem, int(draw->itemID));
+    else
+        DrawSizeEntry(s, dc, draw->rcItem, draw->hwndItem, int(draw->itemID));
     if (draw->itemState & ODS_FOCUS) DrawFocusRect(dc, &draw->rcItem);
     return TRUE;
 }

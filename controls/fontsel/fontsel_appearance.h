@@ -11,9 +11,9 @@ LRESULT FS_SetColor(FontSelState& s, int index, DWORD color);
 LRESULT FS_FaceColor(const FontSelState& s);
 // The lists' control-colour messages: text and background colours, the background brush.
 LRESULT FS_ControlColor(FontSelState& s, HDC dc);
-// Item height of the family entries: the line height, at least the bitmaps' height.
+// Item height of the entries: the line height (for families at least the bitmaps' height).
 LRESULT FS_MeasureItem(const FontSelState& s, MEASUREITEMSTRUCT* measure);
-// A family entry: the bitmap of its kind and its name.
+// An entry: for a family the bitmap of its kind and its name, for a size its text.
 LRESULT FS_DrawItem(const FontSelState& s, const DRAWITEMSTRUCT* draw);
 
 }  // namespace tw

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "controls/fontsel/fontsel_state.h"
 #include "controls/fontsel/tarn32_fontsel.h"
 #include "framework/exception_barrier.h"
 
@@ -27,7 +28,7 @@ INT_PTR PaintBackground(HWND panel, HWND selector, HDC dc) {
 
 INT_PTR PanelMessage(HWND panel, UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND selector = GetParent(panel);
-    if (!selector) return FALSE;
+    if (!FontSelStateOf(selector)) return FALSE;  // not a font selector's panel
     if (IsControlColorMessage(msg)) return SendMessageA(selector, msg, wParam, lParam);
     switch (msg) {
         case WM_INITDIALOG: return FALSE;  // the focus stays where it is
