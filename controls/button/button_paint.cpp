@@ -92,8 +92,8 @@ RECT RectOf(const Box& b, int shift) {
 void DrawPicture(const ButtonState& s, HDC dc, const RECT& box, const PaintFacts& f,
                  const Palette& p) {
     const bool disabled = !f.enabled;
-    if (s.bitmap) return DrawClientBitmap(dc, s.bitmap, box, disabled);
-    if (s.icon) return DrawClientIcon(dc, s.icon, box, disabled);
+    if (s.bitmap) return DrawClientImage(dc, s.bitmap, ClientImage::Bitmap, box, disabled);
+    if (s.icon) return DrawClientImage(dc, s.icon, ClientImage::Icon, box, disabled);
     if (s.metafile) return DrawClientMetafile(dc, s.metafile, box);
     const int index = int(s.pictureIndex);
     const int w = TB_STRIP_CELL_WIDTH, h = TB_STRIP_CELL_HEIGHT;

@@ -104,25 +104,10 @@ SIZE IconSize(HICON icon) {
     return size;
 }
 
-void DrawClientBitmap(HDC dc, HBITMAP bitmap, const RECT& box, bool disabled) {
-    const int w = box.right - box.left, h = box.bottom - box.top;
-    if (disabled) {
-        DrawStateA(dc, nullptr, nullptr, LPARAM(bitmap), 0, box.left, box.top, w, h,
-                   DST_BITMAP | DSS_DISABLED);
-        return;
-    }
-    SelectedBitmap source(dc, bitmap);
-    BitBlt(dc, box.left, box.top, w, h, source.dc(), 0, 0, SRCCOPY);
-}
-
-void DrawClientIcon(HDC dc, HICON icon, const RECT& box, bool disabled) {
-    const int w = box.right - box.left, h = box.bottom - box.top;
-    if (disabled) {
-        DrawStateA(dc, nullptr, nullptr, LPARAM(icon), 0, box.left, box.top, w, h,
-                   DST_ICON | DSS_DISABLED);
-        return;
-    }
-    DrawIconEx(dc, box.left, box.top, icon, w, h, 0, nullptr, DI_NORMAL);
+void DrawClientImage(HDC dc, HANDLE image, ClientImage kind, const RECT& box, bool disabled) {
+    const UINT type = kind == ClientImage::Icon ? DST_ICON : DST_BITMAP;
+    DrawStateA(dc, nullptr, nullptr, LPARAM(image), 0, box.left, box.top, box.right - box.left,
+               box.bottom - box.top, type | (disabled ? DSS_DISABLED : DSS_NORMAL));
 }
 
 void DrawClientMetafile(HDC dc, HANDLE metafile, const RECT& box) {

@@ -23,10 +23,11 @@ void DrawEngravedCell(HDC dc, HBITMAP strip, int index, int x, int y, int width,
 SIZE BitmapSize(HBITMAP bitmap);
 SIZE IconSize(HICON icon);
 
-// Draws a bitmap, an icon (greyed by the system when `disabled`) or a metafile (a Windows or
-// an enhanced metafile, stretched over the box).
-void DrawClientBitmap(HDC dc, HBITMAP bitmap, const RECT& box, bool disabled);
-void DrawClientIcon(HDC dc, HICON icon, const RECT& box, bool disabled);
+enum class ClientImage { Bitmap, Icon };
+
+// Draws a client's bitmap or icon at the box's corner, greyed by the system when `disabled`.
+void DrawClientImage(HDC dc, HANDLE image, ClientImage kind, const RECT& box, bool disabled);
+// Draws a Windows or an enhanced metafile stretched over the box.
 void DrawClientMetafile(HDC dc, HANDLE metafile, const RECT& box);
 
 }  // namespace tw

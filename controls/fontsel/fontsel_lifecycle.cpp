@@ -18,16 +18,6 @@ constexpr int kOtherFontBitmapId = 356;
 constexpr int kFieldExtra = 4;
 constexpr WPARAM kSelectionField = WPARAM(-1);
 
-TEXTMETRICA MetricsOf(HFONT font) {
-    TEXTMETRICA tm = {};
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font);
-    GetTextMetricsA(screen, &tm);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    return tm;
-}
-
 void PlaceList(HWND list, const ListPlacement& p) {
     MoveWindow(list, p.x, p.y, p.width, p.height, TRUE);
 }
@@ -45,7 +35,7 @@ bool FS_NcCreate(HWND hwnd) {
     if (!s) return false;
     s->self = hwnd;
     s->font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    s->lineHeight = MetricsOf(s->font).tmHeight;
+    s->lineHeight = ScreenFontMetrics(s->font).tmHeight;
     s->colors[kFontSelBackground] = SystemColorValue(COLOR_WINDOW);
     s->colors[kFontSelText] = SystemColorValue(COLOR_WINDOWTEXT);
     s->colors[kFontSelFace] = SystemColorValue(COLOR_BTNFACE);
@@ -80,7 +70,7 @@ LRESULT FS_Size(FontSelState& s) {
     RECT client;
     GetClientRect(s.self, &client);
     MoveWindow(s.panel, 0, 0, client.right, client.bottom, TRUE);
-    const TEXTMETRICA tm = MetricsOf(s.font);
+    const TEXTMETRICA tm = ScreenFontMetrics(s.font);
     const FontSelLayout layout = LayOutFontSel(client.right, tm.tmAveCharWidth, tm.tmHeight);
     PlaceList(FamilyList(s), layout.family);
     PlaceList(SizeList(s), layout.size);
@@ -89,7 +79,7 @@ LRESULT FS_Size(FontSelState& s) {
 
 LRESULT FS_SetFont(FontSelState& s, HFONT font, bool redraw) {
     s.font = font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    s.lineHeight = MetricsOf(s.font).tmHeight;
+    s.lineHeight = ScreenFontMetrics(s.font).tmHeight;
     ApplyFontToList(FamilyList(s), s.font, s.lineHeight, redraw);
     ApplyFontToList(SizeList(s), s.font, s.lineHeight, redraw);
     FS_Size(s);

@@ -23,14 +23,9 @@ int InternalLeading(const FontSelState& s, int height) {
     CopyCut(lf.lfFaceName, sizeof lf.lfFaceName, family ? family->name : kFallbackFace);
     HFONT font = CreateFontIndirectA(&lf);
     if (!font) return 0;
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font);
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(screen, &tm);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    const int leading = ScreenFontMetrics(font).tmInternalLeading;
     DeleteObject(font);
-    return tm.tmInternalLeading;
+    return leading;
 }
 
 }  // namespace

@@ -17,4 +17,14 @@ FontSelState* FontSelStateOf(HWND hwnd) {
 HWND FamilyList(const FontSelState& s) { return GetDlgItem(s.panel, FS_ID_FAMILYLIST); }
 HWND SizeList(const FontSelState& s) { return GetDlgItem(s.panel, FS_ID_SIZELIST); }
 
+TEXTMETRICA ScreenFontMetrics(HFONT font) {
+    TEXTMETRICA tm = {};
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, font);
+    GetTextMetricsA(screen, &tm);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return tm;
+}
+
 }  // namespace tw

@@ -30,6 +30,8 @@ struct FontSelState {
 FontSelState* FontSelStateOf(HWND hwnd);
 
 HWND FamilyList(const FontSelState& s);
+// The metrics of `font` on the screen.
+TEXTMETRICA ScreenFontMetrics(HFONT font);
 HWND SizeList(const FontSelState& s);
 
 }  // namespace tw

@@ -44,6 +44,16 @@ bool FamilyInstalled(const char* face) {
     return found;
 }
 
+TEXTMETRICA Metrics(HFONT font) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(screen, &tm);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return tm;
+}
+
 class FontSelWindow : public ::testing::Test {
 protected:
     RecordingParent parent;
@@ -96,17 +106,12 @@ TEST_F(FontSelWindow, FontHeightsAtTheScreenResolution) {
     fsSetFontFamily(fs, "Tahoma");
     HFONT bold =
         CreateFontA(40, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, Family(fs).c_str());
-    screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, bold);
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(screen, &tm);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    const int leading = Metrics(bold).tmInternalLeading;
     DeleteObject(bold);
-    const int points = ((40 - tm.tmInternalLeading) * 144 + dpi) / (2 * dpi);
+    ASSERT_GT(leading, 0);
     fsSetFontSize(fs, 40);
     HWND probe = parent.CreateChild("TarnFontSelect32", 0, kId + 1, 300, 30);
-    fsSetFontPointSize(probe, points);
+    fsSetFontPointSize(probe, ((40 - leading) * 144 + dpi) / (2 * dpi));  // rounded points
     EXPECT_EQ(fsGetFontPointSize(probe), fsGetFontPointSize(fs));
 }
 
@@ -245,12 +250,7 @@ TEST_F(FontSelWindow, ColoursAndTheFaceMessage) {
 TEST_F(FontSelWindow, SizingAndFontPlaceTheLists) {
     HFONT font = CreateLocalFont("Tahoma", 10, 0);
     SendMessageA(fs, WM_SETFONT, WPARAM(font), TRUE);
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font);
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(screen, &tm);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    const TEXTMETRICA tm = Metrics(font);
     EXPECT_EQ(tm.tmHeight, SendMessageA(sizes, CB_GETITEMHEIGHT, 0, 0));
     EXPECT_GE(SendMessageA(families, CB_GETITEMHEIGHT, WPARAM(-1), 0), tm.tmHeight + 4)
         << "a field of a line + 4 (Wine adds its own border)";
