@@ -19,14 +19,14 @@ constexpr COLORREF kMagenta = RGB(255, 0, 255);
 // Every pixel of a button's client area as painted now.
 class Pixels {
 public:
-    explicit Pixels(HWND hwnd) : pixels_(kWidth * kHeight) {
+    explicit Pixels(HWND hwnd, int height = kHeight) : height_(height), pixels_(kWidth * height) {
         HDC screen = GetDC(nullptr);
         HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, height);
         ReleaseDC(nullptr, screen);
         HGDIOBJ old = SelectObject(dc, bitmap);
         SendMessageA(hwnd, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-        for (int y = 0; y < kHeight; ++y)
+        for (int y = 0; y < height; ++y)
             for (int x = 0; x < kWidth; ++x) pixels_[y * kWidth + x] = GetPixel(dc, x, y);
         SelectObject(dc, old);
         DeleteObject(bitmap);
@@ -34,16 +34,40 @@ public:
     }
     COLORREF At(int x, int y) const { return pixels_[y * kWidth + x]; }
     // How many pixels of the box [x0, x1) x [y0, y1) have the colour.
-    int Count(COLORREF colour, int x0 = 0, int y0 = 0, int x1 = kWidth, int y1 = kHeight) const {
+    int Count(COLORREF colour, int x0 = 0, int y0 = 0, int x1 = kWidth, int y1 = -1) const {
+        if (y1 < 0) y1 = height_;
         int n = 0;
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x) n += At(x, y) == colour;
         return n;
     }
 
+    // The first row that has the colour, or -1.
+    int FirstRowWith(COLORREF colour) const {
+        for (int y = 0; y < height_; ++y)
+            if (Count(colour, 0, y, kWidth, y + 1)) return y;
+        return -1;
+    }
+
 private:
+    int height_;
     std::vector<COLORREF> pixels_;
 };
+
+// An 8 x 8 bitmap of one colour.
+HBITMAP SolidBitmap(COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SetBkColor(dc, colour);
+    const RECT all = {0, 0, 8, 8};
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return bitmap;
+}
 
 class ButtonPaint : public ::testing::Test {
 protected:
@@ -145,29 +169,49 @@ TEST_F(ButtonPaint, FocusRectangleOnlyWhileFocused) {
 
 TEST_F(ButtonPaint, ClientBitmapAndEnhancedMetafile) {
     HWND b = Make(TBS_PICTURE);
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    const RECT all = {0, 0, 8, 8};
-    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
-    FillRect(dc, &all, blue);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    HBITMAP bitmap = SolidBitmap(RGB(0, 0, 255));
     btnSetBitmap(b, bitmap);
     EXPECT_EQ(64, Pixels(b).Count(RGB(0, 0, 255))) << "8 x 8 blue pixels";
 
     const RECT frame = {0, 0, 1000, 1000};  // hundredths of a millimetre
-    HDC recorder = CreateEnhMetaFileA(screen, nullptr, &frame, nullptr);
+    HDC recorder = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
+    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
     const RECT big = {0, 0, 2000, 2000};
     FillRect(recorder, &big, blue);
     HENHMETAFILE picture = CloseEnhMetaFile(recorder);
-    ReleaseDC(nullptr, screen);
     btnSetMetaFile(b, picture);
     EXPECT_GT(Pixels(b).Count(RGB(0, 0, 255)), 64) << "stretched over its box";
     DestroyWindow(b);
     DeleteEnhMetaFile(picture);
     DeleteObject(blue);
+    DeleteObject(bitmap);
+}
+
+TEST_F(ButtonPaint, InADesignerThePictureTakesATopBandAndNoStripCell) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "RwsWnd";  // the designer's class, in another case
+    RegisterClassA(&wc);
+    HWND designer = CreateWindowA("RwsWnd", "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                  nullptr, nullptr, nullptr);
+    HWND host = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, designer,
+                              nullptr, nullptr, nullptr);
+    const int tall = 60;
+    HWND placed = CreateWindowA("TarnButton32", "", WS_CHILD | WS_VISIBLE | TBS_PICTURE, 0, 0,
+                                kWidth, tall, host, nullptr, nullptr, nullptr);
+    HWND normal = parent.CreateChild("TarnButton32", TBS_PICTURE, 101, kWidth, tall);
+    btnSetPicture(placed, TB_PIC_CROSS);
+    btnSetPicture(normal, TB_PIC_CROSS);
+    EXPECT_EQ(0, Pixels(placed, tall).Count(RGB(0xC0, 0, 0))) << "no strip cell in a designer";
+    EXPECT_GT(Pixels(normal, tall).Count(RGB(0xC0, 0, 0)), 10);
+
+    HBITMAP bitmap = SolidBitmap(RGB(0, 0, 255));
+    btnSetBitmap(placed, bitmap);
+    btnSetBitmap(normal, bitmap);
+    EXPECT_EQ(4 + (20 - 8) / 2, Pixels(placed, tall).FirstRowWith(RGB(0, 0, 255)));
+    EXPECT_EQ(4 + (tall - 8 - 8) / 2, Pixels(normal, tall).FirstRowWith(RGB(0, 0, 255)));
+    DestroyWindow(designer);
     DeleteObject(bitmap);
 }
 
