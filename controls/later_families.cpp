@@ -20,12 +20,9 @@ LRESULT PlainWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 
 extern "C" {
-TW_PLAIN_WINDOW_PROC(TarnButtonWinFn)
 TW_PLAIN_WINDOW_PROC(TarnNumEditWinFn)
-TW_PLAIN_WINDOW_PROC(TarnFontSelectWinFn)
 TW_PLAIN_WINDOW_PROC(TarnDialWinFn)
 TW_PLAIN_WINDOW_PROC(TarnUDLRWinFn)
 TW_PLAIN_WINDOW_PROC(TarnPctBarWinFn)
 TW_PLAIN_WINDOW_PROC(TarnHierListWinFn)
-TW_PLAIN_WINDOW_PROC(TarnCBFunction)
 }

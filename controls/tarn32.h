@@ -227,4 +227,7 @@ int WINAPI tmSetBorderStyle(HWND hwnd, int kind);
 #if __has_include("calendar/tarn32_calendar.h")
 #include "calendar/tarn32_calendar.h"
 #endif
+#include "button/tarn32_button.h"
+#include "combo/tarn32_combo.h"
+#include "fontsel/tarn32_fontsel.h"
 #endif

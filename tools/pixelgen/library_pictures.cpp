@@ -2,6 +2,8 @@
 
 #include "controls/res/digit_strips.h"
 #include "tools/pixelgen/bmp_writer.h"
+#include "tools/pixelgen/button_pictures.h"
+#include "tools/pixelgen/fontsel_pictures.h"
 #include "tools/pixelgen/segment_font.h"
 
 namespace tw::pixelgen {
@@ -89,6 +91,8 @@ std::vector<Picture> AllPictures() {
                                 EncodeBmp24(BuildDigitStrip(size, kind))});
         }
     }
+    AddButtonPictures(pictures);
+    AddFontSelectorPictures(pictures);
     return pictures;
 }
 
