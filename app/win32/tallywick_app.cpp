@@ -44,9 +44,10 @@ LOGFONTA FontDescription(const char* face, int points, int weight) {
     return font;
 }
 
-HBITMAP LoadPicture(int id) {
-    return static_cast<HBITMAP>(::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP,
-                                             0, 0, LR_DEFAULTCOLOR));
+// LR_LOADMAP3DCOLORS turns the pictures' button-face grey into the scheme's button face.
+HBITMAP LoadPicture(int id, UINT flags) {
+    return static_cast<HBITMAP>(
+        ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, flags));
 }
 
 HICON LoadIconSized(int id, int size) {
@@ -132,8 +133,8 @@ void CTallywickApp::LoadPictures() {
     const int checks[kStateCount] = {IDB_CHECK_IDLE, IDB_CHECK_RUNNING, IDB_CHECK_PAUSED};
     const int icons[kStateCount] = {IDI_CLOCK_IDLE, IDI_CLOCK_RUNNING, IDI_CLOCK_PAUSED};
     for (int i = 0; i < kStateCount; ++i) {
-        statusPictures_[i] = LoadPicture(status[i]);
-        checkPictures_[i] = LoadPicture(checks[i]);
+        statusPictures_[i] = LoadPicture(status[i], LR_LOADMAP3DCOLORS);
+        checkPictures_[i] = LoadPicture(checks[i], LR_DEFAULTCOLOR);
         stateIcons_[i] = LoadIconSized(icons[i], 32);
     }
     mainIcon_ = LoadIconSized(IDR_MAINFRAME, 32);
