@@ -1,6 +1,8 @@
 #include "tests/app/win32/program_fixture.h"
 
 #include "framework/command_line.h"
+#include "framework/win32/doc_template.h"
+#include "framework/win32/document.h"
 #include "framework/win32/mdi_frame.h"
 #include "framework/win32/settings_store.h"
 
@@ -52,7 +54,11 @@ bool ProgramTest::Start(const std::vector<std::string>& args) {
 }
 
 void ProgramTest::Close() {
-    prompter_.answers.assign(16, PromptAnswer::No);  // leave changes unsaved
+    // Leave changes unsaved: no question, and no file dialog for an untitled document.
+    if (app_->DocTemplate() != nullptr) {
+        for (const auto& doc : app_->DocTemplate()->Documents()) doc->SetModifiedFlag(false);
+    }
+    prompter_.answers.assign(16, PromptAnswer::No);
     ::SendMessageA(Main(), WM_CLOSE, 0, 0);
     if (::IsWindow(Main())) ::DestroyWindow(Main());
     app_->PumpPending();
