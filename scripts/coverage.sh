@@ -25,21 +25,22 @@ if ! LLVM_PROFILE_FILE="$dir/profiles/%m.profraw" \
   echo "coverage: some tests failed (see $dir/tests.log); the figures count what ran"
 fi
 grep -E 'tests passed' "$dir/tests.log" || true
-"$profdata" merge -sparse "$dir"/profiles/*.profraw -o "$dir/tests.profdata"
+"$profdata" merge -sparse "$dir"/profiles/*.profraw -o "$dir/tests.profdata" 2>"$dir/llvm.log"
 
-# Every program of the build that the tests may have run.
+# Every program of the build that the tests may have run: the first one named plainly, the
+# others with -object.
 objects=()
 while IFS= read -r exe; do
-  objects+=(-object "$exe")
+  [[ ${#objects[@]} -eq 0 ]] && objects+=("$exe") || objects+=(-object "$exe")
 done < <(find "$dir" -type f -perm -u+x ! -path '*/CMakeFiles/*' ! -path '*/googletest/*' \
   ! -name '*.sh' -exec sh -c 'head -c 4 "$1" | grep -q ELF' _ {} \; -print | sort)
 portable=("$src/framework" "$src/doc" "$src/dialogs" "$src/view" "$src/grid" "$src/controls")
-ignore='/(win32|demo)/'
+ignore='/(win32|demo|res)/'
 "$cov" report -instr-profile "$dir/tests.profdata" "${objects[@]}" \
-  -ignore-filename-regex="$ignore" "${portable[@]}" >"$dir/report.txt"
+  -ignore-filename-regex="$ignore" "${portable[@]}" >"$dir/report.txt" 2>>"$dir/llvm.log"
 "$cov" show -format=html -show-branches=count -output-dir "$dir/html" \
   -instr-profile "$dir/tests.profdata" "${objects[@]}" -ignore-filename-regex="$ignore" \
-  "${portable[@]}" >/dev/null
+  "${portable[@]}" >/dev/null 2>>"$dir/llvm.log"
 
 # The report's rows: file, regions, missed, %, functions, missed, %, lines, missed, %,
 # branches, missed, %. Paths are relative to the folder the files share.

@@ -35,7 +35,7 @@ summarise() {
   last=$(grep -E ' cov: [0-9]+' "$log" | tail -n 1)
   runs=$(sed -nE 's/^Done ([0-9]+) runs.*/\1/p' "$log" | tail -n 1)
   inputs=$(find "$work" -maxdepth 1 -type f | wc -l)
-  bytes=$(du -sk "$work" | cut -f1)
+  bytes=$(du -sk --apparent-size "$work" | cut -f1)
   printf 'fuzz_%s: %s runs, cov %s edges, ft %s, corpus %s inputs (%s KiB)\n' \
     "$name" "${runs:-?}" "$(field cov "$last")" "$(field ft "$last")" "$inputs" "$bytes"
 }
