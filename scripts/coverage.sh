@@ -9,9 +9,14 @@ root=$(realpath -m "${1:-build}")
 src=$(realpath "$(dirname "$0")/..")
 dir="$root/coverage"
 jobs=${JOBS:-$(nproc)}
-profdata=$(command -v llvm-profdata-14 || command -v llvm-profdata)
-cov=$(command -v llvm-cov-14 || command -v llvm-cov)
+profdata=$(command -v llvm-profdata-14 || command -v llvm-profdata || true)
+cov=$(command -v llvm-cov-14 || command -v llvm-cov || true)
+if [[ -z "$profdata" || -z "$cov" ]]; then
+  echo "coverage: llvm-profdata and llvm-cov are missing (package llvm-14; make setup)"
+  exit 1
+fi
 
+mkdir -p "$dir"
 cmake -S "$src" -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DTW_COVERAGE=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$dir" -j "$jobs" -- --no-print-directory >"$dir/build.log" 2>&1 ||
