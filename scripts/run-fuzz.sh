@@ -3,7 +3,7 @@
 # ones) for SECONDS each, starting from its seeds fuzz/<area>/corpus/<name>/ and its kept inputs
 # fuzz/<area>/regressions/<name>/; what it finds goes to build/fuzz/<name>/. Prints the coverage
 # every ten seconds and, per target, the runs, the coverage and the corpus size. An input that
-# crashes a target is copied to the target's regressions folder, which its replay test runs.
+# crashes a target is moved to the target's regressions folder, which its replay test runs.
 set -uo pipefail
 seconds=${1:-300}
 shift || true
@@ -40,13 +40,13 @@ summarise() {
     "$name" "${runs:-?}" "$(field cov "$last")" "$(field ft "$last")" "$inputs" "$bytes"
 }
 
-# Copies the inputs that crashed a target into its regressions folder.
+# Moves the inputs that crashed a target into its regressions folder.
 keep_crashes() {
   local name=$1 crashes=$2 kept=$3 found
   found=$(find "$crashes" -type f 2>/dev/null)
   [[ -z "$found" ]] && return 0
   mkdir -p "$kept"
-  cp $found "$kept"/
+  mv $found "$kept"/
   echo "fuzz_$name: FOUND $(wc -l <<<"$found") crashing input(s), kept in ${kept#$src/}"
   return 1
 }
