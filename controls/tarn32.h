@@ -228,3 +228,6 @@ int WINAPI tmSetBorderStyle(HWND hwnd, int kind);
 #include "calendar/tarn32_calendar.h"
 #endif
 #endif
+#include "percent/tarn32_percent.h"
+#include "dial/tarn32_dial.h"
+#include "spin/tarn32_spin.h"

@@ -3,6 +3,7 @@
 #include "controls/res/digit_strips.h"
 #include "tools/pixelgen/bmp_writer.h"
 #include "tools/pixelgen/segment_font.h"
+#include "tools/pixelgen/spin_pictures.h"
 
 namespace tw::pixelgen {
 
@@ -89,6 +90,7 @@ std::vector<Picture> AllPictures() {
                                 EncodeBmp24(BuildDigitStrip(size, kind))});
         }
     }
+    AppendSpinPictures(pictures, kVgaPalette);
     return pictures;
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+// Painting of the dial, double-buffered: the knob with its shaded bevel and scale, the red
+// pointer dot, the two step buttons (pressed while held) and the focus rectangle. A window too
+// small for a knob shows its background only.
+
+#include "controls/dial/dial_state.h"
+
+namespace tw {
+
+constexpr int kKnobBevel = 3;  // the shaded ring inside the knob's rim
+
+// WM_PAINT and WM_PRINTCLIENT.
+LRESULT DIAL_Paint(const DialState& s);
+LRESULT DIAL_PrintClient(const DialState& s, HDC dc);
+
+// WM_SETFOCUS and WM_KILLFOCUS: the focus rectangle follows.
+LRESULT DIAL_Focus(DialState& s, bool gained);
+
+}  // namespace tw
