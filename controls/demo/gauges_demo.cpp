@@ -43,17 +43,17 @@ void AddPercentBars(HWND window, HFONT font) {
     const int x = 18, barX = 136;
     Caption(window, font, x, kTop + 26, "Percent, sunken");
     HWND plain = Child(window, font, TARN_PERCENTBAR_CLASS, "", PCTS_BORDERSUNKEN | PCTS_PERCENT,
-                       {barX, kTop + 22, barX + 260, kTop + 44});
+                       {barX, kTop + 22, barX + 300, kTop + 44});
     pbSetProgress(plain, 35);
     Caption(window, font, x, kTop + 66, "Scale and ticks");
     HWND scaled = Child(window, font, TARN_PERCENTBAR_CLASS, "",
                         PCTS_BORDERSINGLE | PCTS_PERCENT | PCTS_SCALELABELS | PCTS_TICKMARKS,
-                        {barX, kTop + 60, barX + 260, kTop + 102});
+                        {barX, kTop + 60, barX + 300, kTop + 102});
     pbSetLimit(scaled, 200);
     pbSetProgress(scaled, 142);
     Caption(window, font, x, kTop + 124, "Raised, coloured");
     HWND coloured = Child(window, font, TARN_PERCENTBAR_CLASS, "", PCTS_BORDERRAISED | PCTS_PERCENT,
-                          {barX, kTop + 120, barX + 260, kTop + 142});
+                          {barX, kTop + 120, barX + 300, kTop + 142});
     pbSetColor(coloured, PCT_COLOR_BAR, RGB(0, 128, 0));
     pbSetProgress(coloured, 80);
 }
@@ -96,16 +96,16 @@ HWND AddFollowingDial(HWND window, HFONT font, int x, const char* caption) {
 }
 
 void AddDials(HWND window, HFONT font) {
-    HWND volume = AddFollowingDial(window, font, 420, "Dial 0..100");
+    HWND volume = AddFollowingDial(window, font, 470, "Dial 0..100");
     SetDialPos(volume, 30, TRUE);
-    HWND steps = AddFollowingDial(window, font, 550, "Dial 0..10, reversed");
+    HWND steps = AddFollowingDial(window, font, 600, "Dial 0..10, reversed");
     SetDialRange(steps, 0, 10, FALSE);
     SetDialDirection(steps, 0);
     SetDialPos(steps, 7, TRUE);
 }
 
 void AddSpins(HWND window, HFONT font) {
-    const int x = 700;
+    const int x = 740;
     Caption(window, font, x, kTop + 26, "Four-way spin");
     Child(window, font, TARN_UDLR_CLASS, "", 0, {x + 130, kTop + 22, x + 158, kTop + 50});
     Caption(window, font, x, kTop + 66, "With border");

@@ -31,6 +31,8 @@ DialLayout LayoutDial(int width, int height) {
     return layout;
 }
 
+int KnobInnerRadius(int radius) { return radius - std::max(radius / 6, 3); }
+
 int PointerDiameter(int innerRadius) { return std::max(innerRadius / 10 & ~1, 2); }
 
 }  // namespace tw

@@ -25,6 +25,10 @@ constexpr int kMaxStepButtonSize = 12;  // a step button is 7/12 of the radius, 
 // radius + 4).
 DialLayout LayoutDial(int width, int height);
 
+// The radius of the knob's flat cap inside its shaded rim: the rim is a sixth of the radius,
+// at least 3 pixels.
+int KnobInnerRadius(int radius);
+
 // The pointer dot's diameter: a tenth of `innerRadius` rounded down to an even number, at
 // least 2.
 int PointerDiameter(int innerRadius);

@@ -15,8 +15,6 @@ namespace tw {
 namespace {
 
 constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
-constexpr int kSliceDegrees = 10;    // the bevel is shaded in slices of this angle
-constexpr int kLitFrom = 135;        // the light falls from the upper left
 constexpr int kScaleMarks = 10;      // scale marks divide the range into this many steps
 constexpr int kScaleMarkLength = 3;  // outside the knob's rim
 const COLORREF kPointerRed = PALETTERGB(255, 0, 0);
@@ -36,33 +34,38 @@ void UseColour(HDC dc, COLORREF colour) {
     SetDCPenColor(dc, colour);
 }
 
-// Which shade a slice of the bevel at `degrees` gets: the highlight facing the light, the
-// shadow opposite.
-int ShadeAt(double degrees) {
-    const double light = std::cos((degrees - kLitFrom) * kRadiansPerDegree);
-    return int(std::lround((1.0 - light) / 2.0 * (kShadeCount - 1)));
-}
-
-void DrawBevel(HDC dc, const DialLayout& layout) {
-    const int r = layout.radius;
-    for (int from = 0; from < 360; from += kSliceDegrees) {
-        UseColour(dc, ShadeColor(ShadeAt(from + kSliceDegrees / 2.0)));
-        const Point start = OnCircle(layout, from, 2.0 * r);
-        const Point end = OnCircle(layout, from + kSliceDegrees, 2.0 * r);
-        Pie(dc, layout.centreX - r, layout.centreY - r, layout.centreX + r + 1,
-            layout.centreY + r + 1, start.x, start.y, end.x, end.y);
-    }
-}
-
 void DrawCircle(HDC dc, const DialLayout& layout, int radius) {
     Ellipse(dc, layout.centreX - radius, layout.centreY - radius, layout.centreX + radius + 1,
             layout.centreY + radius + 1);
 }
 
+// The knob's disc in the ten shades, in bands across the diagonal from the upper left.
+void DrawShadedDisc(HDC dc, const DialLayout& layout) {
+    const int r = layout.radius;
+    const int top = layout.centreY - r - 1;
+    const int bottom = layout.centreY + r + 1;
+    const int first = layout.centreX - r + top;  // x + y along the diagonal
+    const int span = 4 * r + 4;
+    const int saved = SaveDC(dc);
+    HRGN disc = CreateEllipticRgn(layout.centreX - r, layout.centreY - r, layout.centreX + r + 1,
+                                  layout.centreY + r + 1);
+    ExtSelectClipRgn(dc, disc, RGN_AND);
+    DeleteObject(disc);
+    for (int shade = 0; shade < kShadeCount; ++shade) {
+        const int from = first + span * shade / kShadeCount;
+        const int to = first + span * (shade + 1) / kShadeCount;
+        const POINT band[] = {
+            {from - top, top}, {to - top, top}, {to - bottom, bottom}, {from - bottom, bottom}};
+        UseColour(dc, ShadeColor(shade));
+        Polygon(dc, band, 4);
+    }
+    RestoreDC(dc, saved);
+}
+
 void DrawKnob(HDC dc, const DialLayout& layout) {
-    DrawBevel(dc, layout);
+    DrawShadedDisc(dc, layout);
     UseColour(dc, GetSysColor(COLOR_BTNFACE));
-    DrawCircle(dc, layout, layout.radius - kKnobBevel);
+    DrawCircle(dc, layout, KnobInnerRadius(layout.radius));
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     SetDCPenColor(dc, GetSysColor(COLOR_3DDKSHADOW));
     DrawCircle(dc, layout, layout.radius);
@@ -83,7 +86,7 @@ void DrawScale(const DialState& s, HDC dc, const DialLayout& layout) {
 }
 
 void DrawPointer(const DialState& s, HDC dc, const DialLayout& layout) {
-    const int inner = layout.radius - kKnobBevel;
+    const int inner = KnobInnerRadius(layout.radius);
     const int diameter = PointerDiameter(inner);
     const int distance = std::max(inner - diameter / 2 - 3, 0);
     const int angle = PointerAngle(s.position, TurnOf(s), ValuesOf(s), s.direction);

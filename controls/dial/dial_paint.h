@@ -1,13 +1,12 @@
 #pragma once
-// Painting of the dial, double-buffered: the knob with its shaded bevel and scale, the red
-// pointer dot, the two step buttons (pressed while held) and the focus rectangle. A window too
-// small for a knob shows its background only.
+// Painting of the dial, double-buffered: the knob (a rim shaded from the light at the upper left
+// to the shadow at the lower right, around a flat cap) with its scale, the red pointer dot, the
+// two step buttons (pressed while held) and the focus rectangle. A window too small for a knob
+// shows its background only.
 
 #include "controls/dial/dial_state.h"
 
 namespace tw {
-
-constexpr int kKnobBevel = 3;  // the shaded ring inside the knob's rim
 
 // WM_PAINT and WM_PRINTCLIENT.
 LRESULT DIAL_Paint(const DialState& s);

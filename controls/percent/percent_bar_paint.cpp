@@ -2,7 +2,9 @@
 
 #include "controls/percent/percent_bar_paint.h"
 
+#include <array>
 #include <cstdio>
+#include <cstring>
 
 #include "controls/borders.h"
 #include "controls/colors.h"
@@ -70,16 +72,22 @@ void DrawFill(PercentBarState& s, HDC dc, const RECT& bar) {
 }
 
 void DrawScaleLabels(const PercentBarState& s, HDC dc, const RECT& bar, const RECT& client) {
-    const BarBox box = {bar.left, bar.top, bar.right, bar.bottom};
     HGDIOBJ previous = SelectObject(dc, s.labelFont);
     SetTextColor(dc, Color(s, kBarTextColor));
-    for (int percent = 0; percent <= 100; percent += kScaleStep) {
-        char text[8];
-        const int length = std::snprintf(text, sizeof text, "%d", percent);
+    char texts[kScaleLabelCount][4];
+    std::array<int, kScaleLabelCount> widths{};
+    for (int i = 0; i < kScaleLabelCount; ++i) {
+        std::snprintf(texts[i], sizeof texts[i], "%d", i * kScaleStep);
         SIZE extent = {};
-        GetTextExtentPoint32A(dc, text, length, &extent);
-        const int left = LabelLeft(ScaleX(box, percent), extent.cx, client.right);
-        TextOutA(dc, left, bar.bottom + kLabelSpacing, text, length);
+        GetTextExtentPoint32A(dc, texts[i], int(std::strlen(texts[i])), &extent);
+        widths[i] = extent.cx;
+    }
+    const BarBox box = {bar.left, bar.top, bar.right, bar.bottom};
+    const auto labels = PlaceScaleLabels(box, widths, client.right);
+    for (int i = 0; i < kScaleLabelCount; ++i) {
+        if (labels[i].shown)
+            TextOutA(dc, labels[i].left, bar.bottom + kLabelSpacing, texts[i],
+                     int(std::strlen(texts[i])));
     }
     SelectObject(dc, previous);
 }

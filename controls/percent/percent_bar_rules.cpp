@@ -39,4 +39,21 @@ int LabelLeft(int centreX, int textWidth, int clientWidth) {
     return std::max(0, std::min(left, clientWidth - textWidth));
 }
 
+std::array<ScaleLabel, kScaleLabelCount> PlaceScaleLabels(
+    const BarBox& bar, const std::array<int, kScaleLabelCount>& widths, int clientWidth) {
+    std::array<ScaleLabel, kScaleLabelCount> labels{};
+    for (int i = 0; i < kScaleLabelCount; ++i)
+        labels[i].left = LabelLeft(ScaleX(bar, i * kScaleStep), widths[i], clientWidth);
+    constexpr int kLast = kScaleLabelCount - 1;
+    labels[0].shown = labels[kLast].shown = true;
+    int shownRight = labels[0].left + widths[0];
+    for (int i = 1; i < kLast; ++i) {
+        const int right = labels[i].left + widths[i];
+        labels[i].shown =
+            labels[i].left >= shownRight + kLabelGap && right + kLabelGap <= labels[kLast].left;
+        if (labels[i].shown) shownRight = right;
+    }
+    return labels;
+}
+
 }  // namespace tw

@@ -12,21 +12,25 @@ SIZE PictureSize(const UdlrState& s) {
     return {info.bmWidth, info.bmHeight};
 }
 
+// The picture ORed with the shadow grey: its black arrows turn grey, while the face, shadow and
+// highlight colours of the picture stay as they are.
+constexpr DWORD kSourceOrPattern = 0x00FC008A;
+
 void DrawPicture(const UdlrState& s, HDC dc) {
     const LONG area = s.pressedArea >= 0 && s.pressedArea < kUdlrAreaCount ? s.pressedArea : 0;
-    HBITMAP picture = s.pictures[area];
     const SIZE size = PictureSize(s);
-    if (s.disabled) {
-        RECT r = {0, 0, size.cx, size.cy};
-        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, 0, 0, size.cx,
-                   size.cy, DST_BITMAP | DSS_DISABLED);
-        return;
-    }
     HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    BitBlt(dc, 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
+    HGDIOBJ previousPicture = SelectObject(memory, s.pictures[area]);
+    if (s.disabled) {
+        HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
+        HGDIOBJ previousBrush = SelectObject(dc, grey);
+        BitBlt(dc, 0, 0, size.cx, size.cy, memory, 0, 0, kSourceOrPattern);
+        SelectObject(dc, previousBrush);
+        DeleteObject(grey);
+    } else {
+        BitBlt(dc, 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
+    }
+    SelectObject(memory, previousPicture);
     DeleteDC(memory);
 }
 

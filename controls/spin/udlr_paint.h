@@ -1,6 +1,6 @@
 #pragma once
 // Painting and size of the four-way spin: the picture of the pressed arrow (the resting one
-// when none) at the top-left corner, embossed grey while disabled; the window keeps the
+// when none) at the top-left corner, with grey arrows while disabled; the window keeps the
 // picture's size.
 
 #include "controls/spin/udlr_state.h"

@@ -55,7 +55,9 @@ TEST(DialGeometry, TooSmallForAKnobHasNoParts) {
     EXPECT_TRUE(LayoutDial(18, 18).HasKnob());
 }
 
-TEST(DialGeometry, PointerDiameterIsATenthRoundedDownToEven) {
+TEST(DialGeometry, CapInsideASixthOfTheRadiusAndPointerDiameter) {
+    EXPECT_EQ(35, KnobInnerRadius(42));
+    EXPECT_EQ(7, KnobInnerRadius(10)) << "a rim of at least 3 pixels";
     EXPECT_EQ(2, PointerDiameter(0));
     EXPECT_EQ(2, PointerDiameter(39));
     EXPECT_EQ(4, PointerDiameter(45));

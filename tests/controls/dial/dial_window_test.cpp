@@ -284,18 +284,18 @@ TEST_F(DialWindow, ParentMayDestroyTheDialWhileItIsTold) {
 TEST_F(DialWindow, PointerDotStandsAtThePositionsAngle) {
     const COLORREF red = RGB(255, 0, 0);
     HWND dial = Make();
-    // Inner radius 39, dot diameter 2, 35 pixels from the centre.
-    EXPECT_TRUE(ColourNear(dial, 25, 71, red)) << "the minimum at the lower left";
-    EXPECT_FALSE(ColourNear(dial, 75, 71, red));
+    // Cap radius 35, dot diameter 2, 31 pixels from the centre.
+    EXPECT_TRUE(ColourNear(dial, 28, 68, red)) << "the minimum at the lower left";
+    EXPECT_FALSE(ColourNear(dial, 72, 68, red));
     SetDialPos(dial, 100, TRUE);
-    EXPECT_TRUE(ColourNear(dial, 75, 71, red)) << "the maximum at the lower right";
+    EXPECT_TRUE(ColourNear(dial, 72, 68, red)) << "the maximum at the lower right";
     SetDialPos(dial, 50, TRUE);
-    EXPECT_TRUE(ColourNear(dial, 50, 11, red)) << "the middle at the top";
+    EXPECT_TRUE(ColourNear(dial, 50, 15, red)) << "the middle at the top";
     SetDialDirection(dial, 0);
     SetDialPos(dial, 0, TRUE);
-    EXPECT_TRUE(ColourNear(dial, 75, 71, red)) << "direction 0 starts at the lower right";
+    EXPECT_TRUE(ColourNear(dial, 72, 68, red)) << "direction 0 starts at the lower right";
     EnableWindow(dial, FALSE);
-    EXPECT_FALSE(ColourNear(dial, 75, 71, red)) << "a disabled dial's pointer is grey";
+    EXPECT_FALSE(ColourNear(dial, 72, 68, red)) << "a disabled dial's pointer is grey";
 }
 
 TEST_F(DialWindow, TooSmallDialPaintsItsBackgroundOnly) {

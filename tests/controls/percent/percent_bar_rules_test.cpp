@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 #include "controls/percent/percent_bar_rules.h"
 
@@ -68,6 +69,22 @@ TEST(PercentBarRules, ScaleMarksAndLabelsStayInside) {
     EXPECT_EQ(95, LabelLeft(100, 10, 200)) << "centred where there is room";
     EXPECT_EQ(0, LabelLeft(0, 8, 200)) << "the 0 label is moved right";
     EXPECT_EQ(182, LabelLeft(200, 18, 200)) << "the 100 label is moved left";
+}
+
+TEST(PercentBarRules, NarrowScalesLeaveOutLabelsRatherThanOverlapThem) {
+    const std::array<int, kScaleLabelCount> widths = {8, 14, 14, 14, 14, 14, 14, 14, 14, 14, 21};
+    const auto wide = PlaceScaleLabels({0, 0, 300, 20}, widths, 300);
+    for (const ScaleLabel& label : wide) EXPECT_TRUE(label.shown);
+    EXPECT_EQ(0, wide[0].left);
+    EXPECT_EQ(23, wide[1].left);
+    EXPECT_EQ(279, wide[10].left);
+
+    const auto narrow = PlaceScaleLabels({0, 0, 100, 20}, widths, 100);
+    std::vector<int> shown;
+    for (int i = 0; i < kScaleLabelCount; ++i)
+        if (narrow[i].shown) shown.push_back(i * kScaleStep);
+    EXPECT_EQ(std::vector<int>({0, 20, 40, 60, 100}), shown);
+    EXPECT_EQ(79, narrow[10].left);
 }
 
 }  // namespace

@@ -186,7 +186,7 @@ TEST_F(SpinWindow, CaptureLossCancelModeAndDisablingEndThePressSilently) {
         Down(spin, kLeft);
         end(spin);
         EXPECT_NE(spin, GetCapture()) << name;
-        EXPECT_NE(kPressed, PaintedPixel(spin, 3, 14)) << name;
+        EXPECT_EQ(kFace, PaintedPixel(spin, 3, 14)) << name;
         EXPECT_FALSE(TimerWasRunning(spin, UDLR_TIMER_REPEAT)) << name;
         Up(spin, kLeft);
         SendMessageA(spin, WM_TIMER, UDLR_TIMER_REPEAT, 0);
@@ -199,7 +199,8 @@ TEST_F(SpinWindow, DisabledSpinLooksGreyAndTakesNoPress) {
     HWND enabled = Make();
     HWND disabled = Make(WS_DISABLED);
     EXPECT_EQ(RGB(0, 0, 0), PaintedPixel(enabled, kUp.x, kUp.y + 2));
-    EXPECT_NE(RGB(0, 0, 0), PaintedPixel(disabled, kUp.x, kUp.y + 2)) << "no black arrows";
+    EXPECT_EQ(kPressed, PaintedPixel(disabled, kUp.x, kUp.y + 2)) << "grey arrows";
+    EXPECT_EQ(kFace, PaintedPixel(disabled, 14, 3));
     Down(disabled, kUp);
     Up(disabled, kUp);
     EXPECT_EQ(std::vector<int>(), Told(disabled));
