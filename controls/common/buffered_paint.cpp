@@ -1,4 +1,4 @@
-// Double-buffered painting (see buffered_paint.h).
+// WM_PAINT, directly or double-buffered (see buffered_paint.h).
 
 #include "controls/common/buffered_paint.h"
 
@@ -22,12 +22,16 @@ void DrawBuffered(HWND hwnd, HDC target, const ClientDrawing& draw) {
     if (memory) DeleteDC(memory);
 }
 
-LRESULT PaintBuffered(HWND hwnd, const ClientDrawing& draw) {
+LRESULT PaintClient(HWND hwnd, const std::function<void(HDC dc)>& draw) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    if (dc) DrawBuffered(hwnd, dc, draw);
+    if (dc) draw(dc);
     EndPaint(hwnd, &ps);
     return 0;
+}
+
+LRESULT PaintBuffered(HWND hwnd, const ClientDrawing& draw) {
+    return PaintClient(hwnd, [&](HDC dc) { DrawBuffered(hwnd, dc, draw); });
 }
 
 }  // namespace tw

@@ -108,7 +108,7 @@ LRESULT DIAL_MouseMove(DialState& s, int x, int y) {
     return 0;
 }
 
-LRESULT DIAL_LeftButtonUp(DialState& s) {
+LRESULT DIAL_EndPress(DialState& s) {
     EndPress(s);
     ReleaseOwnCapture(s);
     return 0;
@@ -134,15 +134,9 @@ LRESULT DIAL_CaptureChanged(DialState& s, HWND newCapture) {
     return 0;
 }
 
-LRESULT DIAL_CancelMode(DialState& s) {
-    EndPress(s);
-    ReleaseOwnCapture(s);
-    return 0;
-}
-
 LRESULT DIAL_Enable(DialState& s, bool enabled) {
     s.enabled = enabled;
-    if (!enabled) DIAL_CancelMode(s);
+    if (!enabled) DIAL_EndPress(s);
     Repaint(s);
     return 0;
 }

@@ -17,15 +17,13 @@ LRESULT DIAL_LeftButtonDown(DialState& s, int x, int y);
 // WM_MOUSEMOVE: a held step button shows pressed while the pointer is over it; a held knob
 // reports each new value under the pointer.
 LRESULT DIAL_MouseMove(DialState& s, int x, int y);
-// WM_LBUTTONUP: ends the press and releases the capture.
-LRESULT DIAL_LeftButtonUp(DialState& s);
+// WM_LBUTTONUP and WM_CANCELMODE: ends the press and releases the capture.
+LRESULT DIAL_EndPress(DialState& s);
 // WM_TIMER: the delay timer hands over to the repeat timer, which steps while the held button
 // shows pressed. False for a timer that is not the dial's.
 bool DIAL_Timer(DialState& s, UINT_PTR id);
 // WM_CAPTURECHANGED: a capture taken by another window ends the press.
 LRESULT DIAL_CaptureChanged(DialState& s, HWND newCapture);
-// WM_CANCELMODE: ends the press and releases the capture.
-LRESULT DIAL_CancelMode(DialState& s);
 // WM_ENABLE: records the state; disabling ends a press. Repaints.
 LRESULT DIAL_Enable(DialState& s, bool enabled);
 

@@ -131,11 +131,7 @@ void DrawWithPalette(const DialState& s, HDC target) {
 }  // namespace
 
 LRESULT DIAL_Paint(const DialState& s) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(s.self, &ps);
-    if (dc) DrawWithPalette(s, dc);
-    EndPaint(s.self, &ps);
-    return 0;
+    return PaintClient(s.self, [&s](HDC dc) { DrawWithPalette(s, dc); });
 }
 
 LRESULT DIAL_PrintClient(const DialState& s, HDC dc) {

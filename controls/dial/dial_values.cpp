@@ -10,14 +10,18 @@ void RepaintIf(const DialState& s, BOOL redraw) {
     if (redraw) InvalidateRect(s.self, nullptr, FALSE);
 }
 
-void StorePair(LONG& first, LONG& second, LONG a, LONG b) {
-    first = a;
-    second = b;
+using Field = LONG DialState::*;
+
+LONG SetPair(DialState& s, Field first, Field second, LONG a, LONG b, BOOL redraw) {
+    s.*first = a;
+    s.*second = b;
+    RepaintIf(s, redraw);
+    return 1;
 }
 
-LONG ReadPair(LONG first, LONG second, LONG* a, LONG* b) {
-    if (a) *a = first;
-    if (b) *b = second;
+LONG GetPair(const DialState& s, Field first, Field second, LONG* a, LONG* b) {
+    if (a) *a = s.*first;
+    if (b) *b = s.*second;
     return 1;
 }
 
@@ -33,23 +37,19 @@ LONG DIAL_SetPos(DialState& s, LONG position, BOOL redraw) {
 LONG DIAL_GetPos(const DialState& s) { return s.position; }
 
 LONG DIAL_SetRange(DialState& s, LONG minimum, LONG maximum, BOOL redraw) {
-    StorePair(s.minimum, s.maximum, minimum, maximum);
-    RepaintIf(s, redraw);
-    return 1;
+    return SetPair(s, &DialState::minimum, &DialState::maximum, minimum, maximum, redraw);
 }
 
 LONG DIAL_GetRange(const DialState& s, LONG* minimum, LONG* maximum) {
-    return ReadPair(s.minimum, s.maximum, minimum, maximum);
+    return GetPair(s, &DialState::minimum, &DialState::maximum, minimum, maximum);
 }
 
 LONG DIAL_SetTurnRange(DialState& s, LONG start, LONG end, BOOL redraw) {
-    StorePair(s.turnStart, s.turnEnd, start, end);
-    RepaintIf(s, redraw);
-    return 1;
+    return SetPair(s, &DialState::turnStart, &DialState::turnEnd, start, end, redraw);
 }
 
 LONG DIAL_GetTurnRange(const DialState& s, LONG* start, LONG* end) {
-    return ReadPair(s.turnStart, s.turnEnd, start, end);
+    return GetPair(s, &DialState::turnStart, &DialState::turnEnd, start, end);
 }
 
 LONG DIAL_SetDirection(DialState& s, LONG direction) {

@@ -46,12 +46,12 @@ LRESULT DIAL_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: return DIAL_LeftButtonDown(s, x, y);
         case WM_MOUSEMOVE: return DIAL_MouseMove(s, x, y);
-        case WM_LBUTTONUP: return DIAL_LeftButtonUp(s);
+        case WM_LBUTTONUP:
+        case WM_CANCELMODE: return DIAL_EndPress(s);
         case WM_TIMER:
             if (DIAL_Timer(s, UINT_PTR(wParam))) return 0;
             break;
         case WM_CAPTURECHANGED: return DIAL_CaptureChanged(s, HWND(lParam));
-        case WM_CANCELMODE: return DIAL_CancelMode(s);
         default: break;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -2,6 +2,8 @@
 
 #include "controls/spin/udlr_paint.h"
 
+#include "controls/common/buffered_paint.h"
+
 namespace tw {
 
 namespace {
@@ -37,11 +39,7 @@ void DrawPicture(const UdlrState& s, HDC dc) {
 }  // namespace
 
 LRESULT UDLR_Paint(const UdlrState& s) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(s.self, &ps);
-    if (dc) DrawPicture(s, dc);
-    EndPaint(s.self, &ps);
-    return 0;
+    return PaintClient(s.self, [&s](HDC dc) { DrawPicture(s, dc); });
 }
 
 LRESULT UDLR_PrintClient(const UdlrState& s, HDC dc) {

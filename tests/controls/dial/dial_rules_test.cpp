@@ -132,13 +132,5 @@ TEST(DialAngles, APointerClickedOnGivesItsPositionBack) {
     }
 }
 
-TEST(DialAngles, PositionsAreCutIntoTheRangeEitherWayRound) {
-    EXPECT_EQ(100, CutIntoRange(150, kValues));
-    EXPECT_EQ(0, CutIntoRange(-5, kValues));
-    EXPECT_EQ(42, CutIntoRange(42, kValues));
-    EXPECT_EQ(100, CutIntoRange(150, {100, 0}));
-    EXPECT_EQ(INT_MIN, CutIntoRange(INT_MIN, {INT_MIN, INT_MAX}));
-}
-
 }  // namespace
 }  // namespace tw

@@ -243,7 +243,7 @@ TEST_F(DialWindow, NotifySelfWordSendsTheScrollMessagesToTheDial) {
     HWND dial = Make();
     SetWindowWord(dial, DIAL_NOTIFYSELF_WORD, 1);
     {
-        MessageSpy spy(dial, WM_VSCROLL);
+        MessageSpy spy(dial, {WM_VSCROLL});
         EXPECT_EQ(Scrolls(), ClickAt(dial, kTop)) << "nothing to the parent";
         EXPECT_EQ(Scrolls({{SB_THUMBTRACK, 50}}), ScrollsOf(spy.Log()));
         ASSERT_EQ(1u, spy.Log().size());
@@ -264,10 +264,10 @@ TEST_F(DialWindow, TabStopDialTakesTheFocusOnAClick) {
 }
 
 TEST_F(DialWindow, ParentMayDestroyTheDialWhileItIsTold) {
-    parent.react = [](const LoggedMessage& m, LRESULT&) {
+    parent.React([](const LoggedMessage& m, LRESULT&) {
         if (m.msg == WM_VSCROLL) DestroyWindow(reinterpret_cast<HWND>(m.lParam));
         return false;
-    };
+    });
     HWND stepped = Make();
     SetDialPos(stepped, 50, FALSE);
     MouseDown(stepped, kLeftButton.x, kLeftButton.y);

@@ -47,8 +47,12 @@ TEST_F(PercentBarWindow, CreationDefaultsAndBorderKindsFromStyleBits) {
     HWND bar = Make(0);
     EXPECT_EQ(100, pbGetLimit(bar));
     EXPECT_EQ(0, pbGetProgress(bar));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(GetStockObject(SYSTEM_FONT)),
-              SendMessageA(bar, WM_GETFONT, 0, 0));
+    const LRESULT systemFont = reinterpret_cast<LRESULT>(GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(systemFont, SendMessageA(bar, WM_GETFONT, 0, 0));
+    SendMessageA(bar, WM_SETFONT, WPARAM(GetStockObject(ANSI_VAR_FONT)), FALSE);
+    EXPECT_EQ(LRESULT(GetStockObject(ANSI_VAR_FONT)), SendMessageA(bar, WM_GETFONT, 0, 0));
+    SendMessageA(bar, WM_SETFONT, 0, FALSE);
+    EXPECT_EQ(systemFont, SendMessageA(bar, WM_GETFONT, 0, 0)) << "none: the system font";
     EXPECT_EQ(kYellow, PaintedPixel(bar, 0, 0)) << "no border";
 
     const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
@@ -142,10 +146,10 @@ TEST_F(PercentBarWindow, ColoursByIndexAndByMessage) {
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), PaintedPixel(bar, 150, kMiddle));
 
     // Face and text colours show around the bar when the parent gives no brush.
-    parent.react = [](const LoggedMessage& m, LRESULT& result) {
+    parent.React([](const LoggedMessage& m, LRESULT& result) {
         result = 0;
         return m.msg == WM_CTLCOLORSTATIC;
-    };
+    });
     HWND labelled = Make(PCTS_SCALELABELS, 50);
     SendMessageA(labelled, PCTM_SETFACECOLOR, 0, RGB(70, 80, 90));
     SendMessageA(labelled, PCTM_SETTEXTCOLOR, 0, RGB(200, 0, 0));
@@ -155,10 +159,10 @@ TEST_F(PercentBarWindow, ColoursByIndexAndByMessage) {
 
 TEST_F(PercentBarWindow, ScaleLabelsTakeRoomUnderTheBarInTheParentsBrush) {
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    parent.react = [red](const LoggedMessage& m, LRESULT& result) {
+    parent.React([red](const LoggedMessage& m, LRESULT& result) {
         result = reinterpret_cast<LRESULT>(red);
         return m.msg == WM_CTLCOLORSTATIC;
-    };
+    });
     HWND bar = Make(PCTS_SCALELABELS, 50);
     EXPECT_EQ(kYellow, PaintedPixel(bar, 30, 5));
     EXPECT_EQ(RGB(255, 0, 0), PaintedPixel(bar, 30, 49)) << "below the bar";
@@ -209,18 +213,6 @@ TEST_F(PercentBarWindow, BorderKindAndFeatureSwitchesKeepTheStyleBits) {
     EXPECT_EQ(DWORD(PCTS_BORDERRAISED | PCTS_TICKMARKS | PCTS_PERCENT), style());
 }
 
-TEST_F(PercentBarWindow, LabelFontFollowsSetFont) {
-    HWND bar = Make(0);
-    HFONT font = CreateFontA(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
-    SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(font), SendMessageA(bar, WM_GETFONT, 0, 0));
-    SendMessageA(bar, WM_SETFONT, 0, FALSE);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(GetStockObject(SYSTEM_FONT)),
-              SendMessageA(bar, WM_GETFONT, 0, 0));
-    DestroyWindow(bar);
-    DeleteObject(font);
-}
-
 TEST_F(PercentBarWindow, FunctionsOnOtherWindowsGiveZero) {
     HWND bar = Make(0);
     HWND button = parent.CreateChild("BUTTON", 0, 40, 20);
@@ -241,10 +233,10 @@ TEST_F(PercentBarWindow, FunctionsOnOtherWindowsGiveZero) {
 }
 
 TEST_F(PercentBarWindow, ParentMayDestroyTheBarWhileItPaints) {
-    parent.react = [](const LoggedMessage& m, LRESULT&) {
+    parent.React([](const LoggedMessage& m, LRESULT&) {
         if (m.msg == WM_CTLCOLORSTATIC) DestroyWindow(reinterpret_cast<HWND>(m.lParam));
         return false;
-    };
+    });
     HWND painted = Make(PCTS_PERCENT | PCTS_SCALELABELS | PCTS_TICKMARKS);
     InvalidateRect(painted, nullptr, FALSE);
     UpdateWindow(painted);

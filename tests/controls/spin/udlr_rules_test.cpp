@@ -54,14 +54,6 @@ TEST(UdlrRules, TheFourAreasAreMirrorImagesOfEqualSize) {
         EXPECT_EQ(169, sizes[area]) << int(area);
 }
 
-TEST(UdlrRules, NotificationCodes) {
-    EXPECT_EQ(100, UdlrNotifyCode(UdlrArea::Up));
-    EXPECT_EQ(101, UdlrNotifyCode(UdlrArea::Right));
-    EXPECT_EQ(102, UdlrNotifyCode(UdlrArea::Down));
-    EXPECT_EQ(103, UdlrNotifyCode(UdlrArea::Left));
-    EXPECT_EQ(0, UdlrNotifyCode(UdlrArea::None));
-}
-
 TEST(UdlrRules, RepeatTimingFromTheKeyboardSettings) {
     struct Case {
         int delay, speed;
