@@ -21,8 +21,5 @@ LRESULT PlainWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 extern "C" {
 TW_PLAIN_WINDOW_PROC(TarnNumEditWinFn)
-TW_PLAIN_WINDOW_PROC(TarnDialWinFn)
-TW_PLAIN_WINDOW_PROC(TarnUDLRWinFn)
-TW_PLAIN_WINDOW_PROC(TarnPctBarWinFn)
 TW_PLAIN_WINDOW_PROC(TarnHierListWinFn)
 }

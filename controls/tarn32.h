@@ -231,3 +231,6 @@ int WINAPI tmSetBorderStyle(HWND hwnd, int kind);
 #include "combo/tarn32_combo.h"
 #include "fontsel/tarn32_fontsel.h"
 #endif
+#include "percent/tarn32_percent.h"
+#include "dial/tarn32_dial.h"
+#include "spin/tarn32_spin.h"

@@ -3,6 +3,7 @@
 #include "controls/demo/demo_gallery.h"
 #include "controls/demo/buttons_demo.h"
 
+#include "controls/demo/gauges_demo.h"
 #include "controls/tarn32.h"
 
 namespace tw::demo {
@@ -116,6 +117,7 @@ HWND CreateGallery(HWND window, HFONT font) {
     AddTimeEdits(window, font);
     AddCalendars(window, font);
     AddButtonsAndSelectors(window, font);
+    AddGauges(window, font);
     return dropDown;
 }
 

@@ -5,6 +5,7 @@
 #include "tools/pixelgen/button_pictures.h"
 #include "tools/pixelgen/fontsel_pictures.h"
 #include "tools/pixelgen/segment_font.h"
+#include "tools/pixelgen/spin_pictures.h"
 
 namespace tw::pixelgen {
 
@@ -93,6 +94,7 @@ std::vector<Picture> AllPictures() {
     }
     AddButtonPictures(pictures);
     AddFontSelectorPictures(pictures);
+    AppendSpinPictures(pictures, kVgaPalette);
     return pictures;
 }
 

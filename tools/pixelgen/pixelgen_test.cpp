@@ -113,7 +113,7 @@ TEST(Pixelgen, CommittedResourcesMatchTheGenerator) {
             << p.fileName << " is stale: build target pixelgen_update";
     }
     EXPECT_EQ(pictures.size(), ids.size());
-    for (int id : {810, 901, 904, 911, 914, 921, 924}) EXPECT_TRUE(ids.count(id)) << id;
+    for (int id : {810, 901, 904, 911, 914, 921, 924, 305, 309}) EXPECT_TRUE(ids.count(id)) << id;
     std::string script = BitmapResourceScript(pictures, "controls/res/");
     std::vector<uint8_t> committed = ReadFile(std::string(TW_RES_FOLDER) + "bitmaps.rc");
     EXPECT_EQ(script, std::string(committed.begin(), committed.end()));
