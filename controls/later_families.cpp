@@ -21,7 +21,6 @@ LRESULT PlainWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 extern "C" {
 TW_PLAIN_WINDOW_PROC(TarnButtonWinFn)
-TW_PLAIN_WINDOW_PROC(TarnNumEditWinFn)
 TW_PLAIN_WINDOW_PROC(TarnFontSelectWinFn)
 TW_PLAIN_WINDOW_PROC(TarnDialWinFn)
 TW_PLAIN_WINDOW_PROC(TarnUDLRWinFn)

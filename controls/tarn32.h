@@ -227,4 +227,7 @@ int WINAPI tmSetBorderStyle(HWND hwnd, int kind);
 #if __has_include("calendar/tarn32_calendar.h")
 #include "calendar/tarn32_calendar.h"
 #endif
+#if __has_include("numedit/tarn32_numedit.h")
+#include "numedit/tarn32_numedit.h"
+#endif
 #endif

@@ -161,6 +161,13 @@ NumberParts FixedPointParts(double value, int decimals, bool cut) {
     return parts;
 }
 
+std::string SevenDigitText(double value) {
+    char text[32];
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 7);
+    return std::string(text, result.ptr);
+}
+
 int MapCaret(const NumberParts& before, const NumberParts& after, int caret, bool leadingZero) {
     const PartsLayout from = LayoutOf(before, static_cast<int>(before.integer.size()));
     const int shownInteger = static_cast<int>(ShownInteger(after, leadingZero).size());

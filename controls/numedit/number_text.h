@@ -45,6 +45,10 @@ void TidyDigits(NumberParts& parts);
 // made in a scratch buffer of their own. A non-finite value gives "0".
 NumberParts FixedPointParts(double value, int decimals, bool cut);
 
+// A value with 7 significant digits, as "%.7g" writes it in the C locale; 14 characters at
+// most.
+std::string SevenDigitText(double value);
+
 // Where a caret at `caret` in the text of `before` lands in the text of `after`: digits keep
 // their place counted from the separator, the exponent its place from its letter.
 int MapCaret(const NumberParts& before, const NumberParts& after, int caret, bool leadingZero);

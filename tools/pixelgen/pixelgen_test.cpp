@@ -104,7 +104,7 @@ TEST(Pixelgen, DropDownButtonHasRaisedEdgesAndCentredArrow) {
 
 TEST(Pixelgen, CommittedResourcesMatchTheGenerator) {
     const std::vector<Picture> pictures = AllPictures();
-    ASSERT_EQ(13u, pictures.size());
+    ASSERT_EQ(14u, pictures.size());
     std::set<int> ids;
     for (const Picture& p : pictures) {
         ids.insert(p.resourceId);

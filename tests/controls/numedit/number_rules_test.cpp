@@ -83,6 +83,15 @@ TEST(NumberText, HugeValuesAreWrittenInFull) {
     EXPECT_EQ(Fixed(-1e300, 0).size(), 302u);
 }
 
+TEST(NumberText, SevenSignificantDigits) {
+    EXPECT_EQ(SevenDigitText(100), "100");
+    EXPECT_EQ(SevenDigitText(-0.5), "-0.5");
+    EXPECT_EQ(SevenDigitText(1234567.8), "1234568");
+    EXPECT_EQ(SevenDigitText(12345678), "1.234568e+07");
+    EXPECT_EQ(SevenDigitText(-DBL_MAX), "-1.797693e+308");
+    EXPECT_LE(SevenDigitText(-2.2250738585072014e-308).size(), 14u);
+}
+
 TEST(NumberText, CaretKeepsItsPlaceAmongTheDigits) {
     struct Case {
         const char* before;
