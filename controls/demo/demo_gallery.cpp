@@ -1,6 +1,7 @@
 // Sample controls of the gallery, laid out in three columns.
 
 #include "controls/demo/demo_gallery.h"
+#include "controls/demo/numedit_demo.h"
 
 #include "controls/tarn32.h"
 
@@ -114,6 +115,7 @@ HWND CreateGallery(HWND window, HFONT font) {
     HWND dropDown = AddDateEdits(window, font);
     AddTimeEdits(window, font);
     AddCalendars(window, font);
+    AddNumericEdits(window, font);
     return dropDown;
 }
 
