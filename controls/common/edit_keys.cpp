@@ -36,7 +36,7 @@ bool IsPassThroughKey(UINT vk) {
 
 bool KeyIsDown(int vk) { return GetKeyState(vk) < 0; }
 
-void MoveFocusToNextTabStop(HWND hwnd, bool previous) {
+void FocusNextTabStop(HWND hwnd, bool previous) {
     HWND dialog = GetParent(hwnd);
     HWND next = dialog ? GetNextDlgTabItem(dialog, hwnd, previous) : nullptr;
     if (next) SetFocus(next);

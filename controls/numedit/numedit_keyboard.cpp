@@ -11,8 +11,6 @@
 namespace tw {
 namespace {
 
-void Beep() { MessageBeep(MB_ICONHAND); }
-
 bool IsCaretKey(UINT vk) {
     return vk == VK_LEFT || vk == VK_RIGHT || vk == VK_HOME || vk == VK_END;
 }
@@ -45,19 +43,11 @@ bool NUM_KeyDown(NumEditState& s, UINT vk) {
     const bool alt = KeyIsDown(VK_MENU);
     const bool shift = KeyIsDown(VK_SHIFT);
     if (vk == VK_TAB && !ctrl && !alt) {
-        MoveFocusToNextTabStop(hwnd, shift);
+        FocusNextTabStop(hwnd, shift);
         return true;
     }
     if (IsPassThroughKey(vk) || !IsEditingKey(vk, ctrl, shift)) return false;
-    if (s.core.readOnly) {
-        Beep();
-        return true;
-    }
-    if (alt) return true;
-    if (!ChangePermitted(hwnd)) {
-        Beep();
-        return true;
-    }
+    if (!MayEdit(s)) return true;
     if (ctrl && vk == VK_INSERT)
         EDIT_Copy(s.core);
     else if (ctrl)

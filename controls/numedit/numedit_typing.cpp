@@ -65,25 +65,27 @@ void DeleteWith(NumEditState& s, bool (*remove)(NumberEditBuffer&)) {
 
 }  // namespace
 
+bool MayEdit(NumEditState& s) {
+    if (s.core.readOnly) {
+        Beep();
+        return false;
+    }
+    if (KeyIsDown(VK_MENU)) return false;
+    if (!ChangePermitted(s.core.hwnd)) {
+        Beep();
+        return false;
+    }
+    return true;
+}
+
 bool NUM_Char(NumEditState& s, char c) {
     HWND hwnd = s.core.hwnd;
-    const bool ctrl = KeyIsDown(VK_CONTROL);
-    const bool alt = KeyIsDown(VK_MENU);
-    if (c == '\t' && !ctrl && !alt) {
-        MoveFocusToNextTabStop(hwnd, KeyIsDown(VK_SHIFT));
+    if (c == '\t' && !KeyIsDown(VK_CONTROL) && !KeyIsDown(VK_MENU)) {
+        FocusNextTabStop(hwnd, KeyIsDown(VK_SHIFT));
         return true;
     }
     if (IsPassThroughChar(c)) return false;
-    if (c == '\b') return true;  // Backspace works on its key (WM_KEYDOWN)
-    if (s.core.readOnly) {
-        Beep();
-        return true;
-    }
-    if (alt) return true;
-    if (!ChangePermitted(hwnd)) {
-        Beep();
-        return true;
-    }
+    if (c == '\b' || !MayEdit(s)) return true;  // Backspace works on its key (WM_KEYDOWN)
     if (ApplyChar(s, c) != TypingOutcome::Ignored && NumEditAlive(hwnd, &s))
         SendMessageA(hwnd, kChangeHookMessage, 0, 0);
     return true;

@@ -5,6 +5,10 @@
 
 namespace tw {
 
+// The gate of keys and characters: a read-only control or a refused permission beeps, Alt
+// held takes nothing. True when the key or character may act.
+bool MayEdit(NumEditState& s);
+
 // WM_CHAR: Tab moves the focus; a read-only control or a refused permission beeps, Alt is
 // ignored; an accepted character goes to the typing rules, then the change hook. False for the
 // characters of default processing (Shift, Ctrl, Alt, Caps Lock, Escape).

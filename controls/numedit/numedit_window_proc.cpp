@@ -5,16 +5,14 @@
 #include <windowsx.h>
 
 #include "controls/common/edit_appearance.h"
-#include "controls/common/edit_clipboard.h"
 #include "controls/common/edit_font.h"
 #include "controls/common/edit_geometry.h"
 #include "controls/common/edit_lifecycle.h"
+#include "controls/common/edit_messages.h"
 #include "controls/common/edit_mouse.h"
 #include "controls/common/edit_keys.h"
 #include "controls/common/edit_paint.h"
 #include "controls/common/edit_queries.h"
-#include "controls/common/edit_selection.h"
-#include "controls/common/edit_text.h"
 #include "controls/message_params.h"
 #include "controls/numedit/numedit_appearance.h"
 #include "controls/numedit/numedit_keyboard.h"
@@ -70,15 +68,9 @@ LRESULT NUM_Enable(NumEditState& s, bool enabled) {
 
 LRESULT NUM_CancelMode(NumEditState& s) { return NUM_LeftButtonUp(s); }
 
-// Messages of the nm operations; false when `msg` is none of them.
-bool NumOperation(NumEditState& s, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+// Messages of the nm operations on the value; false when `msg` is none of them.
+bool ValueMessage(NumEditState& s, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
-        case NEM_GETEDITPARAMS:
-            result = NUM_GetEditParams(s, PointerParam<NMEDITPARAMS>(lParam));
-            break;
-        case NEM_SETEDITPARAMS:
-            result = NUM_SetEditParams(s, PointerParam<const NMEDITPARAMS>(lParam));
-            break;
         case NEM_GETLASTGOODNUMBER:
             result =
                 reinterpret_cast<LRESULT>(NUM_GetLastGoodNumber(s, PointerParam<char>(lParam)));
@@ -101,19 +93,24 @@ bool NumOperation(NumEditState& s, UINT msg, WPARAM wParam, LPARAM lParam, LRESU
         case NEM_SETDOUBLE:
         case NEM_SETLONGDOUBLE:
         case NEM_SETVALUE: result = NUM_SetNumberFrom(s, PointerParam<const double>(lParam)); break;
-        case NEM_SETDISPLAYSTYLE: result = NUM_SetDisplayStyle(s, static_cast<int>(wParam)); break;
-        case NEM_ENABLESPINBUTTONS:
-            result = NUM_EnableSpinButtons(s, static_cast<int>(wParam));
-            break;
-        case NEM_SETALIGNMENT: result = NUM_SetAlignment(s, static_cast<int>(wParam)); break;
         case NEM_SETNULL: result = NUM_SetNull(s); break;
         case NEM_ISNULL: result = EDIT_IsNull(s.core); break;
-        case NEM_GETMINHEIGHT: result = EDIT_GetMinHeight(s.core); break;
-        case NEM_GETMINWIDTH: result = NUM_GetMinWidth(s); break;
-        case NEM_SETBKCOLOR: result = NUM_SetColor(s, TARN_COLOR_BACKGROUND, DWORD(lParam)); break;
-        case NEM_SETTEXTCOLOR: result = NUM_SetColor(s, TARN_COLOR_TEXT, DWORD(lParam)); break;
         case NEM_OKTOCHANGE: result = EDIT_OkToChange(s.core); break;
-        case NEM_SETBORDERSTYLE: result = NUM_SetBorderStyle(s, static_cast<int>(wParam)); break;
+        default: return false;
+    }
+    return true;
+}
+
+// Messages of the nm operations on the format, range, step and looks; false when `msg` is
+// none of them.
+bool SetupMessage(NumEditState& s, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+        case NEM_GETEDITPARAMS:
+            result = NUM_GetEditParams(s, PointerParam<NMEDITPARAMS>(lParam));
+            break;
+        case NEM_SETEDITPARAMS:
+            result = NUM_SetEditParams(s, PointerParam<const NMEDITPARAMS>(lParam));
+            break;
         case NEM_SETDELTAVALUE: result = NUM_SetDelta(s, PointerParam<const double>(lParam)); break;
         case NEM_GETDELTAVALUE: result = NUM_GetDelta(s, PointerParam<double>(lParam)); break;
         case NEM_SETRANGETEXT:
@@ -124,6 +121,16 @@ bool NumOperation(NumEditState& s, UINT msg, WPARAM wParam, LPARAM lParam, LRESU
             result = NUM_GetRangeTexts(s, PointerParam<char>(LPARAM(wParam)),
                                        PointerParam<char>(lParam));
             break;
+        case NEM_SETDISPLAYSTYLE: result = NUM_SetDisplayStyle(s, static_cast<int>(wParam)); break;
+        case NEM_ENABLESPINBUTTONS:
+            result = NUM_EnableSpinButtons(s, static_cast<int>(wParam));
+            break;
+        case NEM_SETALIGNMENT: result = NUM_SetAlignment(s, static_cast<int>(wParam)); break;
+        case NEM_GETMINHEIGHT: result = EDIT_GetMinHeight(s.core); break;
+        case NEM_GETMINWIDTH: result = NUM_GetMinWidth(s); break;
+        case NEM_SETBKCOLOR: result = NUM_SetColor(s, TARN_COLOR_BACKGROUND, DWORD(lParam)); break;
+        case NEM_SETTEXTCOLOR: result = NUM_SetColor(s, TARN_COLOR_TEXT, DWORD(lParam)); break;
+        case NEM_SETBORDERSTYLE: result = NUM_SetBorderStyle(s, static_cast<int>(wParam)); break;
         case TARN_MSG_CALTIMETYPE: result = EDIT_GetCalTimeType(PointerParam<DWORD>(lParam)); break;
         default: return false;
     }
@@ -175,30 +182,14 @@ LRESULT NUM_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED: return NUM_CaptureChanged(s, reinterpret_cast<HWND>(lParam));
         case WM_TIMER: return NUM_Timer(s, wParam);
 
-        // The standard edit messages.
-        case WM_GETTEXT: return EDIT_GetText(s.core, PointerParam<char>(lParam), int(wParam));
-        case WM_GETTEXTLENGTH:
-        case EM_LINELENGTH: return EDIT_GetTextLength(s.core);
-        case EM_GETLINE: return EDIT_GetLine(s.core, PointerParam<char>(lParam));
-        case WM_SETTEXT: return EDIT_SetText(s.core, PointerParam<const char>(lParam));
-        case EM_GETLINECOUNT: return 1;
-        case EM_GETMODIFY: return EDIT_GetModify(s.core);
-        case EM_SETMODIFY: return EDIT_SetModify(s.core, wParam != 0);
-        case EM_SETREADONLY: return EDIT_SetReadOnly(s.core, wParam != 0);
-        case EM_GETSEL:
-            return EDIT_GetSel(s.core, PointerParam<DWORD>(wParam), PointerParam<DWORD>(lParam));
-        case EM_SETSEL: return EDIT_SetSel(s.core, int(wParam), int(lParam));
-        case EM_REPLACESEL: return EDIT_ReplaceSel(s.core, PointerParam<const char>(lParam));
-        case EM_GETRECT: return EDIT_GetRect(s.core, PointerParam<RECT>(lParam));
+        // Beyond the standard edit messages.
         case EM_LIMITTEXT: return NUM_LimitText(s, wParam);
         case EM_GETLIMITTEXT: return NUM_GetLimitText(s);
-        case WM_COPY: return EDIT_Copy(s.core);
-        case WM_CUT: return EDIT_Cut(s.core);
-        case WM_PASTE: return EDIT_Paste(s.core);
-        case WM_CLEAR: return EDIT_Clear(s.core);
         default: {
             LRESULT result = 0;
-            if (NumOperation(s, msg, wParam, lParam, result)) return result;
+            if (EDIT_StandardMessage(s.core, msg, wParam, lParam, result)) return result;
+            if (ValueMessage(s, msg, wParam, lParam, result)) return result;
+            if (SetupMessage(s, msg, wParam, lParam, result)) return result;
             break;
         }
     }

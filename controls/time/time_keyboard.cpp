@@ -12,6 +12,12 @@
 namespace tw {
 namespace {
 
+void MoveFocusToNextTabStop(HWND hwnd, bool previous) {
+    HWND dialog = GetParent(hwnd);
+    HWND next = dialog ? GetNextDlgTabItem(dialog, hwnd, previous) : nullptr;
+    if (next) SetFocus(next);
+}
+
 // End: the designator when one is shown, else the last numeric field.
 int LastField(const TimeEditState& s) {
     FieldSpan spans[kMaxFields];

@@ -29,7 +29,7 @@ NumEditHarness* HarnessOf(HWND hwnd) {
 }  // namespace
 
 NumEditHarness::NumEditHarness() {
-    LoadLibraryA("tarn32.dll");
+    TarnModule();
     WNDCLASSA wc = {};
     wc.lpfnWndProc = ParentProc;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -116,26 +116,6 @@ void SetInsertMode(bool on) {
     SetKeyboardState(state);
 }
 
-Held::Held(int vk) : vk_(vk) {
-    BYTE state[256];
-    GetKeyboardState(state);
-    state[vk_] |= 0x80;
-    SetKeyboardState(state);
-}
-
-Held::~Held() {
-    BYTE state[256];
-    GetKeyboardState(state);
-    state[vk_] &= ~0x80;
-    SetKeyboardState(state);
-}
-
-std::string Text(HWND hwnd) {
-    char buffer[128] = "";
-    SendMessageA(hwnd, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
-}
-
 std::vector<COLORREF> ClientPixels(HWND hwnd) {
     RECT client;
     GetClientRect(hwnd, &client);
@@ -162,14 +142,6 @@ bool HasColourInColumns(HWND hwnd, COLORREF colour, int left, int right) {
         for (int x = left; x < right && x < client.right; ++x)
             if (pixels[static_cast<size_t>(y) * client.right + x] == colour) return true;
     return false;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
 }
 
 }  // namespace tw::test

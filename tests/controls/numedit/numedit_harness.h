@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/controls/control_test_support.h"
 #include "controls/tarn32.h"
 
 namespace tw::test {
@@ -54,23 +55,9 @@ void TypeChars(HWND hwnd, const char* text);
 void Key(HWND hwnd, UINT vk);
 // Sets the Insert key's toggle in the thread's keyboard state (on: insert, off: overwrite).
 void SetInsertMode(bool on);
-// Holds `vk` down in the thread's keyboard state while in scope.
-class Held {
-public:
-    explicit Held(int vk);
-    ~Held();
-
-private:
-    int vk_;
-};
-
-// WM_GETTEXT of the control.
-std::string Text(HWND hwnd);
 // The client area painted through WM_PRINTCLIENT, row by row.
 std::vector<COLORREF> ClientPixels(HWND hwnd);
 // Whether the client area has a pixel of `colour` in the columns [left, right).
 bool HasColourInColumns(HWND hwnd, COLORREF colour, int left, int right);
-// Delivers the posted messages waiting for this thread.
-void Pump();
 
 }  // namespace tw::test

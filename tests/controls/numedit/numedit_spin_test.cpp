@@ -40,7 +40,7 @@ protected:
 
 TEST_F(NumEditSpin, APressNotifiesThenStepsAsAUserEdit) {
     Press(kUpY);
-    EXPECT_EQ(Text(edit), "1");
+    EXPECT_EQ(WindowText(edit), "1");
     EXPECT_EQ(h.Log(), Events({"spin", "update", "change", "hook"}));
     EXPECT_EQ(GetCapture(), edit);
     EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), 1);
@@ -50,29 +50,29 @@ TEST_F(NumEditSpin, APressNotifiesThenStepsAsAUserEdit) {
     Release();
     Press(kDownY);
     Release();
-    EXPECT_EQ(Text(edit), "-1");
+    EXPECT_EQ(WindowText(edit), "-1");
 }
 
 TEST_F(NumEditSpin, TimersRepeatTheStepWhileHeld) {
     Press(kUpY);
     Tick(NM_SPIN_REPEAT_TIMER);
-    EXPECT_EQ(Text(edit), "1") << "no repeat during the first delay";
+    EXPECT_EQ(WindowText(edit), "1") << "no repeat during the first delay";
     Tick(NM_SPIN_DELAY_TIMER);
-    EXPECT_EQ(Text(edit), "2");
+    EXPECT_EQ(WindowText(edit), "2");
     Tick(NM_SPIN_REPEAT_TIMER);
     Tick(NM_SPIN_REPEAT_TIMER);
-    EXPECT_EQ(Text(edit), "4");
+    EXPECT_EQ(WindowText(edit), "4");
     SendMessageA(edit, WM_MOUSEMOVE, MK_LBUTTON, At(10, 5));
     Tick(NM_SPIN_REPEAT_TIMER);
-    EXPECT_EQ(Text(edit), "4") << "the mouse left the button";
+    EXPECT_EQ(WindowText(edit), "4") << "the mouse left the button";
     SendMessageA(edit, WM_MOUSEMOVE, MK_LBUTTON, At(kButtonX, kUpY));
     Tick(NM_SPIN_REPEAT_TIMER);
-    EXPECT_EQ(Text(edit), "5");
+    EXPECT_EQ(WindowText(edit), "5");
     EXPECT_FALSE(HadTimer(NM_SPIN_DELAY_TIMER)) << "timer 1 was replaced by timer 2";
     Release();
     EXPECT_FALSE(HadTimer(NM_SPIN_REPEAT_TIMER));
     Tick(NM_SPIN_REPEAT_TIMER);
-    EXPECT_EQ(Text(edit), "5");
+    EXPECT_EQ(WindowText(edit), "5");
 }
 
 TEST_F(NumEditSpin, EveryEndOfAHoldStopsTheTimers) {
@@ -100,9 +100,9 @@ TEST_F(NumEditSpin, EveryEndOfAHoldStopsTheTimers) {
     nmEnableSpinButtons(edit, 0);
     EXPECT_FALSE(HadTimer(NM_SPIN_DELAY_TIMER)) << "buttons hidden";
     EXPECT_EQ(GetWindowLongA(edit, GWL_STYLE) & NMS_SPINBUTTONS, 0);
-    const std::string before = Text(edit);
+    const std::string before = WindowText(edit);
     Press(kUpY);
-    EXPECT_EQ(Text(edit), before) << "hidden buttons take no clicks";
+    EXPECT_EQ(WindowText(edit), before) << "hidden buttons take no clicks";
     Release();
 }
 
@@ -118,25 +118,25 @@ TEST_F(NumEditSpin, StepsByTheDeltaWithinTheRange) {
         Press(kUpY);
         Release();
     }
-    EXPECT_EQ(Text(edit), "1.00");
+    EXPECT_EQ(WindowText(edit), "1.00");
     Press(kDownY);
     Release();
-    EXPECT_EQ(Text(edit), "0.25");
+    EXPECT_EQ(WindowText(edit), "0.25");
     SetWindowTextA(edit, "abc");
     Press(kDownY);
     Release();
-    EXPECT_EQ(Text(edit), "-0.75") << "a text that is not a number steps from 0";
+    EXPECT_EQ(WindowText(edit), "-0.75") << "a text that is not a number steps from 0";
     nmSetNull(edit);
     Press(kUpY);
     Release();
-    EXPECT_EQ(Text(edit), "0.75");
+    EXPECT_EQ(WindowText(edit), "0.75");
     EXPECT_EQ(nmIsNull(edit), 0);
 }
 
 TEST_F(NumEditSpin, RefusalsAndTheReadOnlyControl) {
     h.RefusePermission(true);
     Press(kUpY);
-    EXPECT_EQ(Text(edit), "0");
+    EXPECT_EQ(WindowText(edit), "0");
     EXPECT_EQ(h.Log(), Events({"spin"}));
     Release();
     h.RefusePermission(false);

@@ -38,12 +38,12 @@ TEST_F(NumEditTyping, ADigitNotifiesUpdateChangeThenTheHook) {
     Format(0, 2);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     TypeChars(edit, "7");
-    EXPECT_EQ(Text(edit), "7.00");
+    EXPECT_EQ(WindowText(edit), "7.00");
     EXPECT_EQ(h.Log(), Events({"update", "change", "hook"}));
     EXPECT_EQ(Selection(), MAKELONG(1, 1));
     EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), 1);
     TypeChars(edit, "5.25");  // overwrite: before the separator, then over the decimals
-    EXPECT_EQ(Text(edit), "75.25");
+    EXPECT_EQ(WindowText(edit), "75.25");
     EXPECT_EQ(nmGetDouble(edit, nullptr), 0);
     double value = 0;
     nmGetDouble(edit, &value);
@@ -55,16 +55,16 @@ TEST_F(NumEditTyping, InsertToggleChoosesInsertOrOverwrite) {
     SetWindowTextA(edit, "123");
     Caret(1);
     TypeChars(edit, "9");
-    EXPECT_EQ(Text(edit), "193") << "overwrite while the toggle is off";
+    EXPECT_EQ(WindowText(edit), "193") << "overwrite while the toggle is off";
     SetInsertMode(true);
     Caret(1);
     TypeChars(edit, "8");
-    EXPECT_EQ(Text(edit), "1893");
+    EXPECT_EQ(WindowText(edit), "1893");
     Caret(0);
     SetWindowTextA(edit, "-5");
     h.Clear();
     TypeChars(edit, "4");
-    EXPECT_EQ(Text(edit), "-5") << "no digit before a leading minus";
+    EXPECT_EQ(WindowText(edit), "-5") << "no digit before a leading minus";
     EXPECT_EQ(h.Log(), Events({"hook"})) << "a refused character still ends with the hook";
 }
 
@@ -75,7 +75,7 @@ TEST_F(NumEditTyping, TypedValuesAreClampedToTheRange) {
     ASSERT_EQ(nmSetEditParams(edit, &p), 1);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     TypeChars(edit, "250");
-    EXPECT_EQ(Text(edit), "100");
+    EXPECT_EQ(WindowText(edit), "100");
     EXPECT_EQ(nmGetInteger(edit), 100);
 }
 
@@ -87,16 +87,16 @@ TEST_F(NumEditTyping, SignsExponentAndSeparator) {
     TypeChars(edit, "-");
     EXPECT_EQ(h.Log(), Events({"update", "change", "hook"}));
     TypeChars(edit, "1");
-    EXPECT_EQ(Text(edit), "-1.00");
+    EXPECT_EQ(WindowText(edit), "-1.00");
     Key(edit, VK_END);
     TypeChars(edit, "e-3");
-    EXPECT_EQ(Text(edit), "-1.00e-3");
+    EXPECT_EQ(WindowText(edit), "-1.00e-3");
     double value = 0;
     nmGetDouble(edit, &value);
     EXPECT_DOUBLE_EQ(value, -0.001);
     h.Clear();
     TypeChars(edit, "-e.");  // minus not after an e, a second e, a second separator
-    EXPECT_EQ(Text(edit), "-1.00e-3");
+    EXPECT_EQ(WindowText(edit), "-1.00e-3");
     EXPECT_EQ(h.Log(), Events({"hook", "hook", "hook"}));
 
     NMEDITPARAMS p = NumEditHarness::Params(1, 2);
@@ -104,11 +104,11 @@ TEST_F(NumEditTyping, SignsExponentAndSeparator) {
     SetWindowTextA(edit, "12");
     Caret(2);
     TypeChars(edit, ".");
-    EXPECT_EQ(Text(edit), "12") << "formatted integer format: no separator";
+    EXPECT_EQ(WindowText(edit), "12") << "formatted integer format: no separator";
     p = NumEditHarness::Params(0, 0);
     ASSERT_EQ(nmSetEditParams(edit, &p), 1);
     TypeChars(edit, ".");
-    EXPECT_EQ(Text(edit), "12") << "no decimals: no separator";
+    EXPECT_EQ(WindowText(edit), "12") << "no decimals: no separator";
 }
 
 TEST_F(NumEditTyping, RefusalsLeaveTheTextAlone) {
@@ -116,24 +116,24 @@ TEST_F(NumEditTyping, RefusalsLeaveTheTextAlone) {
     h.RefusePermission(true);
     TypeChars(edit, "7");
     Key(edit, VK_DELETE);
-    EXPECT_EQ(Text(edit), "5");
+    EXPECT_EQ(WindowText(edit), "5");
     EXPECT_TRUE(h.Log().empty());
     h.RefusePermission(false);
     SendMessageA(edit, EM_SETREADONLY, 1, 0);
     TypeChars(edit, "7");
     Key(edit, VK_BACK);
-    EXPECT_EQ(Text(edit), "5");
+    EXPECT_EQ(WindowText(edit), "5");
     EXPECT_TRUE(h.Log().empty());
     SendMessageA(edit, EM_SETREADONLY, 0, 0);
     {
-        Held alt(VK_MENU);
+        HeldKey alt(VK_MENU);
         TypeChars(edit, "7");
     }
-    EXPECT_EQ(Text(edit), "5");
+    EXPECT_EQ(WindowText(edit), "5");
     SetWindowTextA(edit, "123456789012345");
     Caret(15);
     TypeChars(edit, "6");
-    EXPECT_EQ(Text(edit), "123456789012345") << "nothing from the fifteenth place on";
+    EXPECT_EQ(WindowText(edit), "123456789012345") << "nothing from the fifteenth place on";
     EXPECT_TRUE(h.Log().empty());
 }
 
@@ -145,7 +145,7 @@ TEST_F(NumEditTyping, TheLimitCutsWithErrSpaceFirst) {
     Caret(3);
     h.Clear();
     TypeChars(edit, "4");
-    EXPECT_EQ(Text(edit), "123");
+    EXPECT_EQ(WindowText(edit), "123");
     EXPECT_EQ(h.Log(), Events({"errspace", "update", "change", "hook"}));
 }
 
@@ -155,25 +155,25 @@ TEST_F(NumEditTyping, DeletingKeys) {
     Caret(1);
     h.Clear();
     Key(edit, VK_DELETE);
-    EXPECT_EQ(Text(edit), "1345");
+    EXPECT_EQ(WindowText(edit), "1345");
     EXPECT_EQ(h.Log(), Events({"update", "change", "hook"}));
     Key(edit, VK_BACK);
-    EXPECT_EQ(Text(edit), "345");
+    EXPECT_EQ(WindowText(edit), "345");
     Key(edit, VK_BACK);
-    EXPECT_EQ(Text(edit), "345") << "nothing before the start";
+    EXPECT_EQ(WindowText(edit), "345") << "nothing before the start";
     SendMessageA(edit, EM_SETSEL, 1, 3);
     {
-        Held ctrl(VK_CONTROL);
+        HeldKey ctrl(VK_CONTROL);
         Key(edit, VK_DELETE);
     }
-    EXPECT_EQ(Text(edit), "3");
+    EXPECT_EQ(WindowText(edit), "3");
     SetWindowTextA(edit, "987");
     Caret(3);
     Key(edit, VK_LEFT);
     Key(edit, VK_LEFT);
     EXPECT_EQ(Selection(), MAKELONG(1, 1));
     {
-        Held shift(VK_SHIFT);
+        HeldKey shift(VK_SHIFT);
         Key(edit, VK_END);
     }
     EXPECT_EQ(Selection(), MAKELONG(1, 3));
@@ -192,17 +192,17 @@ TEST_F(NumEditTyping, PasteTypesTheClipboardAsKeys) {
     CloseClipboard();
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, WM_PASTE, 0, 0);
-    EXPECT_EQ(Text(edit), "12.50") << "the x is refused like a key";
+    EXPECT_EQ(WindowText(edit), "12.50") << "the x is refused like a key";
     SendMessageA(edit, EM_SETSEL, 0, 2);
     SendMessageA(edit, WM_COPY, 0, 0);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, WM_CLEAR, 0, 0);
-    EXPECT_EQ(Text(edit), "");
+    EXPECT_EQ(WindowText(edit), "");
     SendMessageA(edit, WM_PASTE, 0, 0);
-    EXPECT_EQ(Text(edit), "12.00");
+    EXPECT_EQ(WindowText(edit), "12.00");
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("3"));
-    EXPECT_EQ(Text(edit), "3.00");
+    EXPECT_EQ(WindowText(edit), "3.00");
 }
 
 TEST_F(NumEditTyping, ANullControlStartsFromNothing) {
@@ -212,7 +212,7 @@ TEST_F(NumEditTyping, ANullControlStartsFromNothing) {
     SetInsertMode(true);
     Caret(2);
     TypeChars(edit, "7");
-    EXPECT_EQ(Text(edit), "7");
+    EXPECT_EQ(WindowText(edit), "7");
     EXPECT_EQ(nmIsNull(edit), 0);
 }
 
@@ -248,7 +248,7 @@ TEST_F(NumEditTyping, FocusSelectsAllAndFormsFollowIt) {
     SetFocus(edit);
     EXPECT_EQ(Selection(), MAKELONG(0, 0)) << "read only: nothing selected";
     {
-        Held shift(VK_SHIFT);
+        HeldKey shift(VK_SHIFT);
         Key(edit, VK_TAB);
     }
     EXPECT_EQ(GetFocus(), next) << "Shift+Tab wraps to the previous tab stop";
@@ -275,13 +275,13 @@ TEST_F(NumEditTyping, DisplayStylesBringTheTextToTheirForm) {
     nmSetDouble(edit, -2.75);
     ASSERT_EQ(nmSetDisplayStyle(edit, 1), 1);
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & NMS_BITMAPDIGITS);
-    EXPECT_EQ(Text(edit), "-2") << "bitmap digits show integers";
+    EXPECT_EQ(WindowText(edit), "-2") << "bitmap digits show integers";
     TypeChars(edit, ".");
-    EXPECT_EQ(Text(edit), "-2");
+    EXPECT_EQ(WindowText(edit), "-2");
     ASSERT_EQ(nmSetDisplayStyle(edit, 2), 1);
     const LONG style = GetWindowLongA(edit, GWL_STYLE);
     EXPECT_EQ(style & (NMS_BITMAPDIGITS | NMS_FIXEDCELLS), NMS_FIXEDCELLS);
-    EXPECT_EQ(Text(edit), "-2.00");
+    EXPECT_EQ(WindowText(edit), "-2.00");
     ASSERT_EQ(nmSetDisplayStyle(edit, 0), 1);
     EXPECT_EQ(GetWindowLongA(edit, GWL_STYLE) & (NMS_BITMAPDIGITS | NMS_FIXEDCELLS), 0);
 }

@@ -47,7 +47,7 @@ protected:
 };
 
 TEST_F(NumEditValues, CreationTakesTheWindowTextOrZero) {
-    EXPECT_EQ(Text(edit), "0");
+    EXPECT_EQ(WindowText(edit), "0");
     EXPECT_EQ(nmIsNull(edit), 0);
     void* state = reinterpret_cast<void*>(GetWindowLongPtrA(edit, 0));
     ASSERT_NE(state, nullptr) << "the state lives in window word 0";
@@ -55,11 +55,11 @@ TEST_F(NumEditValues, CreationTakesTheWindowTextOrZero) {
     EXPECT_EQ(GetWindowLongPtrA(edit, 8), 0);
 
     HWND empty = h.Create(0, "");
-    EXPECT_EQ(Text(empty), "0");
+    EXPECT_EQ(WindowText(empty), "0");
     EXPECT_EQ(nmIsNull(empty), 1) << "an empty window text makes the control null";
     const std::string long_text(80, '7');
     HWND longer = h.Create(0, long_text.c_str());
-    EXPECT_EQ(Text(longer), std::string(63, '7'));
+    EXPECT_EQ(WindowText(longer), std::string(63, '7'));
     EXPECT_EQ(SendMessageA(longer, EM_GETLIMITTEXT, 0, 0), 63);
     double delta = 0;
     ASSERT_EQ(nmGetDeltaValue(edit, &delta), 1);
@@ -71,13 +71,13 @@ TEST_F(NumEditValues, FormatFourEditsPlainAndShowsParentheses) {
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & NMS_FORMATTED)
         << "a nonzero format turns the formatted style on";
     ASSERT_EQ(nmSetInteger(edit, -1234), 1);
-    EXPECT_EQ(Text(edit), "-1234");
+    EXPECT_EQ(WindowText(edit), "-1234");
     EXPECT_EQ(LastGood(), "-1234");
     HWND reference = h.Create(0, "(1,234)");
     EXPECT_EQ(ClientPixels(edit), ClientPixels(reference)) << "shown as (1,234)";
     EXPECT_NE(ClientPixels(edit), ClientPixels(h.Create(0, "-1234")));
     SetFocus(edit);
-    EXPECT_EQ(Text(edit), "-1234");
+    EXPECT_EQ(WindowText(edit), "-1234");
     const std::vector<COLORREF> focused = ClientPixels(edit);
     SetWindowTextA(reference, "-1234");
     SetFocus(reference);  // both focused once, the whole text selected
@@ -94,25 +94,25 @@ TEST_F(NumEditValues, FixedPointDecimals) {
                           {-0.001, "0.00"}, {9.995, "10.00"}, {-1234.5, "-1234.50"}};
     for (const Case& c : cases) {
         ASSERT_EQ(nmSetDouble(edit, c.value), 1);
-        EXPECT_EQ(Text(edit), c.text) << c.value;
+        EXPECT_EQ(WindowText(edit), c.text) << c.value;
     }
     nmSetInteger(edit, 3);
-    EXPECT_EQ(Text(edit), "3.00");
+    EXPECT_EQ(WindowText(edit), "3.00");
     nmSetFloat(edit, 0.5f);
-    EXPECT_EQ(Text(edit), "0.50");
+    EXPECT_EQ(WindowText(edit), "0.50");
     Format(1, 2);
     nmSetDouble(edit, 2.9);
-    EXPECT_EQ(Text(edit), "2") << "integer formats cut the fraction";
+    EXPECT_EQ(WindowText(edit), "2") << "integer formats cut the fraction";
     Format(9, 4);
     nmSetInteger(edit, 7);
-    EXPECT_EQ(Text(edit), "7.0000");
+    EXPECT_EQ(WindowText(edit), "7.0000");
 }
 
 TEST_F(NumEditValues, TheRangeClampsSettersAndGetters) {
     Format(1, 0);
     Range(0, 100);
     ASSERT_EQ(nmSetInteger(edit, 250), 1);
-    EXPECT_EQ(Text(edit), "100");
+    EXPECT_EQ(WindowText(edit), "100");
     SetWindowTextA(edit, "250");
     EXPECT_EQ(nmGetInteger(edit), 100);
     EXPECT_EQ(LastGood(), "100");
@@ -179,7 +179,7 @@ TEST_F(NumEditValues, LongDoubleIsEightBytes) {
     SendMessageA(edit, NEM_GETLONGDOUBLE, 0, reinterpret_cast<LPARAM>(bytes));
     EXPECT_EQ(bytes[8], 0xCC);
     ASSERT_EQ(nmSetLongDouble(edit, 6.5), 1);
-    EXPECT_EQ(Text(edit), "6.50");
+    EXPECT_EQ(WindowText(edit), "6.50");
 }
 
 TEST_F(NumEditValues, SettersAskPermissionAndSendOnlyTheHook) {
@@ -193,13 +193,13 @@ TEST_F(NumEditValues, SettersAskPermissionAndSendOnlyTheHook) {
     EXPECT_EQ(nmSetInteger(edit, 9), 0);
     EXPECT_EQ(nmSetDouble(edit, 9), 0);
     EXPECT_EQ(nmSetNull(edit), 0);
-    EXPECT_EQ(Text(edit), "5.00");
+    EXPECT_EQ(WindowText(edit), "5.00");
     EXPECT_EQ(nmIsNull(edit), 0);
     EXPECT_TRUE(h.Log().empty());
     h.RefusePermission(false);
     EXPECT_EQ(nmSetDouble(edit, NAN), 0);
     EXPECT_EQ(nmSetDouble(edit, INFINITY), 0);
-    EXPECT_EQ(Text(edit), "5.00");
+    EXPECT_EQ(WindowText(edit), "5.00");
 }
 
 TEST_F(NumEditValues, NoRedrawStyleKeepsSettersFromPainting) {
@@ -213,7 +213,7 @@ TEST_F(NumEditValues, NoRedrawStyleKeepsSettersFromPainting) {
     nmSetInteger(quiet, 1);
     UpdateWindow(quiet);
     EXPECT_EQ(h.Paints(), quietBefore);
-    EXPECT_EQ(Text(quiet), "1.00");
+    EXPECT_EQ(WindowText(quiet), "1.00");
 }
 
 TEST_F(NumEditValues, TextLimitCutsWithErrSpace) {
@@ -221,16 +221,17 @@ TEST_F(NumEditValues, TextLimitCutsWithErrSpace) {
     EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 5);
     h.Clear();
     nmSetDouble(edit, 123456.78);
-    EXPECT_EQ(Text(edit), "12345");
+    EXPECT_EQ(WindowText(edit), "12345");
     EXPECT_EQ(h.Log(), std::vector<std::string>({"errspace", "hook"}));
     SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 63);
     SendMessageA(edit, EM_LIMITTEXT, 500, 0);
     EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 63) << "the text block holds 63";
     nmSetDouble(edit, DBL_MAX);
-    EXPECT_EQ(Text(edit), std::string("179769313486231570814527423731704356798070567525844996598917"
-                                      "476")
-                              .substr(0, 63));
+    EXPECT_EQ(WindowText(edit),
+              std::string("179769313486231570814527423731704356798070567525844996598917"
+                          "476")
+                  .substr(0, 63));
     h.DestroyOn("errspace");
     nmSetDouble(edit, -DBL_MAX);
     EXPECT_FALSE(IsWindow(edit)) << "destroyed by its parent, and nothing touched after";
@@ -275,9 +276,9 @@ TEST_F(NumEditValues, EditParamsAreCheckedAndApplied) {
     EXPECT_EQ(got.decimals, 12) << "decimals beyond 12 are 12";
     p.decimals = 1;
     Apply(p);
-    EXPECT_EQ(Text(edit), "0,0") << "the text follows the new separator and decimals";
+    EXPECT_EQ(WindowText(edit), "0,0") << "the text follows the new separator and decimals";
     nmSetDouble(edit, -1234.5);
-    EXPECT_EQ(Text(edit), "-1234,5");
+    EXPECT_EQ(WindowText(edit), "-1234,5");
     EXPECT_EQ(nmGetInteger(edit), -1234);
     HWND reference = h.Create(0, "(1.234,5)");
     EXPECT_EQ(ClientPixels(edit), ClientPixels(reference));
@@ -306,7 +307,7 @@ TEST_F(NumEditValues, RecordReadAtItsByteOffsets) {
     memcpy(record + 40, &on, 4);
     ASSERT_EQ(SendMessageA(edit, NEM_SETEDITPARAMS, 0, reinterpret_cast<LPARAM>(record)), 1);
     nmSetDouble(edit, 2e6);
-    EXPECT_EQ(Text(edit), "1000000.000");
+    EXPECT_EQ(WindowText(edit), "1000000.000");
     HWND reference = h.Create(0, "1,000,000.000");
     EXPECT_EQ(ClientPixels(edit), ClientPixels(reference));
     unsigned char out[48];
@@ -357,12 +358,12 @@ TEST_F(NumEditValues, RangeTextsAndDelta) {
 
 TEST_F(NumEditValues, MessagesReachTheSameOperations) {
     SendMessageA(edit, NEM_SETINTEGER, static_cast<WPARAM>(-7), 0);
-    EXPECT_EQ(Text(edit), "-7.00");
+    EXPECT_EQ(WindowText(edit), "-7.00");
     SendMessageA(edit, NEM_SETUNSIGNEDLONG, 0, static_cast<LPARAM>(4000000000u));
     EXPECT_EQ(nmGetUnsignedLong(edit), 4000000000u);
     const double value = 12.75;
     SendMessageA(edit, NEM_SETVALUE, 0, reinterpret_cast<LPARAM>(&value));
-    EXPECT_EQ(Text(edit), "12.75");
+    EXPECT_EQ(WindowText(edit), "12.75");
     const float single = 1.5f;
     SendMessageA(edit, NEM_SETFLOAT, 0, reinterpret_cast<LPARAM>(&single));
     double read = 0;
