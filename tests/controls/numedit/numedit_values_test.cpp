@@ -356,6 +356,74 @@ TEST_F(NumEditValues, RangeTextsAndDelta) {
     EXPECT_EQ(nmGetDeltaValue(edit, nullptr), 0);
 }
 
+TEST_F(NumEditValues, LastGoodNumberStaysInItsBuffer) {
+    NMEDITPARAMS p = NumEditHarness::Params(0, 2);
+    p.rangeOn = 1;
+    p.minimum = 1e300;
+    p.maximum = DBL_MAX;
+    Apply(p);
+    SetWindowTextA(edit, "abc");
+    char buffer[NM_NUMBERTEXT_SIZE + 16];
+    memset(buffer, 0x55, sizeof buffer);
+    ASSERT_EQ(nmGetLastGoodNumber(edit, buffer), buffer);
+    EXPECT_EQ(strlen(buffer), NM_NUMBERTEXT_SIZE - 1u) << "1e300 cut to the text block";
+    EXPECT_EQ(buffer[NM_NUMBERTEXT_SIZE], 0x55);
+    EXPECT_EQ(std::string(buffer, 4), "1000");
+    SetWindowTextA(edit, "1.5e300");
+    nmGetLastGoodNumber(edit, buffer);
+    EXPECT_STREQ(buffer, "1.5e300") << "a number in the range is its own text";
+}
+
+// Sets an intl value of the system settings for the scope, then puts the old one back.
+class IntlSetting {
+public:
+    IntlSetting(const char* key, const char* value) : key_(key) {
+        char old[32] = "";
+        had_ = GetProfileStringA("intl", key, "", old, sizeof old) > 0;
+        old_ = old;
+        WriteProfileStringA("intl", key, value);
+    }
+    ~IntlSetting() { WriteProfileStringA("intl", key_, had_ ? old_.c_str() : nullptr); }
+
+private:
+    const char* key_;
+    std::string old_;
+    bool had_ = false;
+};
+
+TEST_F(NumEditValues, SettingsChangesReachControlsThatFollowThem) {
+    NMEDITPARAMS p = NumEditHarness::Params(6, NM_SYSTEM_DIGITS);
+    p.useSystemSeparators = 1;
+    Apply(p);
+    HWND own = h.Create(0, "0");
+    NMEDITPARAMS fixed = NumEditHarness::Params(6, 2);
+    ASSERT_EQ(nmSetEditParams(own, &fixed), 1);
+    nmSetDouble(edit, 1234.5);
+    nmSetDouble(own, 1234.5);
+    const std::string before = WindowText(edit);
+    {
+        IntlSetting decimal("sDecimal", ",");
+        IntlSetting thousands("sThousand", ".");
+        IntlSetting digits("iDigits", "3");
+        char check[4] = "";
+        GetProfileStringA("intl", "sDecimal", "", check, sizeof check);
+        ASSERT_STREQ(check, ",");
+        SendMessageA(edit, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("windows"));
+        EXPECT_EQ(WindowText(edit), before) << "another section changes nothing";
+        for (HWND hwnd : {edit, own})
+            SendMessageA(hwnd, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+        EXPECT_EQ(WindowText(edit), "1234,500");
+        EXPECT_EQ(WindowText(own), "1234.50") << "a control with its own separators";
+        HWND reference = h.Create(0, "1.234,500");
+        EXPECT_EQ(ClientPixels(edit), ClientPixels(reference));
+        double value = 0;
+        nmGetDouble(edit, &value);
+        EXPECT_EQ(value, 1234.5);
+    }
+    SendMessageA(edit, WM_WININICHANGE, 0, 0);
+    EXPECT_EQ(WindowText(edit), before);
+}
+
 TEST_F(NumEditValues, MessagesReachTheSameOperations) {
     SendMessageA(edit, NEM_SETINTEGER, static_cast<WPARAM>(-7), 0);
     EXPECT_EQ(WindowText(edit), "-7.00");
