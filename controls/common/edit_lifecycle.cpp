@@ -66,9 +66,12 @@ LRESULT EDIT_KillFocus(EditCore& core) {
     core.behavior->rebuildText(core);
     CollapseSelection(core, 0);
     core.firstVisible = 0;
-    NotifyParent(core.hwnd, EN_KILLFOCUS);
+    HWND hwnd = core.hwnd;
+    const int stateWord = core.stateWord;
+    NotifyParent(hwnd, EN_KILLFOCUS);
+    if (!EditStillAlive(hwnd, &core, stateWord)) return 0;  // the parent destroyed the control
     DestroyEditCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
+    InvalidateRect(hwnd, nullptr, FALSE);
     return 0;
 }
 

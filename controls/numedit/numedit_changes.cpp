@@ -74,13 +74,14 @@ bool StoreProgrammaticText(NumEditState& s, std::string text) {
     CollapseSelection(core, 0);
     RefreshShownText(s);
     PlaceCaret(core);
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(core.hwnd, GWL_STYLE));
+    HWND hwnd = core.hwnd;  // painting asks the parent for colours, which may end the control
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
     if (!(style & kNumNoRedrawOnSetBit)) {
-        InvalidateRect(core.hwnd, nullptr, FALSE);
-        UpdateWindow(core.hwnd);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        UpdateWindow(hwnd);
     }
-    SendMessageA(core.hwnd, kChangeHookMessage, 0, 0);
-    return NumEditAlive(core.hwnd, &s);
+    SendMessageA(hwnd, kChangeHookMessage, 0, 0);
+    return NumEditAlive(hwnd, &s);
 }
 
 bool StoreUserText(NumEditState& s, const NumberEditBuffer& buffer, bool cutAtLimit) {

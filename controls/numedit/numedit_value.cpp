@@ -70,13 +70,14 @@ int NUM_SetNumberFrom(NumEditState& s, const double* value) {
 
 int NUM_SetNull(NumEditState& s) {
     EditCore& core = s.core;
-    if (!ChangePermitted(core.hwnd)) return 0;
+    HWND hwnd = core.hwnd;
+    if (!ChangePermitted(hwnd)) return 0;
     core.isNull = TRUE;
     CollapseSelection(core, 0);
     RefreshShownText(s);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
-    UpdateWindow(core.hwnd);
-    SendMessageA(core.hwnd, kChangeHookMessage, 0, 0);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+    SendMessageA(hwnd, kChangeHookMessage, 0, 0);
     return 1;
 }
 

@@ -229,6 +229,12 @@ TEST_F(NumEditTyping, TheParentMayDestroyTheControlOnANotification) {
     h.DestroyOn("change");
     Key(victim, VK_DELETE);
     EXPECT_FALSE(IsWindow(victim));
+    victim = h.Create(0, "12");
+    SetFocus(victim);
+    h.DestroyOn("killfocus");
+    SetFocus(edit);
+    EXPECT_FALSE(IsWindow(victim)) << "destroyed as it lost the focus";
+    EXPECT_EQ(GetFocus(), edit);
 }
 
 TEST_F(NumEditTyping, FocusSelectsAllAndFormsFollowIt) {
