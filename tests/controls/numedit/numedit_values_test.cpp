@@ -424,6 +424,40 @@ TEST_F(NumEditValues, SettingsChangesReachControlsThatFollowThem) {
     EXPECT_EQ(WindowText(edit), before);
 }
 
+TEST_F(NumEditValues, PrintPaintsTheClientAtItsPlaceInTheWindow) {
+    HWND framed = h.Create(NMS_BORDERSUNKEN, "-98.5");
+    nmSetColor(framed, TARN_COLOR_TEXT, RGB(0, 0, 255));
+    RECT window;
+    RECT client;
+    GetWindowRect(framed, &window);
+    GetClientRect(framed, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(framed, &origin);
+    const int dx = origin.x - window.left;
+    ASSERT_GT(dx, 0) << "a sunken frame";
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap =
+        CreateCompatibleBitmap(screen, window.right - window.left, window.bottom - window.top);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    SendMessageA(framed, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    const std::vector<COLORREF> expected = ClientPixels(framed);
+    int blue = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const COLORREF printed = GetPixel(memory, x + dx, y + origin.y - window.top);
+            ASSERT_EQ(printed, expected[static_cast<size_t>(y) * client.right + x])
+                << x << "," << y;
+            blue += printed == RGB(0, 0, 255);
+        }
+    }
+    EXPECT_GT(blue, 0) << "the text was printed";
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
 TEST_F(NumEditValues, MessagesReachTheSameOperations) {
     SendMessageA(edit, NEM_SETINTEGER, static_cast<WPARAM>(-7), 0);
     EXPECT_EQ(WindowText(edit), "-7.00");
