@@ -20,6 +20,5 @@ LRESULT PlainWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 
 extern "C" {
-TW_PLAIN_WINDOW_PROC(TarnNumEditWinFn)
 TW_PLAIN_WINDOW_PROC(TarnHierListWinFn)
 }

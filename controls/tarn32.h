@@ -230,6 +230,7 @@ int WINAPI tmSetBorderStyle(HWND hwnd, int kind);
 #include "button/tarn32_button.h"
 #include "combo/tarn32_combo.h"
 #include "fontsel/tarn32_fontsel.h"
+#include "numedit/tarn32_numedit.h"
 #endif
 #include "percent/tarn32_percent.h"
 #include "dial/tarn32_dial.h"

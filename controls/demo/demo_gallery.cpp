@@ -2,6 +2,7 @@
 
 #include "controls/demo/demo_gallery.h"
 #include "controls/demo/buttons_demo.h"
+#include "controls/demo/numedit_demo.h"
 
 #include "controls/demo/gauges_demo.h"
 #include "controls/tarn32.h"
@@ -118,6 +119,7 @@ HWND CreateGallery(HWND window, HFONT font) {
     AddCalendars(window, font);
     AddButtonsAndSelectors(window, font);
     AddGauges(window, font);
+    AddNumericEdits(window, font);
     return dropDown;
 }
 

@@ -4,6 +4,7 @@
 #include "tools/pixelgen/bmp_writer.h"
 #include "tools/pixelgen/button_pictures.h"
 #include "tools/pixelgen/fontsel_pictures.h"
+#include "tools/pixelgen/numedit_pictures.h"
 #include "tools/pixelgen/segment_font.h"
 #include "tools/pixelgen/spin_pictures.h"
 
@@ -95,6 +96,7 @@ std::vector<Picture> AllPictures() {
     AddButtonPictures(pictures);
     AddFontSelectorPictures(pictures);
     AppendSpinPictures(pictures, kVgaPalette);
+    AddNumEditPictures(pictures);
     return pictures;
 }
 
