@@ -13,7 +13,7 @@ void RowStore::Reset(int recordSize, int keyOffset) {
 }
 
 void RowStore::Clear() {
-    data_.clear();
+    pages_.clear();
     attributes_.clear();
     order_.clear();
     freeSlots_.clear();
@@ -40,13 +40,12 @@ uint32_t RowStore::NewSlot() {
     const size_t slots = attributes_.size();
     if (slots == attributes_.capacity()) {
         // Grow by the step, or geometrically once the store is larger than the step.
-        size_t more = slots + std::max(size_t(growStep_), slots);
-        more = std::min(more, data_.max_size() / size_t(recordSize_));  // no size_t overflow
-        attributes_.reserve(more);
-        data_.reserve(more * size_t(recordSize_));
+        attributes_.reserve(slots + std::max(size_t(growStep_), slots));
+    }
+    if (slots == pages_.size() * kPageSlots) {
+        pages_.push_back(std::make_unique<char[]>(size_t(kPageSlots) * size_t(recordSize_)));
     }
     attributes_.emplace_back();
-    data_.resize(data_.size() + size_t(recordSize_));
     rowOfSlot_.push_back(-1);
     return static_cast<uint32_t>(slots);
 }

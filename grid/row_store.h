@@ -1,9 +1,12 @@
-// The grid's rows: fixed-size row records in one contiguous store, addressed through an order
-// table (row index -> slot), with per-row display attributes and an index of the key column.
+// The grid's rows: fixed-size row records in pages of slots, addressed through an order table
+// (row index -> slot), with per-row display attributes and an index of the key column. Pages
+// keep a million rows from needing one block of hundreds of megabytes (and its copy on growth)
+// in a 32-bit address space.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -56,8 +59,13 @@ public:
     bool SetSelected(int row, bool on);
 
 private:
-    const char* SlotRecord(uint32_t slot) const { return &data_[size_t(slot) * recordSize_]; }
-    char* SlotRecord(uint32_t slot) { return &data_[size_t(slot) * recordSize_]; }
+    static constexpr uint32_t kPageSlots = 1024;
+    const char* SlotRecord(uint32_t slot) const {
+        return pages_[slot / kPageSlots].get() + size_t(slot % kPageSlots) * recordSize_;
+    }
+    char* SlotRecord(uint32_t slot) {
+        return pages_[slot / kPageSlots].get() + size_t(slot % kPageSlots) * recordSize_;
+    }
     int32_t SlotKey(uint32_t slot) const;
     uint32_t NewSlot();
     void IndexKey(uint32_t slot);
@@ -68,9 +76,9 @@ private:
     int keyOffset_ = -1;
     int growStep_ = 256;
     int selectedCount_ = 0;
-    std::vector<char> data_;                 // slot records, back to back
-    std::vector<RowAttributes> attributes_;  // by slot
-    std::vector<uint32_t> order_;            // row index -> slot
+    std::vector<std::unique_ptr<char[]>> pages_;  // slot records, kPageSlots to a page
+    std::vector<RowAttributes> attributes_;       // by slot
+    std::vector<uint32_t> order_;                 // row index -> slot
     std::vector<uint32_t> freeSlots_;
     std::unordered_multimap<int32_t, uint32_t> keyIndex_;  // key -> slot
     mutable std::vector<int> rowOfSlot_;                   // slot -> row, rebuilt when stale

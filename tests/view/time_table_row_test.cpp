@@ -53,6 +53,26 @@ TEST_F(BuildRowTest, FillsEveryFieldFromTheRecordAndTheDocumentsFormats) {
     EXPECT_STREQ(row.notes, "Design review");
 }
 
+TEST_F(BuildRowTest, RowsBuiltWithAMoneyMemoEqualThoseBuiltWithout) {
+    const int web = doc.AddItem(kProjectList, CProjectCost("Website", 80.0f));
+    const int app = doc.AddItem(kProjectList, CProjectCost("App", 62.5f));
+    for (int i = 0; i < 40; ++i) {
+        CTimeRec& record = AddRecord(i % 3 == 0 ? web : app);
+        record.SetExpense(i % 4 == 0 ? 0.0f : 0.25f * i);
+        record.SetOwnRate(i % 5 == 0 ? 99.99f : -1.0f);
+    }
+    MoneyTextMemo memo;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < doc.GetRecordCount(); ++i) {
+            const grid::TimeTableRow plain = BuildRow(doc, *doc.GetRecord(i), i);
+            const grid::TimeTableRow memoised = BuildRow(doc, *doc.GetRecord(i), i, &memo);
+            EXPECT_STREQ(plain.hourlyRate, memoised.hourlyRate) << i;
+            EXPECT_STREQ(plain.charge, memoised.charge) << i;
+            EXPECT_STREQ(plain.expense, memoised.expense) << i;
+        }
+    }
+}
+
 TEST_F(BuildRowTest, AnInvalidItemIndexLeavesTheCellEmpty) {
     const CTimeRec& record = AddRecord(55);
     const grid::TimeTableRow row = BuildRow(doc, record, 0);

@@ -8,6 +8,7 @@
 #include "doc/document.h"
 #include "doc/time_rec.h"
 #include "framework/command_ids.h"
+#include "framework/prompt.h"
 #include "framework/win32/child_frame.h"
 #include "framework/win32/document.h"
 #include "framework/win32/mdi_frame.h"
@@ -74,6 +75,8 @@ void CFormDlg::OnInitialUpdate() {
     SetupColumns();
     setUp_ = true;
     if (!FillTable()) {
+        // The grid refused a row (it ran out of memory): say so rather than close silently.
+        Tell(LoadResourceString(IDS_LOW_MEMORY));
         if (Frame() != nullptr) ::PostMessageA(Frame()->Handle(), WM_CLOSE, 0, 0);
         return;
     }

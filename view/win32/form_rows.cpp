@@ -191,8 +191,9 @@ int CFormDlg::RowOfRecord(int key) {
 bool CFormDlg::FillTable() {
     CWorkmetrDoc* doc = Document();
     grid_.ClearRows();
+    MoneyTextMemo money;
     for (int position = 0; position < doc->GetRecordCount(); ++position) {
-        grid::TimeTableRow row = BuildRow(*doc, *doc->GetRecord(position), position);
+        grid::TimeTableRow row = BuildRow(*doc, *doc->GetRecord(position), position, &money);
         if (PutRow(row, false, position, grid::kNoRow, false) < 0) {
             grid_.ClearRows();
             return false;
