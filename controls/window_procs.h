@@ -1,6 +1,7 @@
 #pragma once
 // The window procedures of the eleven classes, exported under these names. The date and time
-// edits are in date/ and time/, the calendar in calendar/, the rest in later_families.cpp.
+// edits are in date/ and time/, the calendar in calendar/, the outline list in outline/, the
+// rest in later_families.cpp.
 
 #include <windows.h>
 

@@ -128,13 +128,28 @@ bool OutlineTree::Open(uint32_t slot) {
     return true;
 }
 
+void OutlineTree::OpenAll(uint32_t top) {
+    if (top == kRoot) {
+        for (uint32_t c = items_[kRoot].firstChild; c; c = items_[c].nextSibling) OpenAll(c);
+        return;
+    }
+    if ((items_[top].flags & kItemLocked) || !items_[top].firstChild) return;
+    // Flags first, then the rows once: each row of the subtree is inserted a single time.
+    HideDescendants(top);
+    items_[top].flags &= uint16_t(~kItemOpen);
+    for (uint32_t s = top; s;) {
+        OutlineItem& item = items_[s];
+        const bool enter = !(item.flags & kItemLocked) && item.firstChild;
+        if (enter && s != top) item.flags |= kItemOpen;
+        s = enter ? NextInSubtree(s, top) : SkipSubtree(s, top);
+    }
+    Open(top);
+}
+
 bool OutlineTree::Close(uint32_t slot) {
     OutlineItem& item = items_[slot];
     if (slot == kRoot || !(item.flags & kItemOpen)) return false;
-    if (rows_.Contains(slot)) {
-        for (uint32_t s = NextShownInSubtree(slot, slot); s; s = NextShownInSubtree(s, slot))
-            rows_.Remove(s);
-    }
+    HideDescendants(slot);
     if (caret_ != slot && caret_ && IsAncestorOrSelf(slot, caret_)) SetCaret(slot);
     items_[slot].flags &= uint16_t(~kItemOpen);
     return true;
@@ -156,14 +171,16 @@ uint32_t OutlineTree::PreviousInTree(uint32_t slot) const {
 
 uint32_t OutlineTree::NextInSubtree(uint32_t slot, uint32_t top) const {
     if (items_[slot].firstChild) return items_[slot].firstChild;
-    for (uint32_t s = slot; s != top; s = items_[s].parent)
-        if (items_[s].nextSibling) return items_[s].nextSibling;
-    return 0;
+    return SkipSubtree(slot, top);
 }
 
 uint32_t OutlineTree::NextShownInSubtree(uint32_t slot, uint32_t top) const {
     const OutlineItem& item = items_[slot];
     if (item.firstChild && (slot == kRoot || (item.flags & kItemOpen))) return item.firstChild;
+    return SkipSubtree(slot, top);
+}
+
+uint32_t OutlineTree::SkipSubtree(uint32_t slot, uint32_t top) const {
     for (uint32_t s = slot; s != top; s = items_[s].parent)
         if (items_[s].nextSibling) return items_[s].nextSibling;
     return 0;
@@ -215,11 +232,14 @@ void OutlineTree::InsertRows(uint32_t top, uint32_t after) {
 }
 
 void OutlineTree::RemoveRows(uint32_t top) {
-    if (!rows_.Contains(top)) return;
-    if (items_[top].flags & kItemOpen)
-        for (uint32_t s = NextShownInSubtree(top, top); s; s = NextShownInSubtree(s, top))
-            rows_.Remove(s);
+    HideDescendants(top);
     rows_.Remove(top);
+}
+
+void OutlineTree::HideDescendants(uint32_t top) {
+    if (!rows_.Contains(top) || !(items_[top].flags & kItemOpen)) return;
+    for (uint32_t s = NextShownInSubtree(top, top); s; s = NextShownInSubtree(s, top))
+        rows_.Remove(s);
 }
 
 void OutlineTree::SetLevels(uint32_t top) {

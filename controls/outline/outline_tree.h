@@ -26,6 +26,8 @@ public:
     uint32_t SlotOf(ItemHandle handle) const { return items_.SlotOf(handle); }
     ItemHandle HandleOf(uint32_t slot) const { return items_.HandleOf(slot); }
     size_t ItemCount() const { return items_.Count(); }
+    // True for the slot of an item that exists (the root included).
+    bool IsLive(uint32_t slot) const { return items_.IsLive(slot); }
     size_t SlotLimit() const { return items_.SlotLimit(); }
 
     // Rows: the visible items in display order.
@@ -63,6 +65,9 @@ public:
     // Sets the open flag; the item's shown descendants become rows below it when it is a row.
     // False when it was open already.
     bool Open(uint32_t slot);
+    // Opens every item of the subtree of `top` (`top` included; the root: every item) that
+    // has children and is not locked; a locked item's subtree is left as it is.
+    void OpenAll(uint32_t top);
     // Clears the open flag, taking its descendants out of the rows; a caret among them moves
     // to the item. False when it was closed already.
     bool Close(uint32_t slot);
@@ -93,6 +98,9 @@ private:
     uint32_t LastShownRow(uint32_t parent) const;
     void InsertRows(uint32_t top, uint32_t after);
     void RemoveRows(uint32_t top);
+    void HideDescendants(uint32_t top);
+    // The item after the subtree of `slot` in pre-order within `top`; 0 after the last.
+    uint32_t SkipSubtree(uint32_t slot, uint32_t top) const;
     void SetLevels(uint32_t top);
     void Forget(uint32_t slot);
 

@@ -2,6 +2,7 @@
 
 #include "controls/res/digit_strips.h"
 #include "tools/pixelgen/bmp_writer.h"
+#include "tools/pixelgen/outline_pictures.h"
 #include "tools/pixelgen/segment_font.h"
 
 namespace tw::pixelgen {
@@ -89,6 +90,7 @@ std::vector<Picture> AllPictures() {
                                 EncodeBmp24(BuildDigitStrip(size, kind))});
         }
     }
+    AppendOutlinePictures(pictures);
     return pictures;
 }
 

@@ -20,6 +20,7 @@ struct Reference {
         int parent = -1;
         std::vector<int> children;
         bool open = false;
+        bool locked = false;
     };
     std::map<int, Node> nodes{{0, Node{}}};
     int nextId = 1;
@@ -45,6 +46,12 @@ struct Reference {
         int level = -1;
         for (int s = id; s != 0; s = nodes.at(s).parent) ++level;
         return level;
+    }
+    void OpenAll(int id) {
+        Node& n = nodes[id];
+        if (n.locked) return;
+        if (!n.children.empty()) n.open = true;
+        for (int c : n.children) OpenAll(c);
     }
     void Detach(int id) {
         auto& siblings = nodes[nodes[id].parent].children;
@@ -102,6 +109,18 @@ public:
         open = !open;
     }
 
+    void LockOrOpenAll() {
+        const int id = AnyNode(false);
+        if (id < 0) return;
+        if (random() % 3 == 0) {
+            ref.nodes[id].locked = !ref.nodes[id].locked;
+            tree.Item(slotOf[id]).flags ^= kItemLocked;
+        } else {
+            ref.OpenAll(id);
+            tree.OpenAll(slotOf[id]);
+        }
+    }
+
     void Move() {
         const int id = AnyNode(false);
         const int target = AnyNode(true);
@@ -127,6 +146,7 @@ public:
             const int made = ref.nextId++;
             copyOf[source] = made;
             ref.nodes[made].open = ref.nodes[source].open;
+            ref.nodes[made].locked = ref.nodes[source].locked;
         }
         for (const auto& [source, made] : copyOf)
             for (int child : ref.nodes[source].children)
@@ -174,7 +194,7 @@ TEST(OutlineTree, RandomEditsMatchTheReference) {
         TreeAgainstReference t;
         t.random.seed(seed);
         for (int step = 0; step < 1500; ++step) {
-            const unsigned pick = t.random() % 20;
+            const unsigned pick = t.random() % 22;
             if (pick < 8) {
                 t.Add();
             } else if (pick < 10) {
@@ -183,6 +203,8 @@ TEST(OutlineTree, RandomEditsMatchTheReference) {
                 t.Toggle();
             } else if (pick < 18) {
                 t.Move();
+            } else if (pick < 20) {
+                t.LockOrOpenAll();
             } else {
                 t.Copy();
             }

@@ -1,0 +1,162 @@
+// Adding, deleting, moving and copying items of the outline list (see outline_edits.h).
+
+#include "controls/outline/outline_edits.h"
+
+#include <vector>
+
+#include "controls/outline/outline_notify.h"
+#include "controls/outline/outline_view.h"
+
+namespace tw {
+
+namespace {
+
+// Asks the parent of a variable owner-draw list for the new item's height. False when the
+// control went away meanwhile.
+bool MeasureItem(OutlineState& s, uint32_t slot) {
+    const OutlineItem& item = s.tree.Item(slot);
+    MEASUREITEMSTRUCT measure = {};
+    measure.CtlType = ODT_LISTBOX;
+    measure.CtlID = UINT(OutlineId(s));
+    measure.itemID = UINT(s.tree.RowOf(slot));
+    measure.itemHeight = UINT(s.itemHeight);
+    measure.itemData =
+        s.storesStrings ? reinterpret_cast<ULONG_PTR>(item.text.c_str()) : ULONG_PTR(item.data);
+    const HWND self = s.self;
+    const ItemHandle handle = s.tree.HandleOf(slot);
+    SendMessageA(GetParent(self), WM_MEASUREITEM, measure.CtlID,
+                 reinterpret_cast<LPARAM>(&measure));
+    if (!StillAlive(self, &s)) return false;
+    if (s.tree.SlotOf(handle) == slot && measure.itemHeight > 0 && measure.itemHeight < 0x8000)
+        s.tree.Item(slot).height = uint16_t(measure.itemHeight);
+    return true;
+}
+
+// A parent that gets a child opens with the auto-open setting (unless it is locked).
+void AutoOpen(OutlineState& s, uint32_t parent) {
+    if (s.autoOpen && IsItemSlot(parent) && !(s.tree.Item(parent).flags & kItemLocked))
+        s.tree.Open(parent);
+}
+
+std::vector<ItemHandle> HandlesOf(const OutlineState& s, const std::vector<uint32_t>& slots) {
+    std::vector<ItemHandle> handles;
+    handles.reserve(slots.size());
+    for (uint32_t slot : slots) handles.push_back(s.tree.HandleOf(slot));
+    return handles;
+}
+
+// Announces the items, the deepest first. False when the control went away meanwhile.
+bool AnnounceDeletions(OutlineState& s, const std::vector<ItemHandle>& handles) {
+    for (auto it = handles.rbegin(); it != handles.rend(); ++it) {
+        const uint32_t slot = s.tree.SlotOf(*it);
+        if (slot && !NotifyDeletion(s, slot)) return false;
+    }
+    return true;
+}
+
+std::vector<ItemHandle> ChildHandles(const OutlineState& s, uint32_t parent) {
+    std::vector<ItemHandle> handles;
+    for (uint32_t c = s.tree.Item(parent).firstChild; c; c = s.tree.Item(c).nextSibling)
+        handles.push_back(s.tree.HandleOf(c));
+    return handles;
+}
+
+// True when `newParent` may take the subtree of `slot`: it exists and lies outside it.
+bool TargetOutside(const OutlineState& s, uint32_t slot, uint32_t newParent) {
+    return IsItemSlot(slot) && newParent != kBadSlot && !s.tree.IsAncestorOrSelf(slot, newParent);
+}
+
+}  // namespace
+
+uint32_t OLB_AddItem(OutlineState& s, uint32_t parent, long position, LPCSTR text) {
+    if (parent == kBadSlot || (s.storesStrings && !text)) return kBadSlot;
+    const uint32_t before = position >= 0 ? s.tree.ChildAt(parent, size_t(position)) : 0;
+    const uint32_t slot = s.storesStrings
+                              ? s.tree.AddChild(parent, before, text, 0)
+                              : s.tree.AddChild(parent, before, std::string(),
+                                                DWORD(reinterpret_cast<UINT_PTR>(text)));
+    if (!slot) return kBadSlot;
+    AutoOpen(s, parent);
+    if (IsVariableHeight(s) && !MeasureItem(s, slot)) return kBadSlot;
+    RefreshRows(s);
+    return s.tree.IsLive(slot) ? slot : kBadSlot;
+}
+
+LRESULT OLB_DeleteItem(OutlineState& s, uint32_t slot) {
+    if (!IsItemSlot(slot)) return OLB_ERR;
+    const ItemHandle handle = s.tree.HandleOf(slot);
+    if (!AnnounceDeletions(s, HandlesOf(s, s.tree.SubtreeSlots(slot)))) return OLB_ERR;
+    if (const uint32_t still = s.tree.SlotOf(handle)) s.tree.Destroy(still);
+    RefreshRows(s);
+    return LRESULT(s.tree.RowCount());
+}
+
+LRESULT OLB_DeleteChildren(OutlineState& s, uint32_t slot) {
+    if (slot == kBadSlot) return OLB_ERR;
+    if (slot == OutlineTree::kRoot) return OLB_ResetContent(s);
+    const ItemHandle handle = s.tree.HandleOf(slot);
+    std::vector<uint32_t> below = s.tree.SubtreeSlots(slot);
+    below.erase(below.begin());
+    if (!AnnounceDeletions(s, HandlesOf(s, below))) return OLB_ERR;
+    if (const uint32_t still = s.tree.SlotOf(handle))
+        for (ItemHandle child : ChildHandles(s, still))
+            if (const uint32_t c = s.tree.SlotOf(child)) s.tree.Destroy(c);
+    RefreshRows(s);
+    return LRESULT(s.tree.RowCount());
+}
+
+LRESULT OLB_ResetContent(OutlineState& s) {
+    if (!AnnounceDeletions(s, HandlesOf(s, s.tree.SubtreeSlots(OutlineTree::kRoot))))
+        return OLB_ERR;
+    s.tree.Clear();
+    s.topIndex = 0;
+    s.scrollX = 0;
+    RefreshRows(s);
+    return 0;
+}
+
+uint32_t OLB_MoveItem(OutlineState& s, uint32_t slot, uint32_t newParent) {
+    if (!TargetOutside(s, slot, newParent)) return kBadSlot;
+    s.tree.Unlink(slot);
+    s.tree.Link(slot, newParent, 0);
+    AutoOpen(s, newParent);
+    RefreshRows(s);
+    return slot;
+}
+
+LRESULT OLB_MoveChildren(OutlineState& s, uint32_t slot, uint32_t newParent) {
+    if (!TargetOutside(s, slot, newParent)) return OLB_ERR;
+    long moved = 0;
+    for (ItemHandle child : ChildHandles(s, slot)) {
+        const uint32_t c = s.tree.SlotOf(child);
+        s.tree.Unlink(c);
+        s.tree.Link(c, newParent, 0);
+        ++moved;
+    }
+    if (moved) AutoOpen(s, newParent);
+    RefreshRows(s);
+    return moved;
+}
+
+uint32_t OLB_CopyItem(OutlineState& s, uint32_t slot, uint32_t newParent) {
+    if (!TargetOutside(s, slot, newParent)) return kBadSlot;
+    const uint32_t copy = s.tree.CopySubtree(slot, newParent);
+    if (!copy) return kBadSlot;
+    AutoOpen(s, newParent);
+    RefreshRows(s);
+    return copy;
+}
+
+LRESULT OLB_CopyChildren(OutlineState& s, uint32_t slot, uint32_t newParent) {
+    if (!TargetOutside(s, slot, newParent)) return OLB_ERR;
+    long copied = 0;
+    for (ItemHandle child : ChildHandles(s, slot)) {
+        if (!s.tree.CopySubtree(s.tree.SlotOf(child), newParent)) break;
+        ++copied;
+    }
+    if (copied) AutoOpen(s, newParent);
+    RefreshRows(s);
+    return copied;
+}
+
+}  // namespace tw
