@@ -1,8 +1,9 @@
 #pragma once
 // Client header of tarn32.dll: exported functions, private messages, style bits, records and
 // notification codes of the library frame, the date edit and the time edit (the calendar's
-// part comes from calendar/tarn32_calendar.h). Every function takes the control's window
-// handle first and returns its failure value on a window that is not such a control.
+// part comes from calendar/tarn32_calendar.h, the outline list's from
+// outline/tarn32_outline.h). Every function takes the control's window handle first and
+// returns its failure value on a window that is not such a control.
 
 #include <windows.h>
 
@@ -226,5 +227,8 @@ int WINAPI tmSetBorderStyle(HWND hwnd, int kind);
 #if defined(__has_include)
 #if __has_include("calendar/tarn32_calendar.h")
 #include "calendar/tarn32_calendar.h"
+#endif
+#if __has_include("outline/tarn32_outline.h")
+#include "outline/tarn32_outline.h"
 #endif
 #endif

@@ -38,10 +38,17 @@ void AutoOpen(OutlineState& s, uint32_t parent) {
         s.tree.Open(parent);
 }
 
-std::vector<ItemHandle> HandlesOf(const OutlineState& s, const std::vector<uint32_t>& slots) {
+// Marks the items as being deleted and gives the handles of those not marked before: an item
+// that a receiver deletes again while it hears of its deletion is not announced twice.
+std::vector<ItemHandle> MarkForDeletion(OutlineState& s, const std::vector<uint32_t>& slots) {
     std::vector<ItemHandle> handles;
     handles.reserve(slots.size());
-    for (uint32_t slot : slots) handles.push_back(s.tree.HandleOf(slot));
+    for (uint32_t slot : slots) {
+        uint16_t& flags = s.tree.Item(slot).flags;
+        if (flags & kItemDeleting) continue;
+        flags |= kItemDeleting;
+        handles.push_back(s.tree.HandleOf(slot));
+    }
     return handles;
 }
 
@@ -85,7 +92,7 @@ uint32_t OLB_AddItem(OutlineState& s, uint32_t parent, long position, LPCSTR tex
 LRESULT OLB_DeleteItem(OutlineState& s, uint32_t slot) {
     if (!IsItemSlot(slot)) return OLB_ERR;
     const ItemHandle handle = s.tree.HandleOf(slot);
-    if (!AnnounceDeletions(s, HandlesOf(s, s.tree.SubtreeSlots(slot)))) return OLB_ERR;
+    if (!AnnounceDeletions(s, MarkForDeletion(s, s.tree.SubtreeSlots(slot)))) return OLB_ERR;
     if (const uint32_t still = s.tree.SlotOf(handle)) s.tree.Destroy(still);
     RefreshRows(s);
     return LRESULT(s.tree.RowCount());
@@ -97,7 +104,7 @@ LRESULT OLB_DeleteChildren(OutlineState& s, uint32_t slot) {
     const ItemHandle handle = s.tree.HandleOf(slot);
     std::vector<uint32_t> below = s.tree.SubtreeSlots(slot);
     below.erase(below.begin());
-    if (!AnnounceDeletions(s, HandlesOf(s, below))) return OLB_ERR;
+    if (!AnnounceDeletions(s, MarkForDeletion(s, below))) return OLB_ERR;
     if (const uint32_t still = s.tree.SlotOf(handle))
         for (ItemHandle child : ChildHandles(s, still))
             if (const uint32_t c = s.tree.SlotOf(child)) s.tree.Destroy(c);
@@ -106,7 +113,7 @@ LRESULT OLB_DeleteChildren(OutlineState& s, uint32_t slot) {
 }
 
 LRESULT OLB_ResetContent(OutlineState& s) {
-    if (!AnnounceDeletions(s, HandlesOf(s, s.tree.SubtreeSlots(OutlineTree::kRoot))))
+    if (!AnnounceDeletions(s, MarkForDeletion(s, s.tree.SubtreeSlots(OutlineTree::kRoot))))
         return OLB_ERR;
     s.tree.Clear();
     s.topIndex = 0;

@@ -22,6 +22,8 @@ constexpr uint16_t kItemOpen = 0x0001;
 constexpr uint16_t kItemSelected = 0x0002;
 constexpr uint16_t kItemCaret = 0x0004;
 constexpr uint16_t kItemLocked = 0x0008;
+constexpr uint16_t kClientFlags = 0x000F;  // the bits a client sees
+constexpr uint16_t kItemDeleting = 0x0100;  // announced for deletion; not announced again
 
 constexpr uint16_t kNoImage = 0xFFFF;         // bitmap index: none of its own
 constexpr uint16_t kDirectoryImage = 0x8000;  // bitmap index bit: a directory

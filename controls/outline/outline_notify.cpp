@@ -20,8 +20,8 @@ NotifyOutcome NotifyItem(OutlineState& s, int code, uint32_t slot, WORD oldFlags
     record.hdr.idFrom = UINT_PTR(OutlineId(s));
     record.hdr.code = UINT(code);
     record.item = s.tree.HandleOf(slot);
-    record.oldFlags = oldFlags;
-    record.newFlags = newFlags;
+    record.oldFlags = oldFlags & kClientFlags;
+    record.newFlags = newFlags & kClientFlags;
     record.itemData = item.data;
     record.level = LONG(item.level);
     record.point = point;
