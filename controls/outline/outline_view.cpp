@@ -168,7 +168,8 @@ bool RowRectangle(const OutlineState& s, long row, RECT& rect) {
 }
 
 long RowAtPoint(const OutlineState& s, int x, int y) {
-    if (y < 0 || x < 0 || RowCount(s) == 0) return -1;
+    const RECT client = ClientRect(s);
+    if (y < 0 || x < 0 || y >= client.bottom || x >= client.right || RowCount(s) == 0) return -1;
     long row;
     if (IsMultiColumn(s)) {
         const long line = s.topIndex + y / s.itemHeight;
