@@ -22,7 +22,7 @@ constexpr uint16_t kItemOpen = 0x0001;
 constexpr uint16_t kItemSelected = 0x0002;
 constexpr uint16_t kItemCaret = 0x0004;
 constexpr uint16_t kItemLocked = 0x0008;
-constexpr uint16_t kClientFlags = 0x000F;  // the bits a client sees
+constexpr uint16_t kClientFlags = 0x000F;   // the bits a client sees
 constexpr uint16_t kItemDeleting = 0x0100;  // announced for deletion; not announced again
 
 constexpr uint16_t kNoImage = 0xFFFF;         // bitmap index: none of its own

@@ -30,9 +30,9 @@ constexpr int kDefaultColors[kOutlineColorCount] = {
     COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_BTNFACE,
     COLOR_WINDOWTEXT,    COLOR_WINDOW,    COLOR_WINDOWFRAME,  COLOR_GRAYTEXT};
 
-HBITMAP LoadLibraryBitmap(int id, UINT flags = 0) {
+HBITMAP LoadLibraryBitmap(int id) {
     return static_cast<HBITMAP>(
-        LoadImageA(LibraryModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, flags));
+        LoadImageA(LibraryModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
 }
 
 int BitmapHeight(HBITMAP bitmap) {
@@ -79,6 +79,22 @@ void MeasureFixedRows(OutlineState& s) {
         s.itemHeight = int(measure.itemHeight);
         s.itemHeightSet = true;
     }
+}
+
+// The 8 x 8 line pattern as bits: a dark pixel is drawn in the lines' colour.
+void ReadLineMask(OutlineState& s) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, s.linePattern);
+    for (int y = 0; y < 8; ++y) {
+        s.lineMask[y] = 0;
+        for (int x = 0; x < 8; ++x) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            const int light = GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel);
+            if (s.linePattern && light < 3 * 128) s.lineMask[y] |= BYTE(1 << x);
+        }
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
 }
 
 LRESULT ChangeFocus(OutlineState& s, bool gained) {
@@ -138,7 +154,8 @@ void LoadOutlinePictures(OutlineState& s) {
     if (!s.builtInStrip) s.builtInStrip = LoadLibraryBitmap(kBuiltInStripId);
     const bool dotted = s.compatibility || !HasSystem3DBorders();
     if (s.linePattern) DeleteObject(s.linePattern);
-    s.linePattern = LoadLibraryBitmap(dotted ? kDottedPatternId : kSolidPatternId, LR_MONOCHROME);
+    s.linePattern = LoadLibraryBitmap(dotted ? kDottedPatternId : kSolidPatternId);
+    ReadLineMask(s);
 }
 
 LRESULT OLB_SetFont(OutlineState& s, HFONT font, bool redraw) {

@@ -79,6 +79,20 @@ void FillWithColor(HDC dc, const RECT& rect, COLORREF color) {
     DeleteObject(brush);
 }
 
+// A line through the pattern: its pixels where the pattern's bit is set (every pixel for the
+// solid pattern).
+void DrawLine(HDC dc, const LineSegment& line, const BYTE (&mask)[8], COLORREF color) {
+    bool solid = true;
+    for (BYTE row : mask) solid = solid && row == 0xFF;
+    if (solid) {
+        FillWithColor(dc, {line.x0, line.y0, line.x1 + 1, line.y1 + 1}, color);
+        return;
+    }
+    for (int y = line.y0; y <= line.y1; ++y)
+        for (int x = line.x0; x <= line.x1; ++x)
+            if (mask[y & 7] & (1 << (x & 7))) SetPixelV(dc, x, y, color);
+}
+
 // The line segments of an item's row.
 std::vector<LineSegment> LinesOf(const OutlineState& s, uint32_t slot, const RECT& row) {
     const OutlineItem& item = s.tree.Item(slot);
@@ -127,16 +141,8 @@ LRESULT OLB_PaintLines(const OutlineState& s, HDC dc, uint32_t slot, const RECT*
     const int level = int(s.tree.Item(slot).level);
     const RECT band = {row->left, row->top, row->left + (level + 1) * s.indent, row->bottom};
     FillWithColor(dc, band, OutlineColorValue(s, kColorBackground));
-    HBRUSH pen = CreatePatternBrush(s.linePattern);
-    const COLORREF oldText = SetTextColor(dc, OutlineColorValue(s, kColorLines));
-    const COLORREF oldBack = SetBkColor(dc, OutlineColorValue(s, kColorBackground));
-    for (const LineSegment& line : LinesOf(s, slot, *row)) {
-        const RECT stroke = {line.x0, line.y0, line.x1 + 1, line.y1 + 1};
-        FillRect(dc, &stroke, pen);
-    }
-    SetTextColor(dc, oldText);
-    SetBkColor(dc, oldBack);
-    DeleteObject(pen);
+    const COLORREF color = OutlineColorValue(s, kColorLines);
+    for (const LineSegment& line : LinesOf(s, slot, *row)) DrawLine(dc, line, s.lineMask, color);
     if (s.options & OLBO_MICROBITMAPS) DrawOpenCloseBox(s, dc, slot, *row);
     return 0;
 }

@@ -56,6 +56,7 @@ struct OutlineState {
     HBITMAP boxStrip;      // 214: closed and open boxes
     HBITMAP builtInStrip;  // 217: 14 images of three cells
     HBITMAP linePattern;   // 215 (dotted, before Windows 4) or 230 (solid)
+    BYTE lineMask[8];      // the pattern's dark pixels, one bit each: where lines draw
     WORD options;          // OLBO_ bits
     WORD bitmapWord;       // bit 0: pictures enabled; bit 0x8000 kept
     PictureSettings pictures;
