@@ -88,6 +88,14 @@ void ListDirectory(Listing& listing, uint32_t parent, const std::string& directo
     FindClose(find);
 }
 
+// Lists a directory that the listing starts from; a link below that leads back to it is not
+// followed either.
+void ListFrom(Listing& listing, uint32_t parent, const std::string& directory) {
+    DirectoryId id;
+    if (IdentifyDirectory(directory, id)) listing.openDirectories.push_back(id);
+    ListDirectory(listing, parent, directory, 0);
+}
+
 // The share a network drive is connected to; empty when it is not connected.
 std::string NetworkShare(char letter) {
     using GetConnection = DWORD(WINAPI*)(LPCSTR, LPSTR, LPDWORD);
@@ -169,7 +177,7 @@ LRESULT OLB_Dir(OutlineState& s, DWORD attributes, LPCSTR pattern) {
         } else {
             std::string directory;
             SplitPattern(pattern ? pattern : "*.*", directory, listing.mask);
-            ListDirectory(listing, OutlineTree::kRoot, directory, 0);
+            ListFrom(listing, OutlineTree::kRoot, directory);
         }
         return listing.lastAdded;
     });
@@ -189,7 +197,7 @@ LRESULT OLB_DirEx(OutlineState& s, DWORD attributes, long drive) {
     return FillQuietly(s, [&] {
         const uint32_t top = AddListed(listing, OutlineTree::kRoot, root, kImageDriveRoot);
         if (!top) return uint32_t(0);
-        ListDirectory(listing, top, root, 0);
+        ListFrom(listing, top, root);
         return top;
     });
 }

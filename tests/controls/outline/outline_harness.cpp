@@ -2,6 +2,8 @@
 
 #include "outline_harness.h"
 
+#include "../control_test_support.h"
+
 namespace tw::test {
 
 namespace {
@@ -163,6 +165,42 @@ int Snapshot::Count(const RECT& area, COLORREF color) const {
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) count += At(x, y) == color;
     return count;
+}
+
+std::vector<COLORREF> CellAsPainted(int id, int cellX, int width, int height) {
+    HBITMAP bitmap =
+        static_cast<HBITMAP>(LoadImageA(TarnModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
+    BITMAP info = {};
+    GetObjectA(bitmap, sizeof info, &info);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const COLORREF key = GetPixel(dc, 0, info.bmHeight - 1);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF pixel = GetPixel(dc, cellX + x, y);
+            pixels.push_back(pixel == key ? kWhite : pixel);
+        }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return pixels;
+}
+
+std::vector<COLORREF> Painted(const Snapshot& shot, int left, int top, int width, int height) {
+    std::vector<COLORREF> pixels;
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x) pixels.push_back(shot.At(x, y));
+    return pixels;
+}
+
+int ShownCell(HWND list, int row, int x) {
+    constexpr int kRowHeight = 18, kCellWidth = 18, kCellHeight = 16, kCells = 42;
+    Snapshot shot(list);
+    const auto painted = Painted(shot, x, row * kRowHeight, kCellWidth, kCellHeight);
+    for (int cell = 0; cell < kCells; ++cell)
+        if (painted == CellAsPainted(217, cell * kCellWidth, kCellWidth, kCellHeight)) return cell;
+    return -1;
 }
 
 void Click(HWND hwnd, UINT message, int x, int y, WPARAM keys) {

@@ -83,8 +83,16 @@ private:
     int width_ = 0, height_ = 0;
 };
 
-// A system colour as the paint shows it.
-inline COLORREF SystemColor(int index) { return GetSysColor(index); }
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// The pixels of a cell of one of the library's bitmaps as painting shows them over a white
+// background (the key colour, the bitmap's bottom-left pixel's, shows the background).
+std::vector<COLORREF> CellAsPainted(int id, int cellX, int width, int height);
+// The pixels of a rectangle of a snapshot, row by row.
+std::vector<COLORREF> Painted(const Snapshot& shot, int left, int top, int width, int height);
+// Which cell of the built-in strip (3 * image + state) a row of 18 pixels shows at `x` over a
+// white background; -1 for none.
+int ShownCell(HWND list, int row, int x);
 
 // Sends a mouse button message with client coordinates.
 void Click(HWND hwnd, UINT message, int x, int y, WPARAM keys = 0);

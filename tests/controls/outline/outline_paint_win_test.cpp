@@ -6,7 +6,6 @@
 
 #include <vector>
 
-#include "../control_test_support.h"
 #include "outline_harness.h"
 
 namespace tw::test {
@@ -14,49 +13,10 @@ namespace {
 
 constexpr int kRowHeight = 18;
 constexpr int kIndent = 20;
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLine = RGB(0, 0, 160);
 constexpr COLORREF kText = RGB(0, 0, 200);
 constexpr COLORREF kLockedText = RGB(0, 150, 0);
 constexpr COLORREF kSelectedText = RGB(200, 0, 0);
-
-// The pixels of one cell of a library bitmap, as painting shows them over a white background
-// (its key colour, the bottom-left pixel's, shows the background).
-std::vector<COLORREF> CellAsPainted(int id, int cellX, int width, int height) {
-    HBITMAP bitmap =
-        static_cast<HBITMAP>(LoadImageA(TarnModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
-    BITMAP info = {};
-    GetObjectA(bitmap, sizeof info, &info);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    const COLORREF key = GetPixel(dc, 0, info.bmHeight - 1);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const COLORREF pixel = GetPixel(dc, cellX + x, y);
-            pixels.push_back(pixel == key ? kWhite : pixel);
-        }
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    return pixels;
-}
-
-std::vector<COLORREF> Painted(const Snapshot& shot, int left, int top, int width, int height) {
-    std::vector<COLORREF> pixels;
-    for (int y = top; y < top + height; ++y)
-        for (int x = left; x < left + width; ++x) pixels.push_back(shot.At(x, y));
-    return pixels;
-}
-
-// Which cell of the built-in strip (3 * image + state) the row shows at `x`; -1 for none.
-int ShownCell(HWND list, int row, int x) {
-    Snapshot shot(list);
-    const auto painted = Painted(shot, x, row * kRowHeight, 18, 16);
-    for (int cell = 0; cell < 42; ++cell)
-        if (painted == CellAsPainted(217, cell * 18, 18, 16)) return cell;
-    return -1;
-}
 
 class OutlinePaint : public ::testing::Test {
 protected:
