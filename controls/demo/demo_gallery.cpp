@@ -2,6 +2,7 @@
 
 #include "controls/demo/demo_gallery.h"
 
+#include "controls/demo/outline_demo.h"
 #include "controls/tarn32.h"
 
 namespace tw::demo {
@@ -114,6 +115,7 @@ HWND CreateGallery(HWND window, HFONT font) {
     HWND dropDown = AddDateEdits(window, font);
     AddTimeEdits(window, font);
     AddCalendars(window, font);
+    AddOutlineLists(window, font, 930, 14, 300, 576);
     return dropDown;
 }
 
