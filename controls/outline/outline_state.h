@@ -49,6 +49,7 @@ struct OutlineState {
     int scrollX;      // horizontal scroll offset in pixels
     int horizontalExtent;
     std::vector<int> tabStops;  // dialog units
+    SCROLLINFO bars[2];         // what the scroll bars were last given (SB_HORZ, SB_VERT)
 
     // Appearance.
     DWORD colors[kOutlineColorCount];

@@ -78,7 +78,10 @@ int ContentWidth(const OutlineState& s) {
 
 int MaxScrollX(const OutlineState& s) { return std::max(0, ContentWidth(s) - ClientWidth(s)); }
 
-void SetBar(const OutlineState& s, int bar, int range, int page, int position) {
+// Gives a scroll bar its range, page and position when they changed. The bar is drawn again
+// with the next painting rather than at once: drawing it on every change makes adding many
+// items slow.
+void SetBar(OutlineState& s, int bar, int range, int page, int position) {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
@@ -90,10 +93,17 @@ void SetBar(const OutlineState& s, int bar, int range, int page, int position) {
         info.nPage = 0;
     }
     info.nPos = position;
-    SetScrollInfo(s.self, bar, &info, TRUE);
+    SCROLLINFO& last = s.bars[bar == SB_VERT ? 1 : 0];
+    if (last.cbSize && last.nMax == info.nMax && last.nPage == info.nPage && last.nPos == info.nPos)
+        return;
+    last = info;
+    SetScrollInfo(s.self, bar, &info, FALSE);
+    RedrawWindow(s.self, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
 }
 
-void UpdateScrollBars(const OutlineState& s) {
+// The scroll bars follow the rows; while drawing is switched off they wait for it to return.
+void UpdateScrollBars(OutlineState& s) {
+    if (!s.redraw) return;
     const DWORD style = OutlineStyle(s);
     if (style & WS_VSCROLL) SetBar(s, SB_VERT, int(ScrollLines(s)), int(PageRows(s)), s.topIndex);
     if (style & WS_HSCROLL) SetBar(s, SB_HORZ, ContentWidth(s), ClientWidth(s), s.scrollX);
