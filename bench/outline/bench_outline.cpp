@@ -7,41 +7,17 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench/win_timing.h"
 #include "controls/outline/tarn32_outline.h"
 
 namespace {
 
+using tw::bench::Report;
+using tw::bench::Stopwatch;
+
 constexpr int kItems = 1000000;
 constexpr int kChildren = 100000;
 constexpr int kLookups = 200000;
-
-class Stopwatch {
-public:
-    Stopwatch() {
-        QueryPerformanceFrequency(&frequency_);
-        QueryPerformanceCounter(&start_);
-    }
-    double Seconds() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return double(now.QuadPart - start_.QuadPart) / double(frequency_.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER frequency_, start_;
-};
-
-int failures = 0;
-
-void Report(const char* measure, double value, const char* unit, double target) {
-    const bool ok = target <= 0 || value < target;
-    if (!ok) ++failures;
-    if (target > 0)
-        std::printf("%-40s %12.3f %s   (target < %g %s)  %s\n", measure, value, unit, target, unit,
-                    ok ? "ok" : "TOO SLOW");
-    else
-        std::printf("%-40s %12.3f %s\n", measure, value, unit);
-}
 
 LRESULT Send(HWND list, UINT msg, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(list, msg, wParam, lParam);
@@ -93,7 +69,7 @@ void TimeOpening(HWND parent) {
     Report("open a parent of 100,000 children", open.Seconds(), "s", 0.2);
     if (Send(list, OLBM_GETVISIBLECOUNT, 0, 0) != 1000 + kChildren) {
         std::printf("  (the rows did not come)\n");
-        ++failures;
+        ++tw::bench::Misses();
     }
     DestroyWindow(list);
 }
@@ -111,5 +87,5 @@ int main() {
     TimeMillionRows(parent);
     TimeOpening(parent);
     DestroyWindow(parent);
-    return failures == 0 ? 0 : 1;
+    return tw::bench::Misses() == 0 ? 0 : 1;
 }

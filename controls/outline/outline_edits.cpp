@@ -73,6 +73,38 @@ bool TargetOutside(const OutlineState& s, uint32_t slot, uint32_t newParent) {
     return IsItemSlot(slot) && newParent != kBadSlot && !s.tree.IsAncestorOrSelf(slot, newParent);
 }
 
+uint32_t MoveUnder(OutlineState& s, uint32_t slot, uint32_t newParent) {
+    s.tree.Unlink(slot);
+    s.tree.Link(slot, newParent, 0);
+    return slot;
+}
+
+uint32_t CopyUnder(OutlineState& s, uint32_t slot, uint32_t newParent) {
+    return s.tree.CopySubtree(slot, newParent);
+}
+
+// After an item went under `newParent`: the parent may open, the rows are shown anew.
+uint32_t Placed(OutlineState& s, uint32_t newParent, uint32_t placed) {
+    if (!placed) return kBadSlot;
+    AutoOpen(s, newParent);
+    RefreshRows(s);
+    return placed;
+}
+
+// Moves or copies each child of `slot` under `newParent`; how many went (-1 on refusal).
+LRESULT PlaceChildren(OutlineState& s, uint32_t slot, uint32_t newParent,
+                      uint32_t (*place)(OutlineState&, uint32_t, uint32_t)) {
+    if (!TargetOutside(s, slot, newParent)) return OLB_ERR;
+    long placed = 0;
+    for (ItemHandle child : ChildHandles(s, slot)) {
+        if (!place(s, s.tree.SlotOf(child), newParent)) break;
+        ++placed;
+    }
+    if (placed) AutoOpen(s, newParent);
+    RefreshRows(s);
+    return placed;
+}
+
 }  // namespace
 
 uint32_t OLB_AddItem(OutlineState& s, uint32_t parent, long position, LPCSTR text) {
@@ -124,46 +156,20 @@ LRESULT OLB_ResetContent(OutlineState& s) {
 
 uint32_t OLB_MoveItem(OutlineState& s, uint32_t slot, uint32_t newParent) {
     if (!TargetOutside(s, slot, newParent)) return kBadSlot;
-    s.tree.Unlink(slot);
-    s.tree.Link(slot, newParent, 0);
-    AutoOpen(s, newParent);
-    RefreshRows(s);
-    return slot;
+    return Placed(s, newParent, MoveUnder(s, slot, newParent));
 }
 
 LRESULT OLB_MoveChildren(OutlineState& s, uint32_t slot, uint32_t newParent) {
-    if (!TargetOutside(s, slot, newParent)) return OLB_ERR;
-    long moved = 0;
-    for (ItemHandle child : ChildHandles(s, slot)) {
-        const uint32_t c = s.tree.SlotOf(child);
-        s.tree.Unlink(c);
-        s.tree.Link(c, newParent, 0);
-        ++moved;
-    }
-    if (moved) AutoOpen(s, newParent);
-    RefreshRows(s);
-    return moved;
+    return PlaceChildren(s, slot, newParent, MoveUnder);
 }
 
 uint32_t OLB_CopyItem(OutlineState& s, uint32_t slot, uint32_t newParent) {
     if (!TargetOutside(s, slot, newParent)) return kBadSlot;
-    const uint32_t copy = s.tree.CopySubtree(slot, newParent);
-    if (!copy) return kBadSlot;
-    AutoOpen(s, newParent);
-    RefreshRows(s);
-    return copy;
+    return Placed(s, newParent, CopyUnder(s, slot, newParent));
 }
 
 LRESULT OLB_CopyChildren(OutlineState& s, uint32_t slot, uint32_t newParent) {
-    if (!TargetOutside(s, slot, newParent)) return OLB_ERR;
-    long copied = 0;
-    for (ItemHandle child : ChildHandles(s, slot)) {
-        if (!s.tree.CopySubtree(s.tree.SlotOf(child), newParent)) break;
-        ++copied;
-    }
-    if (copied) AutoOpen(s, newParent);
-    RefreshRows(s);
-    return copied;
+    return PlaceChildren(s, slot, newParent, CopyUnder);
 }
 
 }  // namespace tw

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kLineScrollPixels = 8;  // one step of the horizontal scroll bar
 constexpr int kWheelLines = 3;
-constexpr long kMaxItemHeight = 0x7FFF;
+constexpr long kMaxLayoutValue = 0x7FFF;  // row heights, columns, widths and extents
 
 RECT ClientRect(const OutlineState& s) {
     RECT client = {};
@@ -146,6 +146,14 @@ long ScrolledPosition(int code, long position, long line, long page, long end, l
         case SB_THUMBPOSITION: return track;
         default: return position;
     }
+}
+
+// Sets one number of the layout when it is at least `least`; 0, or -1 for a value refused.
+LRESULT SetLayoutValue(OutlineState& s, int& field, long value, long least) {
+    if (value < least || value > kMaxLayoutValue) return OLB_ERR;
+    field = int(value);
+    RefreshRows(s);
+    return 0;
 }
 
 }  // namespace
@@ -331,7 +339,7 @@ LRESULT OLB_GetItemRect(const OutlineState& s, long row, RECT* rect) {
 LRESULT OLB_GetItemAtPoint(const OutlineState& s, int x, int y) { return RowAtPoint(s, x, y); }
 
 LRESULT OLB_SetItemHeight(OutlineState& s, uint32_t slot, long height) {
-    if (slot == kBadSlot || height < 1 || height > kMaxItemHeight) return OLB_ERR;
+    if (slot == kBadSlot || height < 1 || height > kMaxLayoutValue) return OLB_ERR;
     if (IsItemSlot(slot) && IsVariableHeight(s)) {
         s.tree.Item(slot).height = uint16_t(height);
     } else {
@@ -348,17 +356,11 @@ LRESULT OLB_GetItemHeight(const OutlineState& s, uint32_t slot) {
 }
 
 LRESULT OLB_SetColumns(OutlineState& s, long columns) {
-    if (columns < 1) return OLB_ERR;
-    s.columns = int(columns);
-    RefreshRows(s);
-    return 0;
+    return SetLayoutValue(s, s.columns, columns, 1);
 }
 
 LRESULT OLB_SetColumnWidth(OutlineState& s, long width) {
-    if (width < 1) return OLB_ERR;
-    s.columnWidth = int(width);
-    RefreshRows(s);
-    return 0;
+    return SetLayoutValue(s, s.columnWidth, width, 1);
 }
 
 LRESULT OLB_GetColumnWidth(const OutlineState& s) { return ColumnWidthOf(s); }
@@ -375,10 +377,7 @@ LRESULT OLB_SetTabStops(OutlineState& s, long count, const LONG* stops) {
 }
 
 LRESULT OLB_SetHorizontalExtent(OutlineState& s, long extent) {
-    if (extent < 0) return OLB_ERR;
-    s.horizontalExtent = int(extent);
-    RefreshRows(s);
-    return 0;
+    return SetLayoutValue(s, s.horizontalExtent, extent, 0);
 }
 
 LRESULT OLB_GetHorizontalExtent(const OutlineState& s) { return s.horizontalExtent; }

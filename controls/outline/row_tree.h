@@ -43,9 +43,11 @@ public:
     bool CheckInvariants() const;
 
 private:
+    static constexpr int kLeft = 0;
+    static constexpr int kRight = 1;
+
     struct Node {
-        uint32_t left = kNone;
-        uint32_t right = kNone;
+        uint32_t child[2] = {kNone, kNone};  // left, right
         uint32_t up = kNone;
         uint32_t size = 0;  // nodes in this subtree, itself included
         int8_t height = 0;  // 1 for a leaf
@@ -54,13 +56,17 @@ private:
 
     int Height(uint32_t id) const { return id ? nodes_[id].height : 0; }
     uint32_t Size(uint32_t id) const { return id ? nodes_[id].size : 0; }
+    // The last node on the way from `id` down its `side` children.
+    uint32_t Extreme(uint32_t id, int side) const;
+    // The neighbour of `id` towards `side` (kRight: the next row).
+    uint32_t Step(uint32_t id, int side) const;
     void Update(uint32_t id);
     void Replace(uint32_t parent, uint32_t oldChild, uint32_t newChild);
-    uint32_t RotateLeft(uint32_t id);
-    uint32_t RotateRight(uint32_t id);
+    // Lifts the child on `side` of `id` into its place; gives the lifted node.
+    uint32_t Rotate(uint32_t id, int side);
     uint32_t Rebalance(uint32_t id);
     void FixUpwards(uint32_t from);
-    void Attach(uint32_t parent, bool asLeft, uint32_t id);
+    void Attach(uint32_t parent, int side, uint32_t id);
     void Reserve(uint32_t id);
     int CheckSubtree(uint32_t id, uint32_t parent, bool& ok) const;
 
