@@ -5,7 +5,7 @@ NATIVE  := $(BUILD)/native
 ASAN    := $(BUILD)/asan
 WIN     := $(BUILD)/win
 
-.PHONY: test run bench fuzz screenshots setup build native asan win clean
+.PHONY: test run bench fuzz coverage screenshots setup build native asan win clean
 
 test: build
 	@scripts/run-tests.sh $(BUILD)
@@ -19,6 +19,9 @@ bench: setup native win
 
 fuzz: setup asan
 	@BUILD=$(BUILD) scripts/run-fuzz.sh $${FUZZ_SECONDS:-300}
+
+coverage: setup
+	@JOBS=$(JOBS) scripts/coverage.sh $(BUILD)
 
 screenshots: setup win
 	@scripts/wine-prefix.sh $(BUILD)/wine-x11 x11

@@ -90,7 +90,11 @@ int BorderAllowance(int kind) {
 }
 
 void DrawOwnBorder(HDC dc, const RECT& rect, int kind, const BorderColors& colors) {
-    if (OwnBorderInset(kind) == 0) return;
+    if (OwnBorderInset(kind) != 0) DrawBorderFrame(dc, rect, kind, colors);
+}
+
+void DrawBorderFrame(HDC dc, const RECT& rect, int kind, const BorderColors& colors) {
+    if (kind < 1 || kind > 3) return;
     if (kind == 1) {
         HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME));
         FrameRect(dc, &rect, frame);

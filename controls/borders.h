@@ -39,4 +39,8 @@ int BorderAllowance(int kind);
 // Draws the control's own border (earlier Windows only) along the inside of `rect`.
 void DrawOwnBorder(HDC dc, const RECT& rect, int kind, const BorderColors& colors);
 
+// Draws a border of `kind` along the inside of `rect` on any Windows: kind 1 a one-pixel line
+// in the window-frame colour, kinds 2 and 3 a raised or sunken frame two pixels wide.
+void DrawBorderFrame(HDC dc, const RECT& rect, int kind, const BorderColors& colors);
+
 }  // namespace tw

@@ -228,7 +228,12 @@ int WINAPI tmSetBorderStyle(HWND hwnd, int kind);
 #if __has_include("calendar/tarn32_calendar.h")
 #include "calendar/tarn32_calendar.h"
 #endif
-#if __has_include("outline/tarn32_outline.h")
+#include "button/tarn32_button.h"
+#include "combo/tarn32_combo.h"
+#include "fontsel/tarn32_fontsel.h"
+#include "numedit/tarn32_numedit.h"
+#endif
 #include "outline/tarn32_outline.h"
-#endif
-#endif
+#include "percent/tarn32_percent.h"
+#include "dial/tarn32_dial.h"
+#include "spin/tarn32_spin.h"

@@ -30,7 +30,13 @@ class IDocumentApplication;
 using ItemList = std::vector<std::unique_ptr<CProjectCost>>;  // empty slots are null
 using RecordList = std::vector<std::unique_ptr<CTimeRec>>;
 
-class CWorkmetrDoc : public CDocument {
+// The reason of a refused open whose header is not a Tallywick one; the reader has shown the
+// Open Error text already.
+inline constexpr const char* kForeignHeaderReason = "not a Tallywick file";
+
+// The document base is virtual so that the program's document can also be a framework document
+// (CAppDocument) with one path, title and modified flag.
+class CWorkmetrDoc : public virtual CDocument {
     TW_DECLARE_SERIAL(CWorkmetrDoc)
 
 public:
@@ -72,6 +78,8 @@ public:
     bool EditDateCell(int row, int column, int year, int month, int day);
     bool EditTimeCell(int row, int column, int hour, int minute, int second);
     bool EditTextCell(int row, int column, const std::string& text);
+    // The mark column: stores the mark (SetMark) and marks the document modified.
+    bool EditMarkCell(int row, int mark);
 
     // Item lists; `type` is 0 projects, 1 categories, 2 clients, anything else fails.
     const ItemList* GetItemList(int type) const;

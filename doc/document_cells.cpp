@@ -104,4 +104,10 @@ bool CWorkmetrDoc::EditTextCell(int row, int column, const std::string& text) {
     }
 }
 
+bool CWorkmetrDoc::EditMarkCell(int row, int mark) {
+    CTimeRec* record = GetRecord(row);
+    if (record == nullptr) return false;
+    return Finish(row, record->SetMark(mark) == CTimeRec::kOk);
+}
+
 }  // namespace tw

@@ -56,7 +56,7 @@ int ReadHeader(CArchive& ar) {
     const int index = FileVersionIndex(signature, version);
     if (index < 0) {
         Platform().messages->ShowMessage(kOpenErrorText);
-        throw CArchiveException(CArchiveException::Cause::kBadSchema, "not a Tallywick file");
+        throw CArchiveException(CArchiveException::Cause::kBadSchema, kForeignHeaderReason);
     }
     return index;
 }

@@ -25,6 +25,6 @@ shot="$build/screenshots/$name-run.png"
 mkdir -p "$(dirname "$shot")"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wine "$1" ${2:+"$2"} </dev/null >/dev/null 2>&1 & pid=$!
-  sleep 6; import -window root "$3"; kill $pid 2>/dev/null; wineserver -k' _ \
+  sleep 10; import -window root "$3"; kill $pid 2>/dev/null; wineserver -k' _ \
   "$program" "${sample:+$(winepath -w "$sample")}" "$shot"
 echo "run: no display here; $name ran under a virtual display, screenshot: $shot"

@@ -70,8 +70,9 @@ void TypeString(EditCore& core, const char* text) {
     if (HasSelection(core) && !IsWholeTextSelected(core)) core.behavior->deleteAtCaret(core);
     const std::string copy(text, strnlen(text, kEditTextCapacity));
     HWND hwnd = core.hwnd;
+    const int stateWord = core.stateWord;
     for (char c : copy) {
-        if (!EditStillAlive(hwnd, &core)) return;
+        if (!EditStillAlive(hwnd, &core, stateWord)) return;
         core.behavior->typeChar(core, c);
     }
 }

@@ -80,9 +80,12 @@ struct EditCore {
     int stripSize;     // 0..3: which of the four strip sizes is loaded; -1 none
     int currentField;  // index of the field the caret is in (0-based position)
     DWORD colors[kColorSlotCount];
-    DWORD borderKind;  // 0..3
-    int rightReserve;  // pixels at the right kept out of the text area (button)
-    char display[32];  // the display string
+    DWORD borderKind;   // 0..3
+    int rightReserve;   // pixels at the right kept out of the text area (button)
+    char display[32];   // the display string
+    int stateWord;      // window word holding the state (set by CreateEditState)
+    WORD alignment;     // 0 left, 1 centred, 2 right (the numeric edit; the others stay left)
+    const char* shown;  // text painted instead of the edit text; null paints the edit text
 };
 
 constexpr int kEditTextCapacity = 64;
@@ -95,6 +98,9 @@ EditCore* CoreOf(State* state) {
 }
 
 inline int TextLength(const EditCore& core) { return static_cast<int>(lstrlenA(core.text)); }
+// What the control paints: the edit text, or the form the control shows in its place.
+inline const char* ShownText(const EditCore& core) { return core.shown ? core.shown : core.text; }
+inline int ShownLength(const EditCore& core) { return static_cast<int>(lstrlenA(ShownText(core))); }
 inline bool HasSelection(const EditCore& core) { return core.selStart != core.selEnd; }
 
 }  // namespace tw

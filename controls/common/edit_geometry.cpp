@@ -32,19 +32,42 @@ int CellWidth(const EditCore& core) {
     return core.digitStyle == kBitmapDigits ? core.digitWidth : core.metrics.cellWidth;
 }
 
-int BoundaryX(const EditCore& core, HDC dc, int index) {
+namespace {
+
+constexpr int kCaretRoom = 2;  // kept free right of right-aligned text for the caret
+
+// X of the boundary before `index` from the first visible character, text left-aligned.
+int LeftAlignedX(const EditCore& core, HDC dc, int index) {
     const int first = core.firstVisible;
     if (core.digitStyle != kPlainText) return (index - first) * CellWidth(core);
-    const int length = TextLength(core);
+    const char* text = ShownText(core);
+    const int length = ShownLength(core);
     if (index > length) index = length;
     if (index <= first) {
         SIZE before = {};
-        GetTextExtentPoint32A(dc, core.text + index, first - index, &before);
+        GetTextExtentPoint32A(dc, text + index, first - index, &before);
         return -before.cx;
     }
     SIZE extent = {};
-    GetTextExtentPoint32A(dc, core.text + first, index - first, &extent);
+    GetTextExtentPoint32A(dc, text + first, index - first, &extent);
     return extent.cx;
+}
+
+// How far centred or right-aligned text stands right of the text area's left edge; 0 for left
+// alignment and for text as wide as the area.
+int AlignmentShift(const EditCore& core, HDC dc) {
+    if (core.alignment == 0) return 0;
+    const RECT area = TextArea(core);
+    const int room = area.right - area.left - kCaretRoom;
+    const int width = LeftAlignedX(core, dc, ShownLength(core));
+    if (width >= room) return 0;
+    return core.alignment == 2 ? room - width : (room - width) / 2;
+}
+
+}  // namespace
+
+int BoundaryX(const EditCore& core, HDC dc, int index) {
+    return LeftAlignedX(core, dc, index) + AlignmentShift(core, dc);
 }
 
 int BoundaryNearest(const EditCore& core, int x) {
@@ -52,7 +75,7 @@ int BoundaryNearest(const EditCore& core, int x) {
     const int relative = x - area.left;
     HGDIOBJ previous = nullptr;
     HDC dc = AcquireFontDC(core, previous);
-    const int length = TextLength(core);
+    const int length = ShownLength(core);
     int best = core.firstVisible;
     int bestDistance = abs(relative - BoundaryX(core, dc, best));
     for (int i = core.firstVisible + 1; i <= length; ++i) {

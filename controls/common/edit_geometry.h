@@ -19,8 +19,9 @@ int LineHeight(const EditCore& core);
 // widest character an edit shows).
 int CellWidth(const EditCore& core);
 
-// X of the boundary before character `index`, from the text area's left edge, counted from
-// the first visible character; `dc` has the control's font selected.
+// X of the boundary before character `index` of the shown text, from the text area's left
+// edge, counted from the first visible character and moved by the control's alignment; `dc`
+// has the control's font selected.
 int BoundaryX(const EditCore& core, HDC dc, int index);
 
 // The character boundary nearest to client x coordinate `x`.

@@ -36,6 +36,12 @@ bool IsPassThroughKey(UINT vk) {
 
 bool KeyIsDown(int vk) { return GetKeyState(vk) < 0; }
 
+void FocusNextTabStop(HWND hwnd, bool previous) {
+    HWND dialog = GetParent(hwnd);
+    HWND next = dialog ? GetNextDlgTabItem(dialog, hwnd, previous) : nullptr;
+    if (next) SetFocus(next);
+}
+
 void MoveCaretBy(EditCore& core, int delta) {
     const int target = core.caret + delta;
     if (target < 0 || target > TextLength(core)) {

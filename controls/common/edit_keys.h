@@ -11,6 +11,9 @@ bool IsPassThroughKey(UINT vk);
 
 bool KeyIsDown(int vk);
 
+// Tab: the focus moves to the next tab stop of the parent dialog (`previous`: Shift+Tab).
+void FocusNextTabStop(HWND hwnd, bool previous);
+
 // Caret one character left or right (beep at the text's ends); the current field follows.
 void MoveCaretBy(EditCore& core, int delta);
 

@@ -40,12 +40,14 @@ void ReleaseEditCore(EditCore& core) {
 
 }  // namespace
 
-void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWORD style) {
+void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWORD style,
+                      int stateWord) {
     auto* core = static_cast<EditCore*>(AllocateBlock(size));
     if (!core) return nullptr;
-    StoreStatePointer(hwnd, core);
+    core->stateWord = stateWord;
+    StoreStatePointer(hwnd, core, stateWord);
     if (!InitEditCore(*core, hwnd, behavior, style)) {
-        StoreStatePointer(hwnd, nullptr);
+        StoreStatePointer(hwnd, nullptr, stateWord);
         FreeBlock(core);
         return nullptr;
     }
@@ -54,7 +56,7 @@ void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWOR
 }
 
 void DestroyEditState(EditCore& core) {
-    StoreStatePointer(core.hwnd, nullptr);
+    StoreStatePointer(core.hwnd, nullptr, core.stateWord);
     ReleaseEditCore(core);
     FreeBlock(&core);
 }
@@ -64,9 +66,12 @@ LRESULT EDIT_KillFocus(EditCore& core) {
     core.behavior->rebuildText(core);
     CollapseSelection(core, 0);
     core.firstVisible = 0;
-    NotifyParent(core.hwnd, EN_KILLFOCUS);
+    HWND hwnd = core.hwnd;
+    const int stateWord = core.stateWord;
+    NotifyParent(hwnd, EN_KILLFOCUS);
+    if (!EditStillAlive(hwnd, &core, stateWord)) return 0;  // the parent destroyed the control
     DestroyEditCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
+    InvalidateRect(hwnd, nullptr, FALSE);
     return 0;
 }
 

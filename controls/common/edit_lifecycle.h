@@ -3,13 +3,15 @@
 // the ends of programmatic and user changes.
 
 #include "controls/common/edit_core.h"
+#include "controls/control_state.h"
 
 namespace tw {
 
-// WM_NCCREATE: a zero-filled state block of `size` bytes (EditCore first) stored in the window
-// word, with the edit-text block, the stock font and the default colours; null (nothing kept)
-// when memory is short.
-void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWORD style);
+// WM_NCCREATE: a zero-filled state block of `size` bytes (EditCore first) stored in window word
+// `stateWord`, with the edit-text block, the stock font and the default colours; null (nothing
+// kept) when memory is short.
+void* CreateEditState(HWND hwnd, size_t size, const EditBehavior* behavior, DWORD style,
+                      int stateWord = kStateWordOffset);
 
 // WM_NCDESTROY: clears the window word, frees the strips, the edit-text block and the state.
 void DestroyEditState(EditCore& core);

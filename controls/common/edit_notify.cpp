@@ -16,9 +16,9 @@ void NotifyParent(HWND hwnd, WORD code) {
 
 bool ChangePermitted(HWND hwnd) { return SendMessageA(hwnd, kPermissionMessage, 0, 0) != 0; }
 
-bool EditStillAlive(HWND hwnd, const EditCore* core) {
+bool EditStillAlive(HWND hwnd, const EditCore* core, int stateWord) {
     return IsWindow(hwnd) &&
-           reinterpret_cast<const EditCore*>(GetWindowLongPtrA(hwnd, kStateWordOffset)) == core;
+           reinterpret_cast<const EditCore*>(GetWindowLongPtrA(hwnd, stateWord)) == core;
 }
 
 void RepaintTextArea(EditCore& core) {
@@ -29,9 +29,16 @@ void RepaintTextArea(EditCore& core) {
 
 void ReportUserChange(EditCore& core) {
     HWND hwnd = core.hwnd;
+    const int stateWord = core.stateWord;
     SendMessageA(hwnd, kChangeHookMessage, 0, 0);
+    if (EditStillAlive(hwnd, &core, stateWord)) NotifyUserChange(core);
+}
+
+void NotifyUserChange(EditCore& core) {
+    HWND hwnd = core.hwnd;
+    const int stateWord = core.stateWord;
     NotifyParent(hwnd, EN_UPDATE);
-    if (!EditStillAlive(hwnd, &core)) return;
+    if (!EditStillAlive(hwnd, &core, stateWord)) return;
     RepaintTextArea(core);
     NotifyParent(hwnd, EN_CHANGE);
 }

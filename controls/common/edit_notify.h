@@ -3,6 +3,7 @@
 // permission message and the change hook).
 
 #include "controls/common/edit_core.h"
+#include "controls/control_state.h"
 
 namespace tw {
 
@@ -16,12 +17,17 @@ void NotifyParent(HWND hwnd, WORD code);
 // its value may change.
 bool ChangePermitted(HWND hwnd);
 
-// After a user edit: sends the change hook, EN_UPDATE, repaints the text area, EN_CHANGE.
+// After a user edit: sends the change hook, then notifies as NotifyUserChange.
 void ReportUserChange(EditCore& core);
 
-// True while `hwnd` still holds `core` as its state: a parent may destroy the control while
-// it handles a notification, after which the state must not be touched.
-bool EditStillAlive(HWND hwnd, const EditCore* core);
+// After a user edit: EN_UPDATE, a repaint of the text area, EN_CHANGE (each only while the
+// control lives on).
+void NotifyUserChange(EditCore& core);
+
+// True while `hwnd` still holds `core` as its state (in window word `stateWord`): a parent may
+// destroy the control while it handles a notification, after which the state must not be
+// touched.
+bool EditStillAlive(HWND hwnd, const EditCore* core, int stateWord = kStateWordOffset);
 
 // Repaints the text area now.
 void RepaintTextArea(EditCore& core);

@@ -21,7 +21,7 @@ struct TextRun {
 // The visible text in up to three runs: before, inside and after the selection.
 int SplitRuns(const EditCore& core, TextRun* runs) {
     const int first = core.firstVisible;
-    const int length = TextLength(core);
+    const int length = ShownLength(core);
     const bool showSelection = core.hasFocus && HasSelection(core);
     const int selFrom = showSelection ? std::clamp<int>(core.selStart, first, length) : length;
     const int selTo = showSelection ? std::clamp<int>(core.selEnd, first, length) : length;
@@ -43,7 +43,7 @@ void DrawPlainRun(const EditCore& core, HDC dc, const RECT& area, int y, const T
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, core.disabled ? GetSysColor(COLOR_GRAYTEXT) : colors.textColor);
     }
-    TextOutA(dc, x, y, core.text + run.from, run.to - run.from);
+    TextOutA(dc, x, y, ShownText(core) + run.from, run.to - run.from);
 }
 
 void DrawFixedRun(const EditCore& core, HDC dc, const RECT& area, int y, const TextRun& run,
@@ -60,15 +60,16 @@ void DrawFixedRun(const EditCore& core, HDC dc, const RECT& area, int y, const T
             SetTextColor(dc, core.disabled ? GetSysColor(COLOR_GRAYTEXT) : colors.textColor);
         }
         SetBkMode(dc, TRANSPARENT);
-        DrawTextA(dc, core.text + i, 1, &box, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_TOP);
+        DrawTextA(dc, ShownText(core) + i, 1, &box,
+                  DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_TOP);
     }
 }
 
 void DrawBitmapRun(const EditCore& core, HDC dc, const RECT& area, int y, const TextRun& run) {
     StripKind kind = run.selected ? kSelectedStrip : kNormalStrip;
     if (core.disabled) kind = kDisabledStrip;
-    DrawStripText(core, dc, area.left + BoundaryX(core, dc, run.from), y, core.text + run.from,
-                  run.to - run.from, kind);
+    DrawStripText(core, dc, area.left + BoundaryX(core, dc, run.from), y,
+                  ShownText(core) + run.from, run.to - run.from, kind);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Sample controls of the gallery, laid out in three columns.
 
 #include "controls/demo/demo_gallery.h"
-
+#include "controls/demo/buttons_demo.h"
+#include "controls/demo/gauges_demo.h"
+#include "controls/demo/numedit_demo.h"
 #include "controls/demo/outline_demo.h"
 #include "controls/tarn32.h"
 
@@ -115,7 +117,10 @@ HWND CreateGallery(HWND window, HFONT font) {
     HWND dropDown = AddDateEdits(window, font);
     AddTimeEdits(window, font);
     AddCalendars(window, font);
-    AddOutlineLists(window, font, 930, 14, 300, 576);
+    AddButtonsAndSelectors(window, font);
+    AddGauges(window, font);
+    AddNumericEdits(window, font);
+    AddOutlineLists(window, font);
     return dropDown;
 }
 

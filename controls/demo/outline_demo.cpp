@@ -9,8 +9,14 @@
 namespace tw::demo {
 namespace {
 
-constexpr int kHeadingHeight = 24;
-constexpr int kGap = 8;
+// The group sits beside the buttons and the gauges, under the numeric edits.
+constexpr int kGroupLeft = 926;
+constexpr int kGroupTop = 596;
+constexpr int kGroupWidth = 290;
+constexpr int kGroupBottom = 946;  // level with the gauges group
+constexpr int kInset = 10;
+constexpr int kLabelHeight = 18;
+constexpr int kGap = 6;
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | OLBS_NOTIFY;
 
 HWND CreateList(HWND window, HFONT font, int x, int y, int width, int height) {
@@ -20,10 +26,19 @@ HWND CreateList(HWND window, HFONT font, int x, int y, int width, int height) {
     return list;
 }
 
-void AddLabel(HWND window, HFONT font, int x, int y, int width, const char* text) {
-    HWND label = CreateWindowA("STATIC", text, WS_CHILD | WS_VISIBLE, x, y, width, 18, window,
-                               nullptr, nullptr, nullptr);
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+HWND AddChild(HWND window, HFONT font, const char* className, const char* text, DWORD style, int x,
+              int y, int width, int height) {
+    HWND child = CreateWindowA(className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                               window, nullptr, nullptr, nullptr);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
+}
+
+// A label with a list under it, `height` pixels in all; gives the list.
+HWND AddLabeledList(HWND window, HFONT font, int y, int height, const char* label) {
+    const int x = kGroupLeft + kInset, width = kGroupWidth - 2 * kInset;
+    AddChild(window, font, "STATIC", label, 0, x, y, width, kLabelHeight);
+    return CreateList(window, font, x, y + kLabelHeight, width, height - kLabelHeight);
 }
 
 // A project plan: phases with tasks, pictures by kind, one task locked.
@@ -67,13 +82,13 @@ void FillFolder(HWND list) {
 
 }  // namespace
 
-void AddOutlineLists(HWND window, HFONT font, int x, int y, int width, int height) {
-    const int listHeight = (height - 2 * kHeadingHeight - kGap) / 2;
-    AddLabel(window, font, x, y, width, "Outline, lines and pictures");
-    FillPlan(CreateList(window, font, x, y + kHeadingHeight, width, listHeight));
-    const int second = y + kHeadingHeight + listHeight + kGap;
-    AddLabel(window, font, x, second, width, "Directory tree");
-    FillFolder(CreateList(window, font, x, second + kHeadingHeight, width, listHeight));
+void AddOutlineLists(HWND window, HFONT font) {
+    AddChild(window, font, "BUTTON", "Outline lists", BS_GROUPBOX, kGroupLeft, kGroupTop,
+             kGroupWidth, kGroupBottom - kGroupTop);
+    const int top = kGroupTop + 22, bottom = kGroupBottom - kInset;
+    const int half = (bottom - top - kGap) / 2;
+    FillPlan(AddLabeledList(window, font, top, half, "Lines and pictures"));
+    FillFolder(AddLabeledList(window, font, top + half + kGap, half, "Directory tree"));
 }
 
 }  // namespace tw::demo

@@ -16,7 +16,9 @@ class CDocTemplate;
 class CMDIChild;
 class CView;
 
-class CAppDocument : public CDocument, public CommandTarget {
+// The document base is virtual: a program's document class derives from this and from its own
+// portable document class, which share one CDocument.
+class CAppDocument : public virtual CDocument, public CommandTarget {
 public:
     CAppDocument();
 

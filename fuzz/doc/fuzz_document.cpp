@@ -1,8 +1,10 @@
 // Reads arbitrary bytes as a document file. A refused file must throw the archive's error
-// and leave the document as it was; an accepted one must write and read back unchanged.
+// and leave the document as it was; an accepted one must show every record's texts, total,
+// and write and read back unchanged.
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "doc/document.h"
@@ -34,6 +36,24 @@ bool Read(tw::CWorkmetrDoc& doc, const uint8_t* data, size_t size) {
     }
 }
 
+// What the table shows of each record: item texts, durations, charge, dates and times.
+void ShowRecords(const tw::CWorkmetrDoc& doc) {
+    const tw::CDisplayFormats& formats = doc.Formats();
+    std::string text;
+    for (int i = 0; i < doc.GetRecordCount(); ++i) {
+        const tw::CTimeRec& r = *doc.GetRecord(i);
+        doc.GetItemDisplayText(0, r.GetProjectIndex(), text);
+        doc.GetItemDisplayText(1, r.GetCategoryIndex(), text);
+        doc.GetItemDisplayText(2, r.GetClientIndex(), text);
+        formats.FormatDuration(r.GetElapsed(), false);
+        formats.FormatDuration(r.GetPaused(), true);
+        formats.FormatCharge(r.GetElapsed(), doc.EffectiveRate(r));
+        formats.FormatMoney(r.GetExpense());
+        formats.FormatDate(r.GetStart(), false);
+        formats.FormatTimeOfDay(r.GetStop(), true);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -48,8 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (Write(doc) != empty) std::abort();  // a refused file changed the document
         return 0;
     }
+    ShowRecords(doc);
     doc.TotalAllTime();
+    doc.TotalMarkedTime();
     doc.TotalAllCharge();
+    doc.TotalMarkedExpense();
     const std::vector<uint8_t> written = Write(doc);
     tw::CWorkmetrDoc back;
     if (!Read(back, written.data(), written.size()) || Write(back) != written) std::abort();

@@ -1,6 +1,9 @@
 #include "tools/pixelgen/bmp_writer.h"
 
 #include <algorithm>
+#include <map>
+
+#include "tools/pixelgen/byte_output.h"
 
 namespace tw::pixelgen {
 
@@ -8,16 +11,6 @@ namespace {
 
 constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 uint32_t RowBytes(int width, int bits) { return ((uint32_t(width) * bits + 31) / 32) * 4; }
 
@@ -61,6 +54,29 @@ std::vector<uint8_t> EncodeBmp24(const Image& image) {
             out.push_back(uint8_t(c >> 8));   // green
             out.push_back(uint8_t(c >> 16));  // red
         }
+        PadRow(out, rowStart, rowBytes);
+    }
+    return out;
+}
+
+std::vector<uint8_t> EncodeBmp8(const Image& image) {
+    std::vector<Rgb> palette;
+    std::map<Rgb, uint8_t> indexOf;
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            const Rgb c = image.At(x, y);
+            if (indexOf.count(c)) continue;
+            if (palette.size() == 256) return {};
+            indexOf[c] = uint8_t(palette.size());
+            palette.push_back(c);
+        }
+    }
+    std::vector<uint8_t> out = Headers(image, 8, uint32_t(palette.size()));
+    for (Rgb c : palette) Put32(out, c);
+    const uint32_t rowBytes = RowBytes(image.Width(), 8);
+    for (int y = image.Height() - 1; y >= 0; --y) {
+        const size_t rowStart = out.size();
+        for (int x = 0; x < image.Width(); ++x) out.push_back(indexOf[image.At(x, y)]);
         PadRow(out, rowStart, rowBytes);
     }
     return out;

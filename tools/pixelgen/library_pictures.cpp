@@ -2,8 +2,12 @@
 
 #include "controls/res/digit_strips.h"
 #include "tools/pixelgen/bmp_writer.h"
+#include "tools/pixelgen/button_pictures.h"
+#include "tools/pixelgen/fontsel_pictures.h"
+#include "tools/pixelgen/numedit_pictures.h"
 #include "tools/pixelgen/outline_pictures.h"
 #include "tools/pixelgen/segment_font.h"
+#include "tools/pixelgen/spin_pictures.h"
 
 namespace tw::pixelgen {
 
@@ -90,6 +94,10 @@ std::vector<Picture> AllPictures() {
                                 EncodeBmp24(BuildDigitStrip(size, kind))});
         }
     }
+    AddButtonPictures(pictures);
+    AddFontSelectorPictures(pictures);
+    AppendSpinPictures(pictures, kVgaPalette);
+    AddNumEditPictures(pictures);
     AppendOutlinePictures(pictures);
     return pictures;
 }

@@ -1,5 +1,7 @@
 // samplegen: writes one sample document per file layout, from the layout tables of the file
-// format, into a samples folder and a fuzz seed corpus folder.
+// format, into a samples folder and a fuzz seed corpus folder, and a few larger documents into
+// the corpus only (many records, long lists, names and notes at and past their limits, every
+// rate choice) for the fuzzer to start from.
 //   samplegen <samples dir> <corpus dir>
 
 #include <cstdio>
@@ -41,6 +43,30 @@ const Layout kLayouts[] = {
     {"12-windows-1.2.0.tw", "Tallywick Windows", "1.2.0", Shape::kCurrent, 1, 5, 0.0f, 30},
 };
 
+// What a corpus-only document adds to its layout's sample.
+struct Extras {
+    unsigned rateSource = 0;    // 0 projects, 1 categories, 2 clients
+    unsigned includeRates = 1;  // rates shown in the item menus
+    int moreItems = 0;          // items appended to each list (every fifth an empty slot)
+    bool longTexts = false;     // notes and names at and past the lengths the program keeps
+};
+
+struct RichSeed {
+    const char* fileName;
+    int layout;  // index into kLayouts
+    int recordCount;
+    Extras extras;
+};
+
+const RichSeed kRichSeeds[] = {
+    {"20-rich-windows-1.2.0.tw", 12, 150, {1, 1, 40, true}},
+    {"21-rich-windows-1.2.0.tw", 12, 60, {2, 0, 12, true}},
+    {"22-rich-windows-1.1.1.tw", 11, 60, {0, 0, 12, true}},
+    {"23-rich-windows-1.0.1.tw", 9, 60, {2, 1, 12, true}},
+    {"24-rich-lite-2.0.2.tw", 7, 100, {0, 1, 0, true}},
+    {"25-rich-workmeter-1.0.3.tw", 2, 100, {0, 1, 0, true}},
+};
+
 struct Item {
     const char* name;  // null: an empty slot
     float rate;
@@ -75,8 +101,16 @@ struct Record {
     float ownRate, expense;
 };
 
+// A text of `length` characters cycling through a sentence.
+std::string LongText(const char* stem, size_t length) {
+    std::string text;
+    while (text.size() < length) text += stem;
+    text.resize(length);
+    return text;
+}
+
 // The i-th sample record: weekdays over a few weeks, two or three spans a day.
-Record MakeRecord(int i) {
+Record MakeRecord(int i, bool longTexts = false) {
     Record r;
     const int day = (i / 2) + 2 * (i / 10);  // skip weekends roughly
     const int startMinute = 8 * 60 + 30 + (i % 2) * 300 + (i % 3) * 20;
@@ -84,6 +118,7 @@ Record MakeRecord(int i) {
     r.start = kFirstDay + day * 86400 + startMinute * 60 + (i % 5) * 7;
     r.stop = r.start + (45 + (i * 37) % 180) * 60 + r.paused + (i % 3) * 13;
     r.notes = kNotes[i % 10];
+    if (longTexts && i % 10 == 4) r.notes = LongText("Long note, ", i % 20 == 4 ? 255 : 300);
     r.project = kProjectCycle[i % 3];
     r.category = 1 + (i % 3);
     r.client = (i % 7 == 3) ? 0 : 1 + (i % 3);
@@ -109,31 +144,47 @@ void WriteRecordBody(SampleBytes& b, const Record& r, Shape shape) {
     b.F32(r.expense);
 }
 
-void WriteRecords(SampleBytes& b, const Layout& l) {
-    b.Count(static_cast<uint32_t>(l.recordCount));
-    for (int i = 0; i < l.recordCount; ++i) {
+void WriteRecords(SampleBytes& b, const Layout& l, int count, const Extras& x) {
+    b.Count(static_cast<uint32_t>(count));
+    for (int i = 0; i < count; ++i) {
         b.ObjectTag("CTimeRec");
-        WriteRecordBody(b, MakeRecord(i), l.shape);
+        WriteRecordBody(b, MakeRecord(i, x.longTexts), l.shape);
     }
 }
 
-void WriteList(SampleBytes& b, const std::vector<Item>& items) {
-    b.Count(static_cast<uint32_t>(items.size()));
+void WriteItem(SampleBytes& b, const std::string& name, float rate) {
+    b.ObjectTag("CProjectCost");
+    b.Str(name);
+    b.F32(rate);
+}
+
+// The j-th appended item: an empty slot every fifth, long names (63 characters, the most
+// kept, and 300, cut on reading) every seventh.
+void WriteMoreItem(SampleBytes& b, int j, const Extras& x) {
+    if (j % 5 == 4) {
+        b.EmptySlot();
+        return;
+    }
+    std::string name = "Item " + std::to_string(j + 1);
+    if (x.longTexts && j % 7 == 0) name = LongText("Long name ", j % 14 == 0 ? 63 : 300);
+    WriteItem(b, name, static_cast<float>(10 + j % 9 * 5));
+}
+
+void WriteList(SampleBytes& b, const std::vector<Item>& items, const Extras& x) {
+    b.Count(static_cast<uint32_t>(items.size() + x.moreItems));
     for (const Item& item : items) {
-        if (item.name == nullptr) {
+        if (item.name == nullptr)
             b.EmptySlot();
-            continue;
-        }
-        b.ObjectTag("CProjectCost");
-        b.Str(item.name);
-        b.F32(item.rate);
+        else
+            WriteItem(b, item.name, item.rate);
     }
+    for (int j = 0; j < x.moreItems; ++j) WriteMoreItem(b, j, x);
 }
 
-void WriteLists(SampleBytes& b) {
-    WriteList(b, kProjects);
-    WriteList(b, kCategories);
-    WriteList(b, kClients);
+void WriteLists(SampleBytes& b, const Extras& x) {
+    WriteList(b, kProjects, x);
+    WriteList(b, kCategories, x);
+    WriteList(b, kClients, x);
 }
 
 void WriteTimeDisplay(SampleBytes& b, const Layout& l) {
@@ -142,9 +193,9 @@ void WriteTimeDisplay(SampleBytes& b, const Layout& l) {
     b.U16(l.hundredths);
 }
 
-void WriteRates(SampleBytes& b) {
-    b.U16(0);  // rate source: projects
-    b.U16(1);  // include rates in menu
+void WriteRates(SampleBytes& b, const Extras& x) {
+    b.U16(x.rateSource);
+    b.U16(x.includeRates);
     b.U16(0);  // always sort items
 }
 
@@ -178,10 +229,10 @@ void WriteExportAndPrint(SampleBytes& b) {
 }
 
 // Items 3 to 16 of the newer layouts.
-void WriteWindowsBody(SampleBytes& b, const Layout& l) {
+void WriteWindowsBody(SampleBytes& b, const Layout& l, int count, const Extras& x) {
     WriteTimeDisplay(b, l);
     b.U16(1);  // notes on next line
-    WriteRates(b);
+    WriteRates(b, x);
     for (int w : kColumnWidths) b.U16(static_cast<unsigned>(w));
     WritePlacementHead(b);
     b.U16(0);  // compacted
@@ -195,8 +246,8 @@ void WriteWindowsBody(SampleBytes& b, const Layout& l) {
     b.U16(0);
     WriteColumnSettings(b);
     WriteExportAndPrint(b);
-    WriteLists(b);
-    WriteRecords(b, l);
+    WriteLists(b, x);
+    WriteRecords(b, l, count, x);
 }
 
 void WriteCurrentTail(SampleBytes& b) {
@@ -206,44 +257,44 @@ void WriteCurrentTail(SampleBytes& b) {
     WriteRecordBody(b, templ, Shape::kCurrent);
 }
 
-void WriteWindows10(SampleBytes& b, const Layout& l) {
+void WriteWindows10(SampleBytes& b, const Layout& l, int count, const Extras& x) {
     WriteTimeDisplay(b, l);
     b.U16(0);  // notes on next line
-    WriteRates(b);
+    WriteRates(b, x);
     for (int c : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13})
         b.U16(static_cast<unsigned>(kColumnWidths[c] + 1));
     WritePlacementHead(b);
     b.U16(0);  // compacted
     WriteSort(b);
-    WriteLists(b);
-    WriteRecords(b, l);
+    WriteLists(b, x);
+    WriteRecords(b, l, count, x);
 }
 
-std::vector<uint8_t> MakeSample(const Layout& l) {
+std::vector<uint8_t> MakeSample(const Layout& l, int count, const Extras& x) {
     SampleBytes b;
     b.Str(l.signature);
     b.Str(l.version);
     switch (l.shape) {
         case Shape::kCurrent:
-            WriteWindowsBody(b, l);
+            WriteWindowsBody(b, l, count, x);
             WriteCurrentTail(b);
             break;
-        case Shape::kWindows11: WriteWindowsBody(b, l); break;
-        case Shape::kWindows10: WriteWindows10(b, l); break;
+        case Shape::kWindows11: WriteWindowsBody(b, l, count, x); break;
+        case Shape::kWindows10: WriteWindows10(b, l, count, x); break;
         case Shape::kLite:
             b.F32(l.oldFileRate);
             WriteTimeDisplay(b, l);
             b.U16(1);
-            WriteRecords(b, l);
+            WriteRecords(b, l, count, x);
             break;
         case Shape::kWorkmeter12:
             b.F32(l.oldFileRate);
             WriteTimeDisplay(b, l);
-            WriteRecords(b, l);
+            WriteRecords(b, l, count, x);
             break;
         case Shape::kWorkmeter10:
             b.F32(l.oldFileRate);
-            WriteRecords(b, l);
+            WriteRecords(b, l, count, x);
             break;
     }
     return b.Bytes();
@@ -266,7 +317,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const Layout& l : kLayouts) {
-        const std::vector<uint8_t> bytes = MakeSample(l);
+        const std::vector<uint8_t> bytes = MakeSample(l, l.recordCount, Extras());
         const bool current = l.shape == Shape::kCurrent;
         const std::string sample = std::string(argv[1]) +
                                    (current ? "/consulting.tw" : "/layouts/") +
@@ -274,6 +325,14 @@ int main(int argc, char** argv) {
         const std::string seed = std::string(argv[2]) + "/" + l.fileName;
         if (!WriteFile(sample, bytes) || !WriteFile(seed, bytes)) {
             std::fprintf(stderr, "samplegen: cannot write %s\n", l.fileName);
+            return 1;
+        }
+    }
+    for (const RichSeed& rich : kRichSeeds) {
+        const std::vector<uint8_t> bytes =
+            MakeSample(kLayouts[rich.layout], rich.recordCount, rich.extras);
+        if (!WriteFile(std::string(argv[2]) + "/" + rich.fileName, bytes)) {
+            std::fprintf(stderr, "samplegen: cannot write %s\n", rich.fileName);
             return 1;
         }
     }
