@@ -23,6 +23,8 @@ HWND CreateList(HWND window, HFONT font, int x, int y, int width, int height) {
     HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, TARN_OUTLINE_CLASS, "", kListStyle, x, y, width,
                                 height, window, nullptr, nullptr, nullptr);
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    olbSetProportionalScrollBars(list, TRUE);
+    olbSetNoHideSel(list, TRUE);  // the selection shows as in a list box without the focus
     return list;
 }
 

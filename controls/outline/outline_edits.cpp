@@ -108,17 +108,24 @@ LRESULT PlaceChildren(OutlineState& s, uint32_t slot, uint32_t newParent,
 }  // namespace
 
 uint32_t OLB_AddItem(OutlineState& s, uint32_t parent, long position, LPCSTR text) {
+    if (parent == kBadSlot) return kBadSlot;
+    const bool atEnd = position < 0 || position == OLB_ATEND;
+    return OLB_AddItemBefore(s, parent, atEnd ? 0 : s.tree.ChildAt(parent, size_t(position)), text);
+}
+
+uint32_t OLB_AddItemBefore(OutlineState& s, uint32_t parent, uint32_t before, LPCSTR text) {
     if (parent == kBadSlot || (s.storesStrings && !text)) return kBadSlot;
-    const uint32_t before = position >= 0 ? s.tree.ChildAt(parent, size_t(position)) : 0;
     const uint32_t slot = s.storesStrings
                               ? s.tree.AddChild(parent, before, text, 0)
                               : s.tree.AddChild(parent, before, std::string(),
                                                 DWORD(reinterpret_cast<UINT_PTR>(text)));
     if (!slot) return kBadSlot;
+    const ItemHandle handle = s.tree.HandleOf(slot);
     AutoOpen(s, parent);
     if (IsVariableHeight(s) && !MeasureItem(s, slot)) return kBadSlot;
     RefreshRows(s);
-    return s.tree.IsLive(slot) ? slot : kBadSlot;
+    // The parent may have deleted the new item while measuring it (and its slot serve another).
+    return s.tree.SlotOf(handle) == slot ? slot : kBadSlot;
 }
 
 LRESULT OLB_DeleteItem(OutlineState& s, uint32_t slot) {

@@ -9,9 +9,11 @@
 namespace tw {
 
 // Adds an item under `parent` (the root for the top level) before its child at `position`
-// (a position past the last child, such as OLB_ATEND, adds at the end). `text` is the text, or
-// in a list without strings the 32-bit value. The new slot, or kBadSlot.
+// (OLB_ATEND, a negative position or one past the last child adds at the end). `text` is the
+// text, or in a list without strings the 32-bit value. The new slot, or kBadSlot.
 uint32_t OLB_AddItem(OutlineState& s, uint32_t parent, long position, LPCSTR text);
+// The same before the child `before` of `parent` (0: at the end).
+uint32_t OLB_AddItemBefore(OutlineState& s, uint32_t parent, uint32_t before, LPCSTR text);
 
 // Deletes the item with its subtree, or only its children; the root's children are every item.
 // Each item is announced (-805, WM_DELETEITEM) before it goes. The rows left, or -1.

@@ -11,6 +11,9 @@ constexpr uint16_t kGenerationMask = 0x3FF;  // ten bits above the slot number
 
 uint16_t NextGeneration(uint16_t g) { return uint16_t(g % kGenerationMask + 1); }
 
+// No live item's handle is ever the failure value -1 (all bits set).
+static_assert(((uint32_t(kGenerationMask) << kSlotBits) | ItemStore::kMaxSlots) != 0xFFFFFFFFu);
+
 }  // namespace
 
 ItemStore::ItemStore() : items_(1), generations_(1, 1), live_(1, true) {}

@@ -47,7 +47,9 @@ struct OutlineItem {
 class ItemStore {
 public:
     static constexpr uint32_t kRootSlot = 0;
-    static constexpr uint32_t kMaxSlots = (1u << 22) - 1;
+    // The highest slot number; the slot above it would let the newest generation's handle
+    // read 0xFFFFFFFF, which clients take for a failure.
+    static constexpr uint32_t kMaxSlots = (1u << 22) - 2;
 
     ItemStore();
 

@@ -28,19 +28,28 @@ PictureChoice OwnBitmap(uintptr_t bitmap) {
     return choice;
 }
 
-int DialogUnitsToPixels(int units, int baseWidth) { return units * baseWidth / 4; }
+// Positions stay within this many pixels, so that absurd stops and widths cannot overflow.
+constexpr long long kMaxPiecePixels = 1 << 24;
+
+long long Bounded(long long pixels) {
+    return std::clamp(pixels, -kMaxPiecePixels, kMaxPiecePixels);
+}
+
+long long DialogUnitsToPixels(int units, int baseWidth) {
+    return Bounded((long long)units * baseWidth / 4);
+}
 
 // Start of the piece after one that ends at `end`, with the stops in pixels.
-int NextPieceStart(int end, const std::vector<int>& stopPixels) {
+long long NextPieceStart(long long end, const std::vector<long long>& stopPixels) {
     if (stopPixels.size() > 1) {
-        for (int stop : stopPixels)
+        for (long long stop : stopPixels)
             if (stop > end) return stop;
         return end;
     }
-    const int spacing = stopPixels.front();
+    const long long spacing = stopPixels.front();
     if (spacing <= 0) return end;
-    const int multiple = std::max(1, (end + spacing - 1) / spacing);
-    return multiple * spacing;
+    const long long multiple = std::max(1LL, (end + spacing - 1) / spacing);
+    return Bounded(multiple * spacing);
 }
 
 }  // namespace
@@ -95,16 +104,16 @@ std::vector<LineSegment> RowLines(const LineShape& shape) {
 
 std::vector<int> TabbedPieceStarts(const std::vector<int>& widths, const std::vector<int>& stops,
                                    int baseWidth) {
-    std::vector<int> stopPixels;
+    std::vector<long long> stopPixels;
     for (int stop : stops) stopPixels.push_back(DialogUnitsToPixels(stop, baseWidth));
     if (stopPixels.empty())
         stopPixels.push_back(DialogUnitsToPixels(kDefaultTabSpacing, baseWidth));
     std::vector<int> starts;
-    int end = 0;
+    long long end = 0;
     for (size_t i = 0; i < widths.size(); ++i) {
-        const int start = i == 0 ? 0 : NextPieceStart(end, stopPixels);
-        starts.push_back(start);
-        end = start + widths[i];
+        const long long start = i == 0 ? 0 : NextPieceStart(end, stopPixels);
+        starts.push_back(int(start));
+        end = Bounded(start + widths[i]);
     }
     return starts;
 }

@@ -26,10 +26,7 @@ LRESULT InsertAtRow(OutlineState& s, long row, LPCSTR text) {
     if (row == -1) return RowResult(s, OLB_AddItem(s, OutlineTree::kRoot, -1, text));
     const uint32_t slot = RowSlot(s, row);
     if (slot == kBadSlot) return OLB_ERR;
-    long position = 0;
-    for (uint32_t x = s.tree.Item(slot).previousSibling; x; x = s.tree.Item(x).previousSibling)
-        ++position;
-    return RowResult(s, OLB_AddItem(s, s.tree.Item(slot).parent, position, text));
+    return RowResult(s, OLB_AddItemBefore(s, s.tree.Item(slot).parent, slot, text));
 }
 
 // The list box's text: the whole string (its buffer has room, as the caller learnt from

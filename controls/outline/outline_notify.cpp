@@ -47,8 +47,10 @@ bool NotifyCommand(OutlineState& s, WORD code) {
 
 bool NotifyDeletion(OutlineState& s, uint32_t slot) {
     const HWND self = s.self;
+    const ItemHandle handle = s.tree.HandleOf(slot);
     if (!NotifyEvent(s, OLBN_DELETING, slot, POINT{0, 0}).alive) return false;
-    if (!IsOwnerDraw(s) || s.storesStrings || !s.tree.SlotOf(s.tree.HandleOf(slot))) return true;
+    // The receiver may have deleted the item already (and its slot serve another).
+    if (!IsOwnerDraw(s) || s.storesStrings || s.tree.SlotOf(handle) != slot) return true;
     DELETEITEMSTRUCT record = {};
     record.CtlType = ODT_LISTBOX;
     record.CtlID = UINT(OutlineId(s));

@@ -130,11 +130,15 @@ void PaintRow(OutlineState& s, const PaintTools& tools, uint32_t slot, const REC
         DrawPlainText(s, dc, item, row, x, band);
 }
 
+// The brush of the rows and the empty area; null when the parent, asked for its brush,
+// destroyed the control.
 HBRUSH BackgroundBrush(OutlineState& s, HDC dc, bool& owned) {
     owned = false;
     if (s.options & OLBO_PARENTBRUSH) {
+        const HWND self = s.self;
         HBRUSH parentBrush = reinterpret_cast<HBRUSH>(SendMessageA(
-            GetParent(s.self), WM_CTLCOLORLISTBOX, WPARAM(dc), reinterpret_cast<LPARAM>(s.self)));
+            GetParent(self), WM_CTLCOLORLISTBOX, WPARAM(dc), reinterpret_cast<LPARAM>(self)));
+        if (!StillAlive(self, &s)) return nullptr;
         if (parentBrush) return parentBrush;
     }
     owned = true;
@@ -146,7 +150,7 @@ void PaintArea(OutlineState& s, HDC dc, const RECT& area) {
     const HWND self = s.self;
     bool ownedBrush = false;
     const PaintTools tools = {dc, BackgroundBrush(s, dc, ownedBrush)};
-    if (!StillAlive(self, &s)) return;
+    if (!tools.background) return;
     const int saved = SaveDC(dc);
     SelectObject(dc, s.font);
     SetBkMode(dc, TRANSPARENT);

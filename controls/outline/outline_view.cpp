@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kLineScrollPixels = 8;  // one step of the horizontal scroll bar
 constexpr int kWheelLines = 3;
-constexpr long kMaxLayoutValue = 0x7FFF;  // row heights, columns, widths and extents
+constexpr long kMaxLayoutValue = 0x7FFF;  // row heights, columns and column widths
+constexpr long kMaxExtent = 0x3FFFFFFF;   // leaves room to add the client width
+constexpr long kMaxTabStops = 1024;       // more would be a bad count, not a real table
 
 RECT ClientRect(const OutlineState& s) {
     RECT client = {};
@@ -148,9 +150,10 @@ long ScrolledPosition(int code, long position, long line, long page, long end, l
     }
 }
 
-// Sets one number of the layout when it is at least `least`; 0, or -1 for a value refused.
-LRESULT SetLayoutValue(OutlineState& s, int& field, long value, long least) {
-    if (value < least || value > kMaxLayoutValue) return OLB_ERR;
+// Sets one number of the layout when it lies in `least`..`most`; 0, or -1 for a value refused.
+LRESULT SetLayoutValue(OutlineState& s, int& field, long value, long least,
+                       long most = kMaxLayoutValue) {
+    if (value < least || value > most) return OLB_ERR;
     field = int(value);
     RefreshRows(s);
     return 0;
@@ -370,14 +373,14 @@ LRESULT OLB_GetLinesPerColumn(const OutlineState& s) {
 }
 
 LRESULT OLB_SetTabStops(OutlineState& s, long count, const LONG* stops) {
-    if (count < 0 || (count > 0 && !stops)) return OLB_ERR;
+    if (count < 0 || count > kMaxTabStops || (count > 0 && !stops)) return OLB_ERR;
     s.tabStops.assign(stops, stops + count);
     RefreshRows(s);
     return 0;
 }
 
 LRESULT OLB_SetHorizontalExtent(OutlineState& s, long extent) {
-    return SetLayoutValue(s, s.horizontalExtent, extent, 0);
+    return SetLayoutValue(s, s.horizontalExtent, extent, 0, kMaxExtent);
 }
 
 LRESULT OLB_GetHorizontalExtent(const OutlineState& s) { return s.horizontalExtent; }

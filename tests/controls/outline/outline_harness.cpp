@@ -71,6 +71,7 @@ void OutlineParent::React(NMOUTLINE& record) {
     if (code == refuseOn_) record.allow = FALSE;
     if (code == deleteOn_) olbDeleteStringEx(record.hdr.hwndFrom, record.item);
     if (code == destroyOn_) DestroyWindow(record.hdr.hwndFrom);
+    if (onNotify_) onNotify_(record);
 }
 
 LRESULT OutlineParent::Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -112,6 +113,7 @@ LRESULT OutlineParent::Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             e.data = record->itemData;
             events_.push_back(e);
             if (measured_) record->itemHeight = measured_;
+            if (onMeasure_) onMeasure_(*record);
             return TRUE;
         }
         case WM_VKEYTOITEM:
@@ -120,6 +122,7 @@ LRESULT OutlineParent::Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             events_.push_back(e);
             return keyAnswer_;
         case WM_CTLCOLORLISTBOX:
+            if (onBrush_) onBrush_(reinterpret_cast<HWND>(lParam));
             if (listBrush_) return reinterpret_cast<LRESULT>(listBrush_);
             break;
         default: break;

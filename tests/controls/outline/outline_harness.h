@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/tarn32.h"
@@ -50,6 +52,13 @@ public:
     void MeasureAs(UINT height) { measured_ = height; }
     // The brush WM_CTLCOLORLISTBOX gives (null: none).
     void ColorListWith(HBRUSH brush) { listBrush_ = brush; }
+    // Runs `reaction` when the list asks for its brush, WM_MEASUREITEM, or any WM_NOTIFY (after
+    // recording it); an empty function switches it off.
+    void OnBrushRequest(std::function<void(HWND list)> reaction) { onBrush_ = std::move(reaction); }
+    void OnMeasure(std::function<void(MEASUREITEMSTRUCT&)> reaction) {
+        onMeasure_ = std::move(reaction);
+    }
+    void OnNotify(std::function<void(NMOUTLINE&)> reaction) { onNotify_ = std::move(reaction); }
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -62,6 +71,9 @@ private:
     LRESULT keyAnswer_ = -1;
     UINT measured_ = 0;
     HBRUSH listBrush_ = nullptr;
+    std::function<void(HWND)> onBrush_;
+    std::function<void(MEASUREITEMSTRUCT&)> onMeasure_;
+    std::function<void(NMOUTLINE&)> onNotify_;
 };
 
 // The client area of a window, painted through WM_PRINTCLIENT into a 32-bit bitmap.

@@ -267,6 +267,58 @@ TEST_F(OutlineItems, ParentMayDeleteTheItemOrDestroyTheListWhileHearingOfIt) {
     EXPECT_EQ(OLB_ERR, olbGetCount(list));
 }
 
+// The parent deletes the item it hears of, then enough others for the item's slot to serve
+// the next new item, and adds that item: the list must not take the newcomer for the first.
+TEST_F(OutlineItems, AnItemDeletedWhileMeasuredOrAnnouncedIsNotMistakenForANewcomer) {
+    HWND measured =
+        parent.CreateList(OLBS_OWNERDRAWVARIABLE | OLBS_HASSTRINGS | OLBS_NOTIFY, 200, 100);
+    for (int i = 0; i < 100; ++i) olbAddString(measured, "old");
+    bool reacting = true;
+    parent.OnMeasure([&](MEASUREITEMSTRUCT& m) {
+        if (!reacting) return;
+        reacting = false;
+        olbDeleteString(measured, LONG(m.itemID));
+        while (olbGetCount(measured) > 0) olbDeleteString(measured, 0);
+        olbAddString(measured, "newcomer");
+    });
+    EXPECT_EQ(OLB_ERR, olbAddString(measured, "measured")) << "the measured item went";
+    parent.OnMeasure(nullptr);
+    DestroyWindow(measured);
+
+    HWND values = parent.CreateList(OLBS_OWNERDRAWFIXED, 200, 100);
+    for (int i = 0; i < 100; ++i) olbAddString(values, reinterpret_cast<LPCSTR>(INT_PTR(i + 1)));
+    const HOLBITEM first = olbIndexToHandle(values, 0);
+    reacting = true;
+    parent.OnNotify([&](NMOUTLINE& record) {
+        if (!reacting || int(record.hdr.code) != OLBN_DELETING) return;
+        reacting = false;
+        olbDeleteStringEx(values, record.item);
+        while (olbGetCount(values) > 0) olbDeleteString(values, 0);
+        olbAddString(values, reinterpret_cast<LPCSTR>(INT_PTR(0xBEEF)));
+    });
+    olbDeleteStringEx(values, first);
+    parent.OnNotify(nullptr);
+    for (const OutlineEvent& e : parent.Events()) {
+        if (e.message == WM_DELETEITEM) EXPECT_NE(0xBEEFu, e.data) << "the newcomer is no deletion";
+    }
+    EXPECT_EQ(1, olbGetCount(values));
+    EXPECT_EQ(0xBEEFu, olbGetItemData(values, 0));
+    DestroyWindow(values);
+}
+
+// Position 0xFFFF means the end even past 65,535 children; LB_INSERTSTRING places by row.
+TEST_F(OutlineItems, InsertingAtTheEndStaysAtTheEndPastSixtyFiveThousandChildren) {
+    constexpr int kChildren = 0x10000 + 1;
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < kChildren; ++i) olbAddString(list, "child");
+    const HOLBITEM last = olbInsertStringEx(list, OLB_NOITEM, OLB_ATEND, "last");
+    EXPECT_EQ(OLB_NOITEM, olbGetNextSiblingEx(list, last));
+    EXPECT_EQ(kChildren, olbHandleToIndex(list, last));
+    EXPECT_EQ(0xFFFF, SendMessageA(list, LB_INSERTSTRING, 0xFFFF, LPARAM("at 65535")));
+    EXPECT_EQ("at 65535", Text(0xFFFF));
+    EXPECT_EQ("child", Text(0x10000));
+}
+
 TEST_F(OutlineItems, ListsWithoutStringsKeepValuesAndSendDeleteItem) {
     HWND values = parent.CreateList(OLBS_OWNERDRAWFIXED, 200, 100);
     EXPECT_EQ(0, olbAddString(values, reinterpret_cast<LPCSTR>(0x1234)));

@@ -208,8 +208,14 @@ TEST_F(OutlinePaint, BackgroundColourIndexesAndTheParentsBrush) {
         EXPECT_EQ(RGB(10, 200, 30), shot.At(150, 100));
     }
     parent.ColorListWith(nullptr);
-    EXPECT_EQ(OLBO_PARENTBRUSH, olbSetFlags(list, 0, 0));
+    EXPECT_EQ(OLBO_PARENTBRUSH, olbSetFlags(list, 0, OLBO_PARENTBRUSH));
     DeleteObject(brush);
+    // A parent that destroys the list when asked for its brush: nothing more is painted.
+    parent.OnBrushRequest([](HWND asking) { DestroyWindow(asking); });
+    Snapshot shot(list);
+    EXPECT_FALSE(IsWindow(list));
+    EXPECT_EQ(0, shot.Count({0, 0, 200, 120}, kWhite)) << "no background after the destruction";
+    parent.OnBrushRequest(nullptr);
 }
 
 TEST_F(OutlinePaint, OwnerDrawListsAskTheParent) {
@@ -249,6 +255,7 @@ TEST_F(OutlinePaint, AbsurdSettingsAreRefusedAndPaintingStillWorks) {
     const LONG zero[1] = {0};
     EXPECT_EQ(0, olbSetTabStops(list, 1, zero));
     EXPECT_EQ(OLB_ERR, olbSetTabStops(list, 2, nullptr));
+    EXPECT_EQ(OLB_ERR, olbSetTabStops(list, 1 << 20, zero)) << "a count past any real table";
     EXPECT_EQ(OLB_ERR, olbSetItemHeight(list, -1, 0)) << "a zero row height";
     EXPECT_EQ(OLB_ERR, olbSetIndent(list, -5));
     EXPECT_EQ(20, olbSetIndent(list, 0));

@@ -121,6 +121,14 @@ TEST(OutlineRules, TabbedPiecesStartAtStops) {
         << "after the last stop a piece follows directly";
     EXPECT_EQ(std::vector<int>({0, 5}), TabbedPieceStarts({5, 5}, {0}, 8)) << "a stop of 0";
     EXPECT_EQ(std::vector<int>({0}), TabbedPieceStarts({5}, {10}, 0));
+    // Absurd stops and widths stay in range instead of overflowing.
+    const std::vector<int> far = TabbedPieceStarts({5, 5, 5}, {0x7FFFFFFF}, 8);
+    EXPECT_GT(far[1], 0);
+    EXPECT_GE(far[2], far[1]);
+    const std::vector<int> wide =
+        TabbedPieceStarts({0x7FFFFFFF, 0x7FFFFFFF, 1}, {3, 0x7FFFFFF0}, 8);
+    EXPECT_GE(wide[2], wide[1]);
+    EXPECT_GT(TabbedPieceStarts({1, 1}, {-0x7FFFFFFF}, 8)[1], -1 - 0x7FFFFFFF / 2);
 }
 
 TEST(OutlineRules, RowsPerColumnMarkAndCaretMoves) {
