@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "controls/demo/demo_children.h"
 #include "controls/tarn32.h"
 
 namespace tw::demo {
@@ -26,14 +27,6 @@ HWND CreateList(HWND window, HFONT font, int x, int y, int width, int height) {
     olbSetProportionalScrollBars(list, TRUE);
     olbSetNoHideSel(list, TRUE);  // the selection shows as in a list box without the focus
     return list;
-}
-
-HWND AddChild(HWND window, HFONT font, const char* className, const char* text, DWORD style, int x,
-              int y, int width, int height) {
-    HWND child = CreateWindowA(className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                               window, nullptr, nullptr, nullptr);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return child;
 }
 
 // A label with a list under it, `height` pixels in all; gives the list.
