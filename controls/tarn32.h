@@ -1,8 +1,9 @@
 #pragma once
 // Client header of tarn32.dll: exported functions, private messages, style bits, records and
 // notification codes of the library frame, the date edit and the time edit (the calendar's
-// part comes from calendar/tarn32_calendar.h). Every function takes the control's window
-// handle first and returns its failure value on a window that is not such a control.
+// part comes from calendar/tarn32_calendar.h, the outline list's from
+// outline/tarn32_outline.h). Every function takes the control's window handle first and
+// returns its failure value on a window that is not such a control.
 
 #include <windows.h>
 
@@ -232,6 +233,7 @@ int WINAPI tmSetBorderStyle(HWND hwnd, int kind);
 #include "fontsel/tarn32_fontsel.h"
 #include "numedit/tarn32_numedit.h"
 #endif
+#include "outline/tarn32_outline.h"
 #include "percent/tarn32_percent.h"
 #include "dial/tarn32_dial.h"
 #include "spin/tarn32_spin.h"

@@ -1,6 +1,6 @@
 #pragma once
-// The window procedures of the eleven classes, exported under these names. The date and time
-// edits are in date/ and time/, the calendar in calendar/, the rest in later_families.cpp.
+// The window procedures of the eleven classes, exported under these names; each lives in its
+// family's folder.
 
 #include <windows.h>
 

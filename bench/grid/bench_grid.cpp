@@ -6,36 +6,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench/win_timing.h"
 #include "grid/demo/demo_rows.h"
 
 namespace {
 
+using tw::bench::Report;
+using tw::bench::Stopwatch;
+
 constexpr int kRows = 100000;
-
-class Stopwatch {
-public:
-    Stopwatch() {
-        QueryPerformanceFrequency(&frequency_);
-        QueryPerformanceCounter(&start_);
-    }
-    double Seconds() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return double(now.QuadPart - start_.QuadPart) / double(frequency_.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER frequency_, start_;
-};
-
-int failures = 0;
-
-void Report(const char* measure, double value, const char* unit, double target) {
-    const bool ok = value < target;
-    if (!ok) ++failures;
-    std::printf("%-34s %12.3f %s   (target < %g %s)  %s\n", measure, value, unit, target, unit,
-                ok ? "ok" : "TOO SLOW");
-}
 
 HWND CreateGrid(HWND parent) {
     return CreateWindowExA(WS_EX_CLIENTEDGE, "DataTbl32", "TimeTable", WS_CHILD | WS_VISIBLE, 0, 0,
@@ -105,5 +84,5 @@ int main() {
     std::printf("%-34s %12.1f us\n", "paint visible rows, 100,000 rows", paintLarge);
     Report("paint cost ratio 100,000 / 100", paintLarge / paintSmall, "x", 1.5);
     DestroyWindow(parent);
-    return failures == 0 ? 0 : 1;
+    return tw::bench::Misses() == 0 ? 0 : 1;
 }

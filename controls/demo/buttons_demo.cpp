@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 
+#include "controls/demo/demo_children.h"
 #include "controls/tarn32.h"
 
 namespace tw::demo {
@@ -21,14 +22,6 @@ struct ButtonSample {
     DWORD style;
     int picture;  // a strip cell, or -1 for none
 };
-
-HWND AddChild(HWND window, HFONT font, const char* className, const char* text, DWORD style, int x,
-              int y, int width, int height) {
-    HWND child = CreateWindowA(className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                               window, nullptr, nullptr, nullptr);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    return child;
-}
 
 void AddButtons(HWND window, HFONT font, int x, int y) {
     const ButtonSample samples[] = {

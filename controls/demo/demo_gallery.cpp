@@ -2,9 +2,9 @@
 
 #include "controls/demo/demo_gallery.h"
 #include "controls/demo/buttons_demo.h"
-#include "controls/demo/numedit_demo.h"
-
 #include "controls/demo/gauges_demo.h"
+#include "controls/demo/numedit_demo.h"
+#include "controls/demo/outline_demo.h"
 #include "controls/tarn32.h"
 
 namespace tw::demo {
@@ -120,6 +120,7 @@ HWND CreateGallery(HWND window, HFONT font) {
     AddButtonsAndSelectors(window, font);
     AddGauges(window, font);
     AddNumericEdits(window, font);
+    AddOutlineLists(window, font);
     return dropDown;
 }
 

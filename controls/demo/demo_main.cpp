@@ -27,8 +27,8 @@ HWND CreateGalleryWindow(HINSTANCE instance) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
     RegisterClassA(&wc);
-    return CreateWindowA(kWindowClass, "Tarn controls gallery", WS_OVERLAPPEDWINDOW, 0, 0, 940, 640,
-                         nullptr, nullptr, instance, nullptr);
+    return CreateWindowA(kWindowClass, "Tarn controls gallery", WS_OVERLAPPEDWINDOW, 0, 0, 1250,
+                         640, nullptr, nullptr, instance, nullptr);
 }
 
 // With "dropdown" on the command line the drop-down date edit takes the focus and opens

@@ -2,6 +2,7 @@
 
 #include "controls/demo/numedit_demo.h"
 
+#include "controls/demo/demo_children.h"
 #include "controls/tarn32.h"
 
 namespace tw::demo {
@@ -30,14 +31,6 @@ void WidenToHold(HWND window, int right) {
     GetWindowRect(window, &frame);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + right - client.right,
                  frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-HWND AddChild(HWND window, HFONT font, const char* className, const char* text, DWORD style, int x,
-              int y, int width, int height) {
-    HWND child = CreateWindowA(className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                               window, nullptr, nullptr, nullptr);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return child;
 }
 
 HWND AddSample(HWND window, HFONT font, int y, const NumberSample& sample) {

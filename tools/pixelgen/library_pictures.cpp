@@ -5,6 +5,7 @@
 #include "tools/pixelgen/button_pictures.h"
 #include "tools/pixelgen/fontsel_pictures.h"
 #include "tools/pixelgen/numedit_pictures.h"
+#include "tools/pixelgen/outline_pictures.h"
 #include "tools/pixelgen/segment_font.h"
 #include "tools/pixelgen/spin_pictures.h"
 
@@ -97,6 +98,7 @@ std::vector<Picture> AllPictures() {
     AddFontSelectorPictures(pictures);
     AppendSpinPictures(pictures, kVgaPalette);
     AddNumEditPictures(pictures);
+    AppendOutlinePictures(pictures);
     return pictures;
 }
 
