@@ -90,17 +90,18 @@ FileErrorCause WriteExportFile(const std::string& path, bool append, const Expor
     bool exists = false;
     if (const int refused = ProbeExisting(path, exists)) return FileErrorCauseOfErrno(refused);
     int error = 0;
-    errno = 0;
+    bool started = false;  // the temporary file was created
     const bool saved = SaveFileSafely(
         path,
         [&](std::FILE* out) {
+            started = true;
             if (append && exists && !CopyFileBytes(path, out, error)) return false;
             FileOutput output(out, error);
             return content(output);
         },
         replace, nullptr);
     if (saved) return FileErrorCause::None;
-    if (error == 0) error = errno;
+    if (!started) error = errno;  // set by the failed creation, nothing ran after it
     // A missing folder shows as a missing temporary file: the path is wrong.
     const FileErrorCause cause = FileErrorCauseOfErrno(error);
     if (cause == FileErrorCause::FileNotFound) return FileErrorCause::BadPath;
