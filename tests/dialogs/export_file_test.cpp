@@ -27,12 +27,22 @@ ExportContent Lines(const std::string& text, bool fail = false) {
         [text, fail](IExportOutput& out) { return out.Write(text.data(), text.size()) && !fail; };
 }
 
+// The C runtime's rename cannot replace a file under Windows (the program installs the Win32
+// service for that); here the old file is removed first, which serves the tests everywhere.
+class RemovingReplace : public PortableFileReplace {
+public:
+    bool Replace(const std::string& from, const std::string& to) override {
+        std::remove(to.c_str());
+        return PortableFileReplace::Replace(from, to);
+    }
+};
+
 class ExportFileTest : public ::testing::Test {
 protected:
     FileErrorCause Write(const std::string& path, bool append, const ExportContent& content) {
         return WriteExportFile(path, append, content, replace);
     }
-    PortableFileReplace replace;
+    RemovingReplace replace;
     testing::TempFolder folder{"tw_export_file_"};
     std::string path = folder.File("out.txt");
 };
