@@ -11,16 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/document/bench_documents.h"
 #include "doc/document.h"
-#include "doc/project_cost.h"
 #include "framework/archive.h"
 #include "framework/archive_streams.h"
 
 namespace {
 
 using tw::CWorkmetrDoc;
-
-constexpr tw::CalTime kStart = 1793610000;  // 2026-11-02 09:00 UTC
 
 double PeakMegabytes() {
     rusage usage{};
@@ -29,20 +27,7 @@ double PeakMegabytes() {
 }
 
 std::unique_ptr<CWorkmetrDoc> MakeDocument(int records) {
-    auto doc = std::make_unique<CWorkmetrDoc>();
-    for (int i = 1; i <= 5; ++i)
-        doc->AddItem(tw::kProjectList, tw::CProjectCost("Project " + std::to_string(i), 10.0f * i));
-    const std::string notes = "Forty characters of notes for the bench.";
-    for (int i = 0; i < records; ++i) {
-        tw::CTimeRec* r = doc->AddRecord();
-        const tw::CalTime start = kStart + i * 3600;
-        r->SetStart(start, tw::RecalcTarget::kElapsed, false);
-        r->SetStop(start + 1800 + (i % 97) * 7, tw::RecalcTarget::kElapsed, false);
-        r->SetNotes(notes);
-        r->SetProjectIndex(1 + i % 5);
-        r->SetMark(i % 3 == 0);
-    }
-    return doc;
+    return tw::bench::MakeBenchDocument(records, records);
 }
 
 // The documents the write and totals runs use.

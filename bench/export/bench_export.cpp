@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
+#include "bench/document/bench_documents.h"
 #include "dialogs/export_file.h"
 #include "dialogs/export_writer.h"
 #include "doc/document.h"
-#include "doc/project_cost.h"
 #include "framework/file_replace.h"
 #include "view/table_export.h"
 #include "view/table_order.h"
@@ -20,29 +20,10 @@ namespace {
 
 using tw::CWorkmetrDoc;
 
-constexpr tw::CalTime kStart = 1793610000;  // 2026-11-02 09:00 UTC
 constexpr int kRecords = 1000000;
 
-std::unique_ptr<CWorkmetrDoc> MakeDocument(int records) {
-    auto doc = std::make_unique<CWorkmetrDoc>();
-    doc->EnsureBlankItems();
-    for (int i = 1; i <= 5; ++i)
-        doc->AddItem(tw::kProjectList, tw::CProjectCost("Project " + std::to_string(i), 10.0f * i));
-    const std::string notes = "Forty characters of notes for the bench.";
-    for (int i = 0; i < records; ++i) {
-        tw::CTimeRec* r = doc->AddRecord();
-        const tw::CalTime start = kStart + (i % 5000) * 3600;
-        r->SetStart(start, tw::RecalcTarget::kElapsed, false);
-        r->SetStop(start + 1800 + (i % 97) * 7, tw::RecalcTarget::kElapsed, false);
-        r->SetNotes(notes);
-        r->SetProjectIndex(1 + i % 5);
-        r->SetMark(i % 3 == 0);
-    }
-    return doc;
-}
-
 CWorkmetrDoc& Document() {
-    static std::unique_ptr<CWorkmetrDoc> doc = MakeDocument(kRecords);
+    static std::unique_ptr<CWorkmetrDoc> doc = tw::bench::MakeBenchDocument(kRecords, 5000);
     return *doc;
 }
 
