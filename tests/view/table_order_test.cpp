@@ -45,7 +45,8 @@ TEST_F(TableOrderTest, ListOrderWithoutLevelsInUse) {
 TEST_F(TableOrderTest, GridColumnsCompareByTheirCellType) {
     EXPECT_EQ(Order({By(2)}), (std::vector<int>{3, 1, 0, 2}));         // start time
     EXPECT_EQ(Order({By(2, false)}), (std::vector<int>{2, 0, 1, 3}));  // descending
-    EXPECT_EQ(Order({By(5, false)}), (std::vector<int>{3, 1, 2, 0}));  // elapsed is text: "10:00" < "1:30"
+    EXPECT_EQ(Order({By(5, false)}),
+              (std::vector<int>{3, 1, 2, 0}));  // elapsed is text: "10:00" < "1:30"
 }
 
 TEST_F(TableOrderTest, TextCaseAndFurtherLevelsAndStableTies) {
