@@ -10,6 +10,7 @@
 // document_items.cpp (item lists), document_totals.cpp (rates and totals),
 // document_file.cpp (Serialize).
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,14 @@ class IDocumentApplication;
 
 using ItemList = std::vector<std::unique_ptr<CProjectCost>>;  // empty slots are null
 using RecordList = std::vector<std::unique_ptr<CTimeRec>>;
+
+// Totals over a set of records, summed as the document's totals are.
+struct RecordTotals {
+    int count = 0;
+    Duration time = 0;  // rounded durations, summed in 64 bits and kept to the 32-bit range
+    float charge = 0.0f;
+    float expense = 0.0f;
+};
 
 // The reason of a refused open whose header is not a Tallywick one; the reader has shown the
 // Open Error text already.
@@ -107,6 +116,8 @@ public:
     float TotalMarkedCharge() const;
     float TotalAllExpense() const;
     float TotalMarkedExpense() const;
+    // The totals of the records `include` accepts, in list order.
+    RecordTotals TotalsOf(const std::function<bool(const CTimeRec&)>& include) const;
     Duration GetTotalAllTime() const { return totalAllTime_; }  // as last computed
     Duration GetTotalMarkedTime() const { return totalMarkedTime_; }
     int GetTotalsMode() const { return content_.settings.totalsMode; }
@@ -161,9 +172,7 @@ private:
     bool EditTimePart(int row, int column, const LocalParts& parts);
     bool EditDurationCell(int row, int column, const std::string& text);
     bool Finish(int row, bool changed);  // modified and refreshed when changed, else redrawn
-    Duration SumRounded(bool markedOnly) const;
-    float SumCharges(bool markedOnly) const;
-    float SumExpenses(bool markedOnly) const;
+    RecordTotals TotalsOfAll(bool markedOnly) const;
 
     // File (document_file.cpp)
     void StoreFile(CArchive& ar);

@@ -31,43 +31,38 @@ float CWorkmetrDoc::ComputeCharge(Duration elapsed, float rate) const {
     return formats_.ComputeCharge(elapsed, rate);
 }
 
-// Summed in 64 bits: a large document's total can pass the 32-bit range, and then shows
-// the largest duration rather than a wrapped (negative) one.
-Duration CWorkmetrDoc::SumRounded(bool markedOnly) const {
+// Time summed in 64 bits: a large document's total can pass the 32-bit range, and then shows
+// the largest duration rather than a wrapped (negative) one. Charges are summed in single
+// precision, each rounded by its own duration.
+RecordTotals CWorkmetrDoc::TotalsOf(const std::function<bool(const CTimeRec&)>& include) const {
     const TimeDisplaySettings& display = content_.settings.timeDisplay;
-    int64_t total = 0;
-    for (const auto& record : content_.records)
-        if (!markedOnly || record->GetMark() != 0)
-            total += tw::RoundDuration(record->GetElapsed(), false, display);
-    return total > INT32_MAX ? INT32_MAX : static_cast<Duration>(total);
+    RecordTotals totals;
+    int64_t time = 0;
+    for (const auto& record : content_.records) {
+        if (!include(*record)) continue;
+        ++totals.count;
+        time += tw::RoundDuration(record->GetElapsed(), false, display);
+        totals.charge += tw::ComputeCharge(record->GetElapsed(), EffectiveRate(*record), display);
+        totals.expense += record->GetExpense();
+    }
+    totals.time = time > INT32_MAX ? INT32_MAX : static_cast<Duration>(time);
+    return totals;
 }
 
-float CWorkmetrDoc::SumCharges(bool markedOnly) const {
-    const TimeDisplaySettings& display = content_.settings.timeDisplay;
-    float total = 0.0f;
-    for (const auto& record : content_.records)
-        if (!markedOnly || record->GetMark() != 0)
-            total += tw::ComputeCharge(record->GetElapsed(), EffectiveRate(*record), display);
-    return total;
+RecordTotals CWorkmetrDoc::TotalsOfAll(bool markedOnly) const {
+    return TotalsOf([markedOnly](const CTimeRec& r) { return !markedOnly || r.GetMark() != 0; });
 }
 
-float CWorkmetrDoc::SumExpenses(bool markedOnly) const {
-    float total = 0.0f;
-    for (const auto& record : content_.records)
-        if (!markedOnly || record->GetMark() != 0) total += record->GetExpense();
-    return total;
-}
+Duration CWorkmetrDoc::TotalAllTime() { return totalAllTime_ = TotalsOfAll(false).time; }
 
-Duration CWorkmetrDoc::TotalAllTime() { return totalAllTime_ = SumRounded(false); }
+Duration CWorkmetrDoc::TotalMarkedTime() { return totalMarkedTime_ = TotalsOfAll(true).time; }
 
-Duration CWorkmetrDoc::TotalMarkedTime() { return totalMarkedTime_ = SumRounded(true); }
+float CWorkmetrDoc::TotalAllCharge() const { return TotalsOfAll(false).charge; }
 
-float CWorkmetrDoc::TotalAllCharge() const { return SumCharges(false); }
+float CWorkmetrDoc::TotalMarkedCharge() const { return TotalsOfAll(true).charge; }
 
-float CWorkmetrDoc::TotalMarkedCharge() const { return SumCharges(true); }
+float CWorkmetrDoc::TotalAllExpense() const { return TotalsOfAll(false).expense; }
 
-float CWorkmetrDoc::TotalAllExpense() const { return SumExpenses(false); }
-
-float CWorkmetrDoc::TotalMarkedExpense() const { return SumExpenses(true); }
+float CWorkmetrDoc::TotalMarkedExpense() const { return TotalsOfAll(true).expense; }
 
 }  // namespace tw

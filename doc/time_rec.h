@@ -69,6 +69,10 @@ public:
     int GetProjectIndex() const { return projectIndex_; }
     int GetCategoryIndex() const { return categoryIndex_; }
     int GetClientIndex() const { return clientIndex_; }
+    // The index into item list `type`: 0 projects, 1 categories, anything else clients.
+    int GetItemIndex(int type) const {
+        return type == 0 ? projectIndex_ : type == 1 ? categoryIndex_ : clientIndex_;
+    }
     float GetOwnRate() const { return ownRate_; }  // kNoOwnRate when the list rate applies
     int GetMark() const { return mark_; }
     float GetExpense() const { return expense_; }

@@ -2,6 +2,7 @@
 
 #include "app/res/resource.h"
 #include "app/win32/tallywick_app.h"
+#include "dialogs/win32/export_command.h"
 #include "framework/prompt.h"
 #include "framework/win32/window.h"
 
@@ -16,6 +17,7 @@ void CTallyDoc::RegisterCommands() {
     TotalsModeCommand(ID_TOTAL_ACTIVE, 0);
     TotalsModeCommand(ID_TOTAL_ALL, 1);
     TotalsModeCommand(ID_TOTAL_MARKED, 2);
+    OnCommand(ID_EXPORT, [this] { RunExportCommand(*this); });
 }
 
 void CTallyDoc::TotalsModeCommand(unsigned id, int mode) {

@@ -1,6 +1,8 @@
 #pragma once
-// Documents of many records for the benchmarks: five projects, one record an hour from a fixed
-// Monday, half an hour and a little more each, 40 characters of notes, every third one marked.
+// Documents of many records for the benchmarks: five projects at $10 to $50 an hour and
+// `records` stopped records of 30 minutes and more with 40-character notes, every third one
+// marked, started one hour apart from a fixed Monday and starting again after `hours` hours
+// (0: never).
 
 #include <memory>
 
@@ -10,6 +12,6 @@ namespace tw::bench {
 
 constexpr CalTime kBenchStart = 1793610000;  // 2026-11-02 09:00 UTC
 
-std::unique_ptr<CWorkmetrDoc> MakeDocument(int records);
+std::unique_ptr<CWorkmetrDoc> MakeDocument(int records, int hours = 0);
 
 }  // namespace tw::bench

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,22 +11,15 @@
 #include "doc/document.h"
 #include "tests/doc/document_temp_folder.h"
 #include "tests/tools/json_check.h"
+#include "tests/tools/twtool_run.h"
 
 namespace tw {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing::ReadText;
+using testing::ToolRun;
 
 std::string Sample(const std::string& relative) {
     return std::string(TW_SOURCE_DIR) + "/samples/" + relative;
@@ -38,12 +29,7 @@ class TwtoolTest : public ::testing::Test {
 protected:
     // Runs twtool with the arguments (each quoted) and collects its output.
     ToolRun Twtool(std::initializer_list<std::string> args) {
-        std::string command = std::string("'") + TWTOOL_PATH + "'";
-        for (const std::string& a : args) command += " '" + a + "'";
-        const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
-        command += " >'" + out.string() + "' 2>'" + err.string() + "'";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(out), ReadText(err)};
+        return testing::RunTwtool(args, dir_);
     }
     std::string Path(const char* name) const { return folder_.File(name); }
 
