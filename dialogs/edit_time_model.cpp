@@ -62,14 +62,14 @@ bool ShownDuration::Read(const std::string& text, const CDisplayFormats& formats
 
 void EditTimeModel::Load(const CTimeRec& record, bool active) {
     EditTimeValues& v = values_;
-    v.start = record.GetStart();
-    v.stop = record.GetStop();
-    v.elapsed = record.GetElapsed();
-    v.paused = record.GetPaused();
-    v.pauseBegan = record.GetPauseBegan();
-    v.pausedBefore = record.GetPausedBefore();
-    v.active = active;
-    v.isPaused = active && record.IsPaused();
+    v.times = TimeAdjustValues{active,
+                               record.GetStart(),
+                               record.GetStop(),
+                               record.GetElapsed(),
+                               record.GetPaused(),
+                               active && record.IsPaused(),
+                               record.GetPauseBegan(),
+                               record.GetPausedBefore()};
     v.items[kProjectList] = record.GetProjectIndex();
     v.items[kCategoryList] = record.GetCategoryIndex();
     v.items[kClientList] = record.GetClientIndex();
@@ -92,43 +92,37 @@ void EditTimeModel::ReadMoney(const std::string& ownRate, bool ownRateUsed,
 
 EditTimeFailure EditTimeModel::Check(const std::string& pausedText,
                                      const std::string& elapsedText) {
-    if (!pausedShown_.Read(pausedText, formats_, values_.paused)) return EditTimeFailure::kPaused;
-    if (!elapsedShown_.Read(elapsedText, formats_, values_.elapsed))
-        return EditTimeFailure::kElapsed;
+    TimeAdjustValues& t = values_.times;
+    if (!pausedShown_.Read(pausedText, formats_, t.paused)) return EditTimeFailure::kPaused;
+    if (!elapsedShown_.Read(elapsedText, formats_, t.elapsed)) return EditTimeFailure::kElapsed;
     const TimeRange range = ValidTimeRange();
-    if (!range.Contains(values_.start)) {
-        values_.start = MoveYearIntoRange(values_.start);
+    if (!range.Contains(t.start)) {
+        t.start = MoveYearIntoRange(t.start);
         return EditTimeFailure::kStart;
     }
-    if (!range.Contains(values_.stop)) {
-        values_.stop = MoveYearIntoRange(values_.stop);
+    if (!range.Contains(t.stop)) {
+        t.stop = MoveYearIntoRange(t.stop);
         return EditTimeFailure::kStop;
     }
     return EditTimeFailure::kNone;
 }
 
-void EditTimeModel::Recalculate() {
-    TimeAdjustValues v = AdjustValues();
-    AdjustTimes(v, values_.target, WholeMinutes());
-    TakeAdjusted(v);
-}
+void EditTimeModel::Recalculate() { AdjustTimes(values_.times, values_.target, WholeMinutes()); }
 
 void EditTimeModel::AdjustAfterLeaving(TimeField field) {
-    values_.target = TargetAfterLeaving(field, values_.target, values_.active);
-    TimeAdjustValues v = AdjustValues();
-    RoutineAfterLeaving(field)(v, values_.target, WholeMinutes());
-    TakeAdjusted(v);
+    values_.target = TargetAfterLeaving(field, values_.target, values_.times.active);
+    RoutineAfterLeaving(field)(values_.times, values_.target, WholeMinutes());
 }
 
 TimeRecValues EditTimeModel::Result() const {
     const EditTimeValues& v = values_;
     TimeRecValues result;
-    result.start = v.start;
-    result.stop = v.stop;
-    result.elapsed = v.elapsed;
-    result.paused = v.paused;
-    result.pauseBegan = v.pauseBegan;
-    result.pausedBefore = v.pausedBefore;
+    result.start = v.times.start;
+    result.stop = v.times.stop;
+    result.elapsed = v.times.elapsed;
+    result.paused = v.times.paused;
+    result.pauseBegan = v.times.pauseBegan;
+    result.pausedBefore = v.times.pausedBefore;
     result.notes = v.notes;
     result.projectIndex = v.items[kProjectList];
     result.categoryIndex = v.items[kCategoryList];
@@ -139,21 +133,6 @@ TimeRecValues EditTimeModel::Result() const {
     result.target = v.target;
     result.wholeMinutes = WholeMinutes();
     return result;
-}
-
-TimeAdjustValues EditTimeModel::AdjustValues() const {
-    const EditTimeValues& v = values_;
-    return TimeAdjustValues{v.active, v.start,    v.stop,       v.elapsed,
-                            v.paused, v.isPaused, v.pauseBegan, v.pausedBefore};
-}
-
-void EditTimeModel::TakeAdjusted(const TimeAdjustValues& v) {
-    values_.start = v.start;
-    values_.stop = v.stop;
-    values_.elapsed = v.elapsed;
-    values_.paused = v.paused;
-    values_.pauseBegan = v.pauseBegan;
-    values_.pausedBefore = v.pausedBefore;
 }
 
 CalTime MoveYearIntoRange(CalTime t) {

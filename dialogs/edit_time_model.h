@@ -20,14 +20,8 @@ enum class EditTimeFailure { kNone, kPaused, kElapsed, kStart, kStop };
 enum class TimeField { kStart, kStop, kElapsed, kPaused };
 
 struct EditTimeValues {
-    CalTime start = 0;
-    CalTime stop = 0;
-    Duration elapsed = 0;
-    Duration paused = 0;
-    CalTime pauseBegan = 0;
-    Duration pausedBefore = 0;
-    bool active = false;                    // the record is the document's active record
-    bool isPaused = false;                  // ... and paused now
+    TimeAdjustValues times;  // start, stop, elapsed, paused, the pause and the clock flags:
+                             // active is the document's active record, isPaused it paused now
     int items[kItemListCount] = {0, 0, 0};  // project, category and client index
     float ownRate = CTimeRec::kNoOwnRate;
     float expense = 0.0f;
@@ -65,8 +59,8 @@ public:
     // Takes the record's fields; `active`: it is the document's active record.
     void Load(const CTimeRec& record, bool active);
     // The texts the edits show; each duration text is remembered for reading back.
-    std::string ShowElapsed() { return elapsedShown_.Show(values_.elapsed, formats_); }
-    std::string ShowPaused() { return pausedShown_.Show(values_.paused, formats_); }
+    std::string ShowElapsed() { return elapsedShown_.Show(values_.times.elapsed, formats_); }
+    std::string ShowPaused() { return pausedShown_.Show(values_.times.paused, formats_); }
     std::string OwnRateText() const;  // empty without an own rate
     std::string ExpenseText() const { return formats_.FormatMoney(values_.expense); }
     // Reads the money texts: the own rate only when `ownRateUsed`, else none; an empty expense
@@ -86,8 +80,6 @@ public:
 
 private:
     bool WholeMinutes() const { return IncrementMode(formats_.Settings()) != 0; }
-    TimeAdjustValues AdjustValues() const;
-    void TakeAdjusted(const TimeAdjustValues& v);
 
     const CDisplayFormats& formats_;
     EditTimeValues values_;

@@ -46,7 +46,7 @@ void CEditTimeDlg::AttachTimeControls() {
 // The active record's stop is the clock's: its controls are greyed and disabled, and so is
 // the Stop target.
 void CEditTimeDlg::ShowStopControls() {
-    const bool active = model_.Values().active;
+    const bool active = model_.Values().times.active;
     const DWORD background = TARN_SYSCOLOR(active ? COLOR_BTNFACE : COLOR_WINDOW);
     stopDate_.SetColor(TARN_COLOR_BACKGROUND, background);
     stopTime_.SetColor(TARN_COLOR_BACKGROUND, background);
@@ -64,7 +64,7 @@ void CEditTimeDlg::ShowOwnRateUsed(bool used) {
 }
 
 void CEditTimeDlg::CheckTargetRadio() {
-    const RecalcTarget shown = TargetShown(model_.Values().target, model_.Values().active);
+    const RecalcTarget shown = TargetShown(model_.Values().target, model_.Values().times.active);
     const int id = shown == RecalcTarget::kStart    ? IDC_TARGET_START
                    : shown == RecalcTarget::kStop   ? IDC_TARGET_STOP
                    : shown == RecalcTarget::kPaused ? IDC_TARGET_PAUSED
@@ -110,7 +110,7 @@ void CEditTimeDlg::SetCalendarNames() {
 }
 
 void CEditTimeDlg::FocusFirstControl() {
-    HWND control = ControlOf(FirstFocusControl(focusColumn_, model_.Values().active));
+    HWND control = ControlOf(FirstFocusControl(focusColumn_, model_.Values().times.active));
     if (control != nullptr) ::SetFocus(control);
 }
 
@@ -140,8 +140,8 @@ HWND CEditTimeDlg::ControlOf(EditTimeControl control) const {
 
 void CEditTimeDlg::DoDataExchange(CDataExchange& dx) {
     EditTimeValues& v = model_.Values();
-    ExchangeTime(dx, startDate_, startTime_, v.start, IDS_START_DATE_INVALID);
-    ExchangeTime(dx, stopDate_, stopTime_, v.stop, IDS_STOP_DATE_INVALID);
+    ExchangeTime(dx, startDate_, startTime_, v.times.start, IDS_START_DATE_INVALID);
+    ExchangeTime(dx, stopDate_, stopTime_, v.times.stop, IDS_STOP_DATE_INVALID);
     ExchangeDurations(dx);
     ExchangeMoney(dx);
     dx.Text(IDC_NOTES, v.notes);
@@ -200,7 +200,7 @@ void CEditTimeDlg::ExchangeTarget(CDataExchange& dx) {
     }
     auto checked = [this](int id) { return ::IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; };
     v.target = TargetOfRadios(checked(IDC_TARGET_START), checked(IDC_TARGET_STOP),
-                              checked(IDC_TARGET_PAUSED), v.active);
+                              checked(IDC_TARGET_PAUSED), v.times.active);
 }
 
 std::string CEditTimeDlg::ItemText(int id) const { return CWindow(Item(id)).GetText(); }

@@ -140,7 +140,7 @@ void CEditTimeDlg::OnAutoAdjustClicked() {
 // Cancel or Cancel Remaining is being clicked, and for the clock's stop.
 void CEditTimeDlg::OnTimeFieldLeft(TimeField field) {
     if (ended_ || checking_) return;
-    if (!ChecksOnLeaving(field, model_.Values().active, PointerOverCancel())) return;
+    if (!ChecksOnLeaving(field, model_.Values().times.active, PointerOverCancel())) return;
     FlagGuard guard(checking_);
     if (!ReadAndCheck() || !model_.Values().autoAdjust) return;
     model_.AdjustAfterLeaving(field);

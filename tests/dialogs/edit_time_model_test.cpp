@@ -20,12 +20,12 @@ protected:
     }
     // A stopped record's times in the model, shown once as the dialog does on opening.
     void Put(CalTime start, CalTime stop, Duration elapsed, Duration paused, RecalcTarget target) {
-        EditTimeValues& v = model.Values();
-        v.start = start;
-        v.stop = stop;
-        v.elapsed = elapsed;
-        v.paused = paused;
-        v.target = target;
+        TimeAdjustValues& t = model.Values().times;
+        t.start = start;
+        t.stop = stop;
+        t.elapsed = elapsed;
+        t.paused = paused;
+        model.Values().target = target;
         elapsedText = model.ShowElapsed();
         pausedText = model.ShowPaused();
     }
@@ -45,16 +45,18 @@ TEST_F(EditTimeModelTest, ChecksRunInOrderAndTheFirstFailureWins) {
     Put(start, start + kH, kH, 0, RecalcTarget::kElapsed);
     EXPECT_EQ(model.Check("x", "y"), EditTimeFailure::kPaused);
     EXPECT_EQ(model.Check("0:05", "y"), EditTimeFailure::kElapsed);
-    EXPECT_EQ(model.Values().paused, 5 * kM) << "what passed before the failure is taken";
-    EXPECT_EQ(model.Values().elapsed, kH);
+    EXPECT_EQ(model.Values().times.paused, 5 * kM) << "what passed before the failure is taken";
+    EXPECT_EQ(model.Values().times.elapsed, kH);
 
-    model.Values().start = At(1979, 6, 15, 10, 20, 30);
-    model.Values().stop = At(2038, 1, 10, 8, 0);
+    model.Values().times.start = At(1979, 6, 15, 10, 20, 30);
+    model.Values().times.stop = At(2038, 1, 10, 8, 0);
     EXPECT_EQ(model.Check("0:05", "1:00"), EditTimeFailure::kStart);
-    EXPECT_EQ(model.Values().start, At(1980, 6, 15, 10, 20, 30)) << "month, day and time kept";
-    EXPECT_EQ(model.Values().stop, At(2038, 1, 10, 8, 0)) << "the stop waits for the next check";
+    EXPECT_EQ(model.Values().times.start, At(1980, 6, 15, 10, 20, 30))
+        << "month, day and time kept";
+    EXPECT_EQ(model.Values().times.stop, At(2038, 1, 10, 8, 0))
+        << "the stop waits for the next check";
     EXPECT_EQ(model.Check("0:05", "1:00"), EditTimeFailure::kStop);
-    EXPECT_EQ(model.Values().stop, At(2037, 1, 10, 8, 0));
+    EXPECT_EQ(model.Values().times.stop, At(2037, 1, 10, 8, 0));
     EXPECT_EQ(model.Check("0:05", "1:00"), EditTimeFailure::kNone);
 }
 
@@ -63,10 +65,10 @@ TEST_F(EditTimeModelTest, AnUntouchedDurationReadsBackExactlyAndAnEditedOneIsPar
     Put(start, start + 645, 645, 0, RecalcTarget::kElapsed);
     EXPECT_EQ(elapsedText, "0:11") << "shown rounded up to the increment";
     EXPECT_EQ(CheckShown(), EditTimeFailure::kNone);
-    EXPECT_EQ(model.Values().elapsed, 645);
+    EXPECT_EQ(model.Values().times.elapsed, 645);
     EXPECT_EQ(model.Check("1:75", "0:20"), EditTimeFailure::kNone);
-    EXPECT_EQ(model.Values().paused, 2 * kH + 15 * kM);
-    EXPECT_EQ(model.Values().elapsed, 20 * kM);
+    EXPECT_EQ(model.Values().times.paused, 2 * kH + 15 * kM);
+    EXPECT_EQ(model.Values().times.elapsed, 20 * kM);
     EXPECT_EQ(model.Check("", "0:20"), EditTimeFailure::kPaused);
     EXPECT_EQ(model.Check("5", "0:20"), EditTimeFailure::kPaused) << "clock form needs a separator";
 }
@@ -74,11 +76,11 @@ TEST_F(EditTimeModelTest, AnUntouchedDurationReadsBackExactlyAndAnEditedOneIsPar
 TEST_F(EditTimeModelTest, DecimalNotationReadsDecimalHours) {
     CDisplayFormats decimal({1, true, 5});
     EditTimeModel m(decimal);
-    m.Values().start = At(2026, 3, 10, 9, 0);
-    m.Values().stop = m.Values().start + 2 * kH;
+    m.Values().times.start = At(2026, 3, 10, 9, 0);
+    m.Values().times.stop = m.Values().times.start + 2 * kH;
     EXPECT_EQ(m.Check("0.25", "1.5"), EditTimeFailure::kNone);
-    EXPECT_EQ(m.Values().paused, 15 * kM);
-    EXPECT_EQ(m.Values().elapsed, 90 * kM);
+    EXPECT_EQ(m.Values().times.paused, 15 * kM);
+    EXPECT_EQ(m.Values().times.elapsed, 90 * kM);
     EXPECT_EQ(m.Check("0:15", "1.5"), EditTimeFailure::kPaused);
 }
 
@@ -87,67 +89,67 @@ TEST_F(EditTimeModelTest, WholeMinutesDropSecondsBeforeRecalculating) {
     Put(start, start + 645, 645, 0, RecalcTarget::kStop);
     ASSERT_EQ(CheckShown(), EditTimeFailure::kNone);
     model.Recalculate();
-    EXPECT_EQ(model.Values().start, At(2026, 3, 10, 10, 5));
-    EXPECT_EQ(model.Values().elapsed, 10 * kM);
-    EXPECT_EQ(model.Values().stop, At(2026, 3, 10, 10, 15));
+    EXPECT_EQ(model.Values().times.start, At(2026, 3, 10, 10, 5));
+    EXPECT_EQ(model.Values().times.elapsed, 10 * kM);
+    EXPECT_EQ(model.Values().times.stop, At(2026, 3, 10, 10, 15));
 }
 
 TEST_F(EditTimeModelTest, RecalculateKeepsTheRangeAndRepairsAStopBeforeTheStart) {
     const CalTime late = At(2037, 12, 31, 20, 0);
     Put(late, late + 5 * kH, 5 * kH, 0, RecalcTarget::kStop);
     model.Recalculate();
-    EXPECT_EQ(model.Values().stop, At(2037, 12, 31, 23, 59, 59));
-    EXPECT_EQ(model.Values().start, At(2037, 12, 31, 18, 59, 59));
+    EXPECT_EQ(model.Values().times.stop, At(2037, 12, 31, 23, 59, 59));
+    EXPECT_EQ(model.Values().times.start, At(2037, 12, 31, 18, 59, 59));
 
     const CalTime start = At(2026, 3, 10, 10, 0);
     Put(start, start - kH, 0, 5 * kM, RecalcTarget::kElapsed);
     model.Recalculate();
-    EXPECT_EQ(model.Values().elapsed, 0);
-    EXPECT_EQ(model.Values().stop, start + 5 * kM);
+    EXPECT_EQ(model.Values().times.elapsed, 0);
+    EXPECT_EQ(model.Values().times.stop, start + 5 * kM);
 }
 
 TEST_F(EditTimeModelTest, LeavingAFieldMovesTheTargetOffItAndKeepsTheEdit) {
     const CalTime start = At(2026, 3, 10, 9, 0);
     Put(start, start + kH, kH, 0, RecalcTarget::kElapsed);
-    model.Values().elapsed = 2 * kH;
+    model.Values().times.elapsed = 2 * kH;
     model.AdjustAfterLeaving(TimeField::kElapsed);
     EXPECT_EQ(model.Values().target, RecalcTarget::kStop);
-    EXPECT_EQ(model.Values().stop, start + 2 * kH);
+    EXPECT_EQ(model.Values().times.stop, start + 2 * kH);
 
     model.Values().target = RecalcTarget::kStart;
-    model.Values().start = start + 30 * kM;
+    model.Values().times.start = start + 30 * kM;
     model.AdjustAfterLeaving(TimeField::kStart);
     EXPECT_EQ(model.Values().target, RecalcTarget::kElapsed);
-    EXPECT_EQ(model.Values().elapsed, 90 * kM);
+    EXPECT_EQ(model.Values().times.elapsed, 90 * kM);
 
     model.Values().target = RecalcTarget::kStop;
-    model.Values().stop = start + 3 * kH;
+    model.Values().times.stop = start + 3 * kH;
     model.AdjustAfterLeaving(TimeField::kStop);
     EXPECT_EQ(model.Values().target, RecalcTarget::kElapsed);
-    EXPECT_EQ(model.Values().elapsed, 150 * kM);
+    EXPECT_EQ(model.Values().times.elapsed, 150 * kM);
 
     model.Values().target = RecalcTarget::kPaused;
-    model.Values().paused = 10 * kM;
+    model.Values().times.paused = 10 * kM;
     model.AdjustAfterLeaving(TimeField::kPaused);
     EXPECT_EQ(model.Values().target, RecalcTarget::kPaused) << "leaving the paused time";
-    EXPECT_EQ(model.Values().elapsed, 140 * kM);
+    EXPECT_EQ(model.Values().times.elapsed, 140 * kM);
 }
 
 TEST_F(EditTimeModelTest, TheActiveRecordMovesItsStartWhenItsElapsedTimeIsEdited) {
     const CalTime start = At(2026, 3, 10, 9, 0);
     Put(start, start + kH, kH, 0, RecalcTarget::kElapsed);
-    model.Values().active = true;
-    model.Values().elapsed = 2 * kH;
+    model.Values().times.active = true;
+    model.Values().times.elapsed = 2 * kH;
     model.AdjustAfterLeaving(TimeField::kElapsed);
     EXPECT_EQ(model.Values().target, RecalcTarget::kStart);
-    EXPECT_EQ(model.Values().start, start - kH);
-    EXPECT_EQ(model.Values().stop, start + kH) << "the clock's stop stays";
+    EXPECT_EQ(model.Values().times.start, start - kH);
+    EXPECT_EQ(model.Values().times.stop, start + kH) << "the clock's stop stays";
 }
 
 TEST_F(EditTimeModelTest, APausedTimeBelowTheRunningPauseRestartsThePause) {
     // Running since 9:00, paused at 9:30 with 5 minutes of earlier pauses, now 10:00.
     const CalTime start = At(2026, 3, 10, 9, 0);
-    EditTimeValues& v = model.Values();
+    TimeAdjustValues& v = model.Values().times;
     v.active = v.isPaused = true;
     v.start = start;
     v.stop = start + kH;
@@ -207,7 +209,7 @@ TEST_F(EditTimeModelTest, LoadAndResultCarryEveryField) {
     EXPECT_EQ(out.mark, 1);
     EXPECT_EQ(out.target, RecalcTarget::kPaused);
     EXPECT_TRUE(out.wholeMinutes);
-    EXPECT_FALSE(model.Values().isPaused) << "only the active record counts as paused";
+    EXPECT_FALSE(model.Values().times.isPaused) << "only the active record counts as paused";
 }
 
 TEST(MoveYearIntoRange, KeepsTimesInsideAndMovesTheYearOfOthers) {
