@@ -84,30 +84,6 @@ TEST_F(EditTimeModelTest, DecimalNotationReadsDecimalHours) {
     EXPECT_EQ(m.Check("0:15", "1.5"), EditTimeFailure::kPaused);
 }
 
-TEST_F(EditTimeModelTest, WholeMinutesDropSecondsBeforeRecalculating) {
-    const CalTime start = At(2026, 3, 10, 10, 5, 30);
-    Put(start, start + 645, 645, 0, RecalcTarget::kStop);
-    ASSERT_EQ(CheckShown(), EditTimeFailure::kNone);
-    model.Recalculate();
-    EXPECT_EQ(model.Values().times.start, At(2026, 3, 10, 10, 5));
-    EXPECT_EQ(model.Values().times.elapsed, 10 * kM);
-    EXPECT_EQ(model.Values().times.stop, At(2026, 3, 10, 10, 15));
-}
-
-TEST_F(EditTimeModelTest, RecalculateKeepsTheRangeAndRepairsAStopBeforeTheStart) {
-    const CalTime late = At(2037, 12, 31, 20, 0);
-    Put(late, late + 5 * kH, 5 * kH, 0, RecalcTarget::kStop);
-    model.Recalculate();
-    EXPECT_EQ(model.Values().times.stop, At(2037, 12, 31, 23, 59, 59));
-    EXPECT_EQ(model.Values().times.start, At(2037, 12, 31, 18, 59, 59));
-
-    const CalTime start = At(2026, 3, 10, 10, 0);
-    Put(start, start - kH, 0, 5 * kM, RecalcTarget::kElapsed);
-    model.Recalculate();
-    EXPECT_EQ(model.Values().times.elapsed, 0);
-    EXPECT_EQ(model.Values().times.stop, start + 5 * kM);
-}
-
 TEST_F(EditTimeModelTest, LeavingAFieldMovesTheTargetOffItAndKeepsTheEdit) {
     const CalTime start = At(2026, 3, 10, 9, 0);
     Put(start, start + kH, kH, 0, RecalcTarget::kElapsed);
@@ -144,24 +120,6 @@ TEST_F(EditTimeModelTest, TheActiveRecordMovesItsStartWhenItsElapsedTimeIsEdited
     EXPECT_EQ(model.Values().target, RecalcTarget::kStart);
     EXPECT_EQ(model.Values().times.start, start - kH);
     EXPECT_EQ(model.Values().times.stop, start + kH) << "the clock's stop stays";
-}
-
-TEST_F(EditTimeModelTest, APausedTimeBelowTheRunningPauseRestartsThePause) {
-    // Running since 9:00, paused at 9:30 with 5 minutes of earlier pauses, now 10:00.
-    const CalTime start = At(2026, 3, 10, 9, 0);
-    TimeAdjustValues& v = model.Values().times;
-    v.active = v.isPaused = true;
-    v.start = start;
-    v.stop = start + kH;
-    v.pauseBegan = start + 30 * kM;
-    v.pausedBefore = 5 * kM;
-    v.elapsed = 25 * kM;
-    v.paused = 10 * kM;  // edited below the running 30 minutes of the current pause
-    model.AdjustAfterLeaving(TimeField::kPaused);
-    EXPECT_EQ(v.pausedBefore, 0);
-    EXPECT_EQ(v.pauseBegan, v.stop - 10 * kM);
-    EXPECT_EQ(v.paused, 10 * kM);
-    EXPECT_EQ(v.elapsed, 50 * kM);
 }
 
 TEST_F(EditTimeModelTest, MoneyTextsAndTheOwnRate) {
