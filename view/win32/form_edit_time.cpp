@@ -39,7 +39,6 @@ std::vector<int> CFormDlg::SelectedRecords() {
 
 void CFormDlg::EditSelectedRecords() {
     if (Document() == nullptr) return;
-    if (grid_.IsEditing()) grid_.CommitEditor();  // the dialog shows what the cell holds
     if (ViewFrame() != nullptr && ViewFrame()->IsCompacted()) {
         EditActiveRecord();
         return;
@@ -68,9 +67,13 @@ void CFormDlg::OnGridDoubleClick() {
 // Runs the dialog on the record at `key`; after OK the dialog's choices are remembered and the
 // record takes the values through the document (row, totals and modified flag follow).
 INT_PTR CFormDlg::EditRecord(int key, int focusColumn) {
-    CWorkmetrDoc& doc = *Document();
-    const CTimeRec* record = doc.GetRecord(key);
+    CWorkmetrDoc* document = Document();
+    const CTimeRec* record = document != nullptr ? document->GetRecord(key) : nullptr;
     if (record == nullptr) return IDCANCEL;
+    CWorkmetrDoc& doc = *document;
+    // An open cell editor commits first: the dialog shows what the cell holds, and the editor
+    // cannot write its old text over the dialog's values afterwards.
+    if (grid_.IsEditing()) grid_.CommitEditor();
     IViewHost* host = ViewHost();
     CEditTimeDlg dialog(doc, Handle());
     dialog.SetRecord(*record, !doc.IsStopped() && key == doc.GetActiveRecord());
