@@ -27,7 +27,7 @@ for list in "$(dirname "$0")"/screenshots.d/*.list; do
     # shellcheck disable=SC2086
     (cd "$(dirname "$exe")" && exec wine "$exe" $args </dev/null >/dev/null 2>&1) &
     pid=$!
-    if [[ "$program" == *_scenes.exe ]]; then
+    if [[ "$program" == *_driver.exe ]]; then
       # A scene driver ends once the program it drives shows its scene.
       for _ in $(seq 60); do kill -0 "$pid" 2>/dev/null || break; sleep 1; done
       sleep 2

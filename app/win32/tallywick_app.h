@@ -64,7 +64,7 @@ public:
     bool LibrariesLoaded() const { return gridLibrary_ != nullptr && tarnLibrary_ != nullptr; }
     CMainFrame* Main() const;
 
-    // IDocumentApplication
+    // IDocumentApplication (EditTimeTarget answers IViewHost too)
     RecalcTarget CellEditTarget(int column) const override;
     RecalcTarget EditTimeTarget() const override { return general_.generalAdjust; }
     bool IsRecordingReopen() const override { return recordingReopen_; }
@@ -87,6 +87,11 @@ public:
     unsigned AcquireMenuBlock(CFormDlg& view) override;
     void ReleaseMenuBlock(CFormDlg& view) override;
     bool TakeFirstViewSizing() override;
+    bool EditTimeAutoAdjust() const override { return general_.autoAdjust; }
+    void RememberEditTimeChoices(RecalcTarget target, bool autoAdjust) override {
+        SetGeneralAdjust(target);
+        SetAutoAdjust(autoAdjust);
+    }
 
 private:
     void RegisterAppCommands();

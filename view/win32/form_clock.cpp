@@ -294,7 +294,7 @@ void CFormDlg::OnMenuBlockCommand(unsigned offset) {
     switch (offset) {
         case 1: StartStop(); break;
         case 2: PauseResume(); break;
-        case 3: break;  // the Edit Time dialog comes with the editing of records
+        case 3: EditActiveRecord(); break;
         case 4:
             if (Frame() != nullptr && Frame()->MainFrame() != nullptr) {
                 ::SendMessageA(Frame()->MainFrame()->MdiClient(), WM_MDIACTIVATE,

@@ -26,7 +26,10 @@ IViewHost* g_host = nullptr;
 IViewHost* ViewHost() { return g_host; }
 void SetViewHost(IViewHost* host) { g_host = host; }
 
-CFormDlg::CFormDlg() : CFormView(IDD_TIME_TABLE_FORM) { RegisterCommands(); }
+CFormDlg::CFormDlg() : CFormView(IDD_TIME_TABLE_FORM) {
+    RegisterCommands();
+    RegisterEditTimeCommands();
+}
 
 CFormDlg::~CFormDlg() { RemoveMenuBlock(); }
 

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "doc/document_observer.h"
 #include "framework/win32/form_view.h"
@@ -75,6 +76,12 @@ public:
     void OpenCellEditor();
     bool CanOpenCellEditor();
     void AddTableRow();
+    // The Edit Time dialog (form_edit_time.cpp): for each selected row in turn, or for the
+    // active record while the window is compacted; for the active record; for one record with
+    // the focus on a table column. EditRecord gives the dialog's result.
+    void EditSelectedRecords();
+    void EditActiveRecord();
+    INT_PTR EditRecord(int key, int focusColumn);
 
     // IDocumentView
     void RecordChanged(int position) override;
@@ -99,6 +106,8 @@ protected:
 
 private:
     void RegisterCommands();
+    void RegisterEditTimeCommands();
+    std::vector<int> SelectedRecords();
     void SetupColumns();
     void SetupColumn(int c);
     void RestoreViewState();

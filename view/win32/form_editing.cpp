@@ -197,10 +197,6 @@ void CFormDlg::OnGridClick() {
     UpdateClockDisplay();
 }
 
-void CFormDlg::OnGridDoubleClick() {
-    // The Edit Time dialog of the row's record comes with the editing of records.
-}
-
 void CFormDlg::AddTableRow() {
     if (grid_.IsEditing()) grid_.CommitEditor();
     CWorkmetrDoc& doc = *Document();

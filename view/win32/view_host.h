@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "doc/time_adjust.h"
 #include "view/clock_texts.h"
 
 namespace tw {
@@ -39,6 +40,11 @@ public:
     virtual void ReleaseMenuBlock(CFormDlg& view) = 0;
     // True once per run: the first view sizes the main window around its document window.
     virtual bool TakeFirstViewSizing() = 0;
+    // The Edit Time dialog's remembered target and Auto Adjust; after its OK the dialog's
+    // choices are remembered (and written to the settings when they changed).
+    virtual RecalcTarget EditTimeTarget() const = 0;
+    virtual bool EditTimeAutoAdjust() const = 0;
+    virtual void RememberEditTimeChoices(RecalcTarget target, bool autoAdjust) = 0;
 };
 
 // The document window of the view.

@@ -1,4 +1,4 @@
-// tallyw_scenes.exe SCENE SAMPLE: starts tallyw.exe (beside this program's folder) and puts it
+// tallyw_scene_driver.exe SCENE SAMPLE: starts tallyw.exe (beside this program's folder) and puts it
 // into a scene for a screenshot, driving it from outside as a user's tools do: menu commands as
 // WM_COMMAND to the main frame, open requests as WM_COPYDATA, keys to its menus. Scenes:
 //   two      two documents side by side, the second with its clock running

@@ -1,0 +1,54 @@
+// tallyw_dialog_scenes.exe SCENE: the program on a copy of the sample document with one of its dialogs
+// open, for the screenshots (scripts/screenshots.d). It runs until it is ended from outside.
+//   edit-time: the Edit Time dialog on the third row's record.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/res/resource.h"
+#include "app/win32/tallywick_app.h"
+#include "framework/command_line.h"
+#include "view/grid_interface.h"
+
+namespace {
+
+constexpr const char* kSettingsKey = "TallywickScenes\\Tallywick";
+
+// A copy of samples/consulting.tw in the temp folder (the sample itself stays untouched).
+std::string SampleCopy() {
+    std::string here = __FILE__;
+    const std::string sample = here.substr(0, here.rfind("tests")) + "samples/consulting.tw";
+    char folder[MAX_PATH] = "";
+    ::GetTempPathA(sizeof folder, folder);
+    const std::string copy = std::string(folder) + "tw_scene.tw";
+    ::CopyFileA(sample.c_str(), copy.c_str(), FALSE);
+    return copy;
+}
+
+BOOL CALLBACK FindGrid(HWND w, LPARAM found) {
+    char name[32] = {};
+    ::GetClassNameA(w, name, sizeof name);
+    if (lstrcmpiA(name, "DataTbl32") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+
+void OpenEditTime(HWND main) {
+    HWND grid = nullptr;
+    ::EnumChildWindows(main, FindGrid, reinterpret_cast<LPARAM>(&grid));
+    ::SendMessageA(grid, tw::grid::kSelectAll, 0, 0);
+    ::SendMessageA(grid, tw::grid::kSelectRow, 1, 2);
+    ::PostMessageA(main, WM_COMMAND, ID_EDIT_TIME_ROW, 0);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    tw::CTallywickApp app(kSettingsKey);
+    app.SetCommandLine(tw::ParseCommandLine({SampleCopy()}));
+    if (!app.InitInstance()) return 1;
+    if (std::strstr(commandLine, "edit-time") != nullptr) OpenEditTime(app.MainWindow());
+    while (app.PumpMessage()) {}
+    return app.ExitInstance();
+}
