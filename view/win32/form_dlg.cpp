@@ -176,6 +176,9 @@ void CFormDlg::SizeMainWindowAroundChild() {
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     ::SetWindowPos(host->MainWindow(), nullptr, work.left + inset, work.top + inset, width, height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+    // The client measures its children against its area without the scroll bars it still
+    // shows, so it would keep them although the child now fits: take them away.
+    ::ShowScrollBar(main->MdiClient(), SB_BOTH, FALSE);
 }
 
 void CFormDlg::ApplyWindowPlacement() {

@@ -1,10 +1,11 @@
-// tallyw_scene_driver.exe SCENE SAMPLE: starts tallyw.exe (beside this program's folder) and puts it
-// into a scene for a screenshot, driving it from outside as a user's tools do: menu commands as
+// tallyw_scene_driver.exe SCENE SAMPLE: starts tallyw.exe (beside this program's folder) and puts
+// it into a scene for a screenshot, driving it from outside as a user's tools do: menu commands as
 // WM_COMMAND to the main frame, open requests as WM_COPYDATA, keys to its menus. Scenes:
 //   two      two documents side by side, the second with its clock running
 //   compact  one document window compacted to its totals strip
 //   sysmenu  the main window's system menu with a document's popup open
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <string>
@@ -76,6 +77,10 @@ void Key(WPARAM key) {
 
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
+    // Settings of the scenes' own, empty at each start, so that no stored window placement of
+    // an earlier run changes the picture.
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\TallywickScenes\\Driver");
+    ::SetEnvironmentVariableA("TALLYWICK_SETTINGS_KEY", "TallywickScenes\\Driver");
     const std::string scene = argv[1];
     const std::string sample = argv[2];
     char self[MAX_PATH] = "";
