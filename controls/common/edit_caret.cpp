@@ -18,8 +18,7 @@ void CreateEditCaret(EditCore& core, bool wanted) {
     if (!wanted) return;
     CreateCaret(core.hwnd, nullptr, kCaretWidth, LineHeight(core));
     core.caretShown = TRUE;
-    PlaceCaret(core);
-    ShowCaret(core.hwnd);
+    if (PlaceCaret(core)) ShowCaret(core.hwnd);
 }
 
 void DestroyEditCaret(EditCore& core) {
@@ -29,13 +28,16 @@ void DestroyEditCaret(EditCore& core) {
     core.caretShown = FALSE;
 }
 
-void PlaceCaret(EditCore& core) {
+bool PlaceCaret(EditCore& core) {
+    HWND hwnd = core.hwnd;
+    const int stateWord = core.stateWord;
     if (core.caret < core.firstVisible) {
         core.firstVisible = core.caret;
-        NotifyParent(core.hwnd, EN_HSCROLL);
-        InvalidateRect(core.hwnd, nullptr, FALSE);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        NotifyParent(hwnd, EN_HSCROLL);
+        if (!EditStillAlive(hwnd, &core, stateWord)) return false;
     }
-    if (!OwnsCaret(core)) return;
+    if (!OwnsCaret(core)) return true;
     const RECT area = TextArea(core);
     HGDIOBJ previous = nullptr;
     HDC dc = AcquireFontDC(core, previous);
@@ -43,11 +45,12 @@ void PlaceCaret(EditCore& core) {
     ReleaseFontDC(core, dc, previous);
     const int y = area.top + (area.bottom - area.top - LineHeight(core)) / 2;
     if (x > area.right) {
-        NotifyParent(core.hwnd, EN_MAXTEXT);
         SetCaretPos(-100, y);
-        return;
+        NotifyParent(hwnd, EN_MAXTEXT);
+        return EditStillAlive(hwnd, &core, stateWord);
     }
     SetCaretPos(x - 1, y);
+    return true;
 }
 
 void HideEditCaret(EditCore& core) {

@@ -12,7 +12,9 @@ void DestroyEditCaret(EditCore& core);
 
 // Moves the system caret to core.caret, scrolling the text when the caret moved left of the
 // first visible character (EN_HSCROLL) and hiding it past the right edge (EN_MAXTEXT).
-void PlaceCaret(EditCore& core);
+// Returns false when the control is gone: its parent may destroy it while handling the
+// EN_HSCROLL or EN_MAXTEXT this sends, after which the state must not be touched.
+bool PlaceCaret(EditCore& core);
 
 void HideEditCaret(EditCore& core);
 void ShowEditCaret(EditCore& core);

@@ -51,15 +51,13 @@ void MoveCaretBy(EditCore& core, int delta) {
         CollapseSelection(core, target);
     }
     FollowCaret(core);
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
+    if (PlaceCaret(core)) InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
 void MoveCaretToField(EditCore& core, int pos, int field) {
     CollapseSelection(core, pos);
     core.currentField = field;
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
+    if (PlaceCaret(core)) InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
 void ExtendSelectionInField(EditCore& core, int delta) {
@@ -73,15 +71,13 @@ void ExtendSelectionInField(EditCore& core, int delta) {
         return;
     }
     SelectBetween(core, Anchor(core), target);
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
+    if (PlaceCaret(core)) InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
 void ExtendSelectionTo(EditCore& core, int pos) {
     SelectBetween(core, Anchor(core), std::clamp(pos, 0, TextLength(core)));
     FollowCaret(core);
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
+    if (PlaceCaret(core)) InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
 void HandleShiftEditKey(EditCore& core, UINT vk) {

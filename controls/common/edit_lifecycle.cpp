@@ -79,7 +79,7 @@ void ShowProgrammaticChange(EditCore& core) {
     CollapseSelection(core, 0);
     core.currentField = 0;
     core.behavior->rebuildText(core);
-    PlaceCaret(core);
+    if (!PlaceCaret(core)) return;
     InvalidateRect(core.hwnd, nullptr, FALSE);
     UpdateWindow(core.hwnd);
 }

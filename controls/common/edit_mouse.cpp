@@ -64,8 +64,7 @@ LRESULT EDIT_LeftButtonUp(EditCore& core) {
     if (GetCapture() == core.hwnd) ReleaseCapture();
     if (!core.tracking) return 0;
     core.tracking = FALSE;
-    PlaceCaret(core);
-    ShowEditCaret(core);
+    if (PlaceCaret(core)) ShowEditCaret(core);
     return 0;
 }
 

@@ -18,8 +18,7 @@ LRESULT EDIT_GetSel(const EditCore& core, DWORD* start, DWORD* end) {
 LRESULT EDIT_SetSel(EditCore& core, int start, int end) {
     SetSelectionRange(core, start, end);
     FollowCaret(core);
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
+    if (PlaceCaret(core)) InvalidateRect(core.hwnd, nullptr, FALSE);
     return 0;
 }
 

@@ -15,8 +15,7 @@ void DeleteDateAtCaret(DateEditState& s) {
     CollapseSelection(core, core.caret);
     const int length = TextLength(core);
     if (core.caret >= length || core.text[core.caret] == s.format.separator) {
-        PlaceCaret(core);
-        InvalidateRect(core.hwnd, nullptr, FALSE);
+        if (PlaceCaret(core)) InvalidateRect(core.hwnd, nullptr, FALSE);
         return;
     }
     core.text[core.caret] = '0';
@@ -45,8 +44,7 @@ void EmptyCurrentDateField(DateEditState& s) {
         MessageBeep(MB_ICONHAND);
         CollapseSelection(core, core.caret);
     }
-    PlaceCaret(core);
-    InvalidateRect(core.hwnd, nullptr, FALSE);
+    if (PlaceCaret(core)) InvalidateRect(core.hwnd, nullptr, FALSE);
 }
 
 void StepCurrentDateField(DateEditState& s, int delta) {
@@ -60,8 +58,7 @@ void StepCurrentDateField(DateEditState& s, int delta) {
     core.isNull = FALSE;
     RebuildDateTexts(s);
     SelectField(core, pos);
-    PlaceCaret(core);
-    FinishUserEdit(s.core);
+    if (PlaceCaret(core)) FinishUserEdit(s.core);
 }
 
 LRESULT DATE_SetSel(DateEditState& s, int start, int end) {

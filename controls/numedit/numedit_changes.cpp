@@ -73,7 +73,7 @@ bool StoreProgrammaticText(NumEditState& s, std::string text) {
     core.modified = FALSE;
     CollapseSelection(core, 0);
     RefreshShownText(s);
-    PlaceCaret(core);
+    if (!PlaceCaret(core)) return false;
     HWND hwnd = core.hwnd;  // painting asks the parent for colours, which may end the control
     const DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
     if (!(style & kNumNoRedrawOnSetBit)) {
@@ -91,7 +91,7 @@ bool StoreUserText(NumEditState& s, const NumberEditBuffer& buffer, bool cutAtLi
     core.modified = TRUE;
     core.isNull = FALSE;
     RefreshShownText(s);
-    PlaceCaret(core);
+    if (!PlaceCaret(core)) return false;
     if (!ReportCut(s, cutAtLimit)) return false;
     HWND hwnd = core.hwnd;
     NotifyUserChange(core);

@@ -41,8 +41,7 @@ TypingOutcome ApplyChar(NumEditState& s, char c) {
         case TypingOutcome::Refused: Beep(); break;
         case TypingOutcome::Moved:
             CollapseSelection(s.core, buffer.caret);
-            PlaceCaret(s.core);
-            InvalidateRect(s.core.hwnd, nullptr, FALSE);
+            if (PlaceCaret(s.core)) InvalidateRect(s.core.hwnd, nullptr, FALSE);
             break;
         case TypingOutcome::Changed:
             if (result.clamped) Beep();

@@ -128,8 +128,7 @@ void StepCurrentTimeField(TimeEditState& s, int delta) {
     }
     RebuildTimeTexts(s);
     SelectField(core, pos);
-    PlaceCaret(core);
-    FinishUserEdit(s.core);
+    if (PlaceCaret(core)) FinishUserEdit(s.core);
 }
 
 void DeleteTimeAtCaret(TimeEditState& s) {
@@ -157,8 +156,7 @@ void BackspaceTime(TimeEditState& s) {
         RebuildTimeTexts(s);
         CollapseSelection(core, start);
         FollowCaret(core);
-        PlaceCaret(core);
-        RepaintTextArea(core);
+        if (PlaceCaret(core)) RepaintTextArea(core);
         return;
     }
     if (core.caret == 0) return;
@@ -183,8 +181,7 @@ void DesignatorKey(TimeEditState& s, UINT vk) {
     RebuildTimeTexts(s);
     CollapseSelection(core, std::min(core.caret + 1, TextLength(core)));
     FollowCaret(core);
-    PlaceCaret(core);
-    ReportUserChange(core);
+    if (PlaceCaret(core)) ReportUserChange(core);
 }
 
 }  // namespace tw

@@ -556,6 +556,17 @@ TEST_F(DateEditTest, CaretPastTheTextAreaReportsMaxText) {
     DestroyWindow(narrow);
 }
 
+TEST_F(DateEditTest, AParentMayDestroyTheControlOnMaxText) {
+    HWND narrow = parent.CreateChild("TarnDateEdit32", 0, 106, 30, 24);
+    WORD date[3] = {12, 25, 2001};
+    dtSetDate(narrow, date);
+    SetFocus(narrow);
+    parent.DestroyChildOn(EN_MAXTEXT);
+    PressKey(narrow, VK_END);
+    EXPECT_FALSE(IsWindow(narrow));
+    parent.DestroyChildOn(0);
+}
+
 TEST_F(DateEditTest, NonNullMessageNeedsItsFlag) {
     dtSetNull(edit);
     EXPECT_EQ(SendMessageA(edit, TARN_MSG_SETNONNULL, 0, 0), 0);
