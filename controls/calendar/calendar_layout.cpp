@@ -93,13 +93,13 @@ MonthPanel PanelAt(CalendarView view, const CalendarMetrics& m, int month, int i
 int CellOfDay(int month, int day, int year) {
     if (!IsRealDate(month, day, year)) return -1;
     int32_t offset = DayNumber(month, day, year) - DayNumber(month, 1, year);
-    return DayOfWeek(month, 1, year) + int(offset);
+    return WeekdayOf(month, 1, year) + int(offset);
 }
 
 int DayAtCell(int month, int year, int cell) {
     if (cell < 0 || cell >= kGridCells || month < 1 || month > 12) return 0;
-    int32_t number = DayNumber(month, 1, year) + (cell - DayOfWeek(month, 1, year));
-    if (cell < DayOfWeek(month, 1, year)) return 0;
+    int32_t number = DayNumber(month, 1, year) + (cell - WeekdayOf(month, 1, year));
+    if (cell < WeekdayOf(month, 1, year)) return 0;
     DayDate date = DateFromDayNumber(number);
     return date.month == month && date.year == year ? date.day : 0;
 }

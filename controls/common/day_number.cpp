@@ -75,7 +75,7 @@ DayDate DateFromDayNumber(int32_t number) {
     return {month, day, year};
 }
 
-int DayOfWeek(int month, int day, int year) {
+int WeekdayOf(int month, int day, int year) {
     int32_t weekday = (DayNumber(month, day, year) + 6) % 7;
     return int(weekday < 0 ? weekday + 7 : weekday);
 }

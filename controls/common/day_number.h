@@ -22,7 +22,7 @@ int32_t DayNumber(int month, int day, int year);
 DayDate DateFromDayNumber(int32_t number);
 
 // Day of the week, 0 = Sunday .. 6 = Saturday.
-int DayOfWeek(int month, int day, int year);
+int WeekdayOf(int month, int day, int year);
 
 // Every fourth year up to 1752; from 1753 on also not centuries unless divisible by 400.
 bool IsLeapYear(int year);

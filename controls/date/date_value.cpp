@@ -149,7 +149,7 @@ LRESULT DATE_GetCalTime(const DateEditState& s, TARNCALTIME* record) {
     record->dayOfMonth = s.day;
     record->month = s.month - 1u;
     record->year = s.year - 1900u;
-    record->dayOfWeek = static_cast<DWORD>(DayOfWeek(s.month, s.day, s.year));
+    record->dayOfWeek = static_cast<DWORD>(WeekdayOf(s.month, s.day, s.year));
     record->dayOfYear =
         static_cast<DWORD>(DayNumber(s.month, s.day, s.year) - DayNumber(1, 1, s.year));
     return 1;

@@ -54,7 +54,7 @@ TEST(DayNumber, KnownWeekdays) {
         {{2, 29, 1600}, 5}, {{1, 1, 1}, 6},  // 1600 counts by the Julian rule
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.weekday, DayOfWeek(c.date.month, c.date.day, c.date.year))
+        EXPECT_EQ(c.weekday, WeekdayOf(c.date.month, c.date.day, c.date.year))
             << c.date.month << "/" << c.date.day << "/" << c.date.year;
 }
 
@@ -106,9 +106,9 @@ TEST(DayNumber, AbsurdInputsGiveDefinedCounts) {
     EXPECT_EQ(Number({1, 1, 2000}), Number({0, 1, 2000}));
     EXPECT_EQ(Number({1, 1, 2000}) - 1, Number({1, 0, 2000}));
     EXPECT_LT(Number({0, 0, 0}), 0);
-    EXPECT_GE(DayOfWeek(0, 0, 0), 0);
-    EXPECT_LT(DayOfWeek(0, 0, 0), 7);
-    EXPECT_GE(DayOfWeek(1, 1, -400), 0);
+    EXPECT_GE(WeekdayOf(0, 0, 0), 0);
+    EXPECT_LT(WeekdayOf(0, 0, 0), 7);
+    EXPECT_GE(WeekdayOf(1, 1, -400), 0);
 }
 
 TEST(DayNumber, StepsStayInTheMonthAndCrossTheGap) {
