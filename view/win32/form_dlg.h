@@ -22,6 +22,7 @@ class CTimeRec;
 class CWorkmetrDoc;
 class IViewFrame;
 class IViewHost;
+struct MarkSpecification;
 
 class CFormDlg : public CFormView, public IDocumentView {
 public:
@@ -83,6 +84,20 @@ public:
     void EditActiveRecord();
     INT_PTR EditRecord(int key, int focusColumn);
 
+    // Selection and marks (form_marking.cpp)
+    void SelectAllRows(bool on);
+    void ToggleSelectedMarks();
+    void MarkEveryRecord(int mark);
+    void SelectMarkedRows();
+    void RunMarkSpecial();
+    void MarkBySpecification(const MarkSpecification& spec);
+
+    // Sorting (form_sorting.cpp): the document's levels to the grid (levels the grid refuses
+    // leave the document); sorting held off (nested) while a batch rewrites rows.
+    void RunSortDialog();
+    void ApplySortSettings();
+    void SuspendSorting(bool on);
+
     // IDocumentView
     void RecordChanged(int position) override;
     void RowsChanged() override;
@@ -107,6 +122,9 @@ protected:
 private:
     void RegisterCommands();
     void RegisterEditTimeCommands();
+    void RegisterMarkingCommands();
+    void RegisterSortingCommands();
+    class MarkingBatch;
     std::vector<int> SelectedRecords();
     void SetupColumns();
     void SetupColumn(int c);
@@ -150,6 +168,8 @@ private:
     bool timerSet_ = false;
     bool ownRowChange_ = false;  // the view puts the rows of its own record changes
     bool setUp_ = false;
+    bool batchRows_ = false;     // rows of a batch are put without scrolling
+    int sortingSuspended_ = 0;  // depth of SuspendSorting(true)
 };
 
 }  // namespace tw

@@ -215,9 +215,11 @@ void CFormDlg::PutRecordRow(int position, bool scroll) {
 void CFormDlg::RefreshAllRows() {
     CWaitCursor wait;
     CWorkmetrDoc* doc = Document();
+    SuspendSorting(true);
     for (int position = 0; position < doc->GetRecordCount(); ++position) {
         PutRecordRow(position, false);
     }
+    SuspendSorting(false);
 }
 
 void CFormDlg::SetColumnHidden(int index, bool hidden) {
