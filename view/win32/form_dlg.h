@@ -14,6 +14,7 @@
 #include "framework/win32/form_view.h"
 #include "view/clock_texts.h"
 #include "view/grid_interface.h"
+#include "view/time_table_row.h"
 #include "view/win32/grid_wrapper.h"
 
 namespace tw {
@@ -168,8 +169,9 @@ private:
     bool timerSet_ = false;
     bool ownRowChange_ = false;  // the view puts the rows of its own record changes
     bool setUp_ = false;
-    bool batchRows_ = false;     // rows of a batch are put without scrolling
-    int sortingSuspended_ = 0;  // depth of SuspendSorting(true)
+    bool batchRows_ = false;               // rows of a batch are put without scrolling
+    MoneyTextMemo* batchMoney_ = nullptr;  // money texts kept for the rows of a batch
+    int sortingSuspended_ = 0;             // depth of SuspendSorting(true)
 };
 
 }  // namespace tw

@@ -17,14 +17,17 @@
 namespace tw {
 
 // For the lifetime of a batch of mark changes: the wait cursor, sorting held off, and the rows
-// put without scrolling; afterwards the grid sorts once and the totals are shown again.
+// put without scrolling and their money texts remembered; afterwards the grid sorts once and the
+// totals are shown again.
 class CFormDlg::MarkingBatch {
 public:
     explicit MarkingBatch(CFormDlg& view) : view_(view) {
         view_.SuspendSorting(true);
         view_.batchRows_ = true;
+        view_.batchMoney_ = &money_;
     }
     ~MarkingBatch() {
+        view_.batchMoney_ = nullptr;
         view_.batchRows_ = false;
         view_.SuspendSorting(false);
         view_.ShowTotals();
@@ -35,6 +38,7 @@ public:
 private:
     CWaitCursor wait_;
     CFormDlg& view_;
+    MoneyTextMemo money_;
 };
 
 void CFormDlg::RegisterMarkingCommands() {

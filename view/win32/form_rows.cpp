@@ -208,7 +208,7 @@ void CFormDlg::PutRecordRow(int position, bool scroll) {
     const CTimeRec* record = doc->GetRecord(position);
     const int row = RowOfRecord(position);
     if (record == nullptr || row < 0) return;
-    grid::TimeTableRow built = BuildRow(*doc, *record, position);
+    grid::TimeTableRow built = BuildRow(*doc, *record, position, batchMoney_);
     PutRow(built, true, position, row, scroll);
 }
 
