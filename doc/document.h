@@ -89,6 +89,9 @@ public:
     bool EditTextCell(int row, int column, const std::string& text);
     // The mark column: stores the mark (SetMark) and marks the document modified.
     bool EditMarkCell(int row, int mark);
+    // Batch marking (document_marks.cpp): stores the mark, marks the document modified and
+    // refreshes the row when it changed; the totals are left to the caller. False when unchanged.
+    bool SetRecordMark(int position, int mark);
 
     // Item lists; `type` is 0 projects, 1 categories, 2 clients, anything else fails.
     const ItemList* GetItemList(int type) const;
@@ -129,6 +132,8 @@ public:
     // Preferences
     const DocumentSettings& Settings() const { return content_.settings; }
     void SetSettings(const DocumentSettings& settings);  // marks modified
+    // The three sort levels (document_marks.cpp); `modified` marks the document modified.
+    void SetSortLevels(const std::array<SortLevel, 3>& levels, bool modified);
     std::string GetColumnHeaderText(int column) const;   // the custom text; empty when none
     const CTimeRec& GetTemplateRecord() const { return content_.templateRecord; }
     int GetFileVersion() const { return content_.versionIndex; }

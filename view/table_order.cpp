@@ -6,6 +6,7 @@
 #include "grid/column_set.h"
 #include "grid/row_store.h"
 #include "view/time_table_columns.h"
+#include "view/sort_levels.h"
 #include "view/time_table_row.h"
 
 namespace tw {
@@ -47,7 +48,7 @@ SortedFields SortedFieldsOf(const std::vector<grid::SortLevel>& inUse) {
 std::vector<grid::SortLevel> SortLevelsInUse(const std::array<SortLevel, 3>& levels) {
     std::vector<grid::SortLevel> inUse;
     for (const SortLevel& level : levels) {
-        if (!level.use || level.column <= 0 || level.column >= kTimeTableColumns) break;
+        if (!IsSortLevelSet(level) || level.column < 0 || level.column >= kTimeTableColumns) break;
         inUse.push_back(grid::SortLevel{level.column, level.ascending, level.caseInsensitive});
     }
     return inUse;

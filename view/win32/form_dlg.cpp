@@ -29,6 +29,8 @@ void SetViewHost(IViewHost* host) { g_host = host; }
 CFormDlg::CFormDlg() : CFormView(IDD_TIME_TABLE_FORM) {
     RegisterCommands();
     RegisterEditTimeCommands();
+    RegisterMarkingCommands();
+    RegisterSortingCommands();
 }
 
 CFormDlg::~CFormDlg() { RemoveMenuBlock(); }
@@ -84,6 +86,7 @@ void CFormDlg::OnInitialUpdate() {
         return;
     }
     RestoreViewState();
+    ApplySortSettings();
     if (IViewHost* host = ViewHost()) {
         for (int id : {IDC_TOTAL_TIME, IDC_TOTAL_CHARGE, IDC_TOTAL_EXPENSE}) {
             if (host->TotalsFont() != nullptr && Item(id) != nullptr) {
@@ -210,7 +213,7 @@ void CFormDlg::SetStatic(int id, const std::string& text) {
 
 void CFormDlg::RecordChanged(int position) {
     if (!setUp_ || ownRowChange_) return;
-    PutRecordRow(position, true);
+    PutRecordRow(position, !batchRows_);
 }
 
 void CFormDlg::RowsChanged() {

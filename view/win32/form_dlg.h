@@ -14,6 +14,7 @@
 #include "framework/win32/form_view.h"
 #include "view/clock_texts.h"
 #include "view/grid_interface.h"
+#include "view/time_table_row.h"
 #include "view/win32/grid_wrapper.h"
 
 namespace tw {
@@ -22,6 +23,7 @@ class CTimeRec;
 class CWorkmetrDoc;
 class IViewFrame;
 class IViewHost;
+struct MarkSpecification;
 
 class CFormDlg : public CFormView, public IDocumentView {
 public:
@@ -83,6 +85,20 @@ public:
     void EditActiveRecord();
     INT_PTR EditRecord(int key, int focusColumn);
 
+    // Selection and marks (form_marking.cpp)
+    void SelectAllRows(bool on);
+    void ToggleSelectedMarks();
+    void MarkEveryRecord(int mark);
+    void SelectMarkedRows();
+    void RunMarkSpecial();
+    void MarkBySpecification(const MarkSpecification& spec);
+
+    // Sorting (form_sorting.cpp): the document's levels to the grid (levels the grid refuses
+    // leave the document); sorting held off (nested) while a batch rewrites rows.
+    void RunSortDialog();
+    void ApplySortSettings();
+    void SuspendSorting(bool on);
+
     // IDocumentView
     void RecordChanged(int position) override;
     void RowsChanged() override;
@@ -107,6 +123,9 @@ protected:
 private:
     void RegisterCommands();
     void RegisterEditTimeCommands();
+    void RegisterMarkingCommands();
+    void RegisterSortingCommands();
+    class MarkingBatch;
     std::vector<int> SelectedRecords();
     void SetupColumns();
     void SetupColumn(int c);
@@ -150,6 +169,9 @@ private:
     bool timerSet_ = false;
     bool ownRowChange_ = false;  // the view puts the rows of its own record changes
     bool setUp_ = false;
+    bool batchRows_ = false;               // rows of a batch are put without scrolling
+    MoneyTextMemo* batchMoney_ = nullptr;  // money texts kept for the rows of a batch
+    int sortingSuspended_ = 0;             // depth of SuspendSorting(true)
 };
 
 }  // namespace tw

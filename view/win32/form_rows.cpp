@@ -208,16 +208,18 @@ void CFormDlg::PutRecordRow(int position, bool scroll) {
     const CTimeRec* record = doc->GetRecord(position);
     const int row = RowOfRecord(position);
     if (record == nullptr || row < 0) return;
-    grid::TimeTableRow built = BuildRow(*doc, *record, position);
+    grid::TimeTableRow built = BuildRow(*doc, *record, position, batchMoney_);
     PutRow(built, true, position, row, scroll);
 }
 
 void CFormDlg::RefreshAllRows() {
     CWaitCursor wait;
     CWorkmetrDoc* doc = Document();
+    SuspendSorting(true);
     for (int position = 0; position < doc->GetRecordCount(); ++position) {
         PutRecordRow(position, false);
     }
+    SuspendSorting(false);
 }
 
 void CFormDlg::SetColumnHidden(int index, bool hidden) {

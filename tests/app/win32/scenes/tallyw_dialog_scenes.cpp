@@ -1,6 +1,9 @@
-// tallyw_dialog_scenes.exe SCENE: the program on a copy of the sample document with one of its dialogs
-// open, for the screenshots (scripts/screenshots.d). It runs until it is ended from outside.
+// tallyw_dialog_scenes.exe SCENE: the program on a copy of the sample document with one of its
+// dialogs open, for the screenshots (scripts/screenshots.d). It runs until it is ended from
+// outside.
 //   edit-time: the Edit Time dialog on the third row's record.
+//   mark-special: the Mark Special dialog.
+//   sort: the Sort dialog over a table sorted by start date, then project.
 #include <windows.h>
 
 #include <cstring>
@@ -8,8 +11,13 @@
 
 #include "app/res/resource.h"
 #include "app/win32/tallywick_app.h"
+#include "doc/document.h"
 #include "framework/command_line.h"
+#include "framework/win32/mdi_frame.h"
 #include "view/grid_interface.h"
+#include "view/sort_levels.h"
+#include "view/time_table_columns.h"
+#include "view/win32/form_dlg.h"
 
 namespace {
 
@@ -42,6 +50,22 @@ void OpenEditTime(HWND main) {
     ::PostMessageA(main, WM_COMMAND, ID_EDIT_TIME_ROW, 0);
 }
 
+// The table sorted by start date, then by project, before the Sort dialog opens.
+void OpenSort(tw::CTallywickApp& app) {
+    auto* view = dynamic_cast<tw::CFormDlg*>(app.MainFrame()->ActiveView());
+    if (view != nullptr && view->Document() != nullptr) {
+        tw::SortLevels levels = view->Document()->Settings().sort;
+        levels[0].use = true;
+        levels[0].column = tw::GridColumnOfName("START_DATE");
+        levels[1].use = true;
+        levels[1].column = tw::GridColumnOfName("PROJECT");
+        levels[1].ascending = false;
+        view->Document()->SetSortLevels(levels, false);
+        view->ApplySortSettings();
+    }
+    ::PostMessageA(app.MainWindow(), WM_COMMAND, ID_SORT, 0);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
@@ -49,6 +73,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     app.SetCommandLine(tw::ParseCommandLine({SampleCopy()}));
     if (!app.InitInstance()) return 1;
     if (std::strstr(commandLine, "edit-time") != nullptr) OpenEditTime(app.MainWindow());
+    if (std::strstr(commandLine, "mark-special") != nullptr)
+        ::PostMessageA(app.MainWindow(), WM_COMMAND, ID_MARK_SPECIAL, 0);
+    if (std::strstr(commandLine, "sort") != nullptr) OpenSort(app);
     while (app.PumpMessage()) {}
     return app.ExitInstance();
 }
