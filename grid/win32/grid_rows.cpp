@@ -49,8 +49,16 @@ LRESULT Grid_SetCurrentCell(GridState& state, int col, int row) {
 }
 
 LRESULT Grid_OverwriteRow(GridState& state, const void* record) {
+    const int before = state.model.CurrentRow();
     const int row = state.model.OverwriteCurrent(record);
-    if (row >= 0) InvalidateRect(state.hwnd, nullptr, FALSE);
+    if (row < 0) return row;
+    // A row that kept its place repaints alone (nothing when it is out of sight); one that the
+    // sort moved changes the rows between, so the whole window repaints.
+    if (row == before) {
+        InvalidateRow(state, row);
+    } else {
+        InvalidateRect(state.hwnd, nullptr, FALSE);
+    }
     return row;
 }
 
