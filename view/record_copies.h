@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "doc/document.h"
+#include "doc/project_cost.h"
 #include "doc/time_rec.h"
 
 namespace tw {

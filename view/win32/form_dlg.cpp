@@ -29,6 +29,7 @@ void SetViewHost(IViewHost* host) { g_host = host; }
 CFormDlg::CFormDlg() : CFormView(IDD_TIME_TABLE_FORM) {
     RegisterCommands();
     RegisterEditTimeCommands();
+    RegisterClipboardCommands();
 }
 
 CFormDlg::~CFormDlg() { RemoveMenuBlock(); }

@@ -14,6 +14,7 @@
 #include "framework/win32/form_view.h"
 #include "view/clock_texts.h"
 #include "view/grid_interface.h"
+#include "view/record_copies.h"
 #include "view/win32/grid_wrapper.h"
 
 namespace tw {
@@ -83,6 +84,14 @@ public:
     void EditActiveRecord();
     INT_PTR EditRecord(int key, int focusColumn);
 
+    // Clipboard and deletion (form_clipboard.cpp): each acts on an open cell editor instead.
+    void CopyRows();
+    void CutRows();
+    void PasteRows();
+    void DeleteRows();
+    void UndeleteRows();
+    const RecordCopies& UndeleteStore() const { return undeleteStore_; }
+
     // IDocumentView
     void RecordChanged(int position) override;
     void RowsChanged() override;
@@ -107,6 +116,12 @@ protected:
 private:
     void RegisterCommands();
     void RegisterEditTimeCommands();
+    void RegisterClipboardCommands();
+    size_t CopySelection(const std::vector<int>& selected);
+    void RemoveRecords(const std::vector<int>& keys);
+    size_t InsertCopies(const RecordCopies& source);
+    bool AppendCopyRow(int position);
+    bool EditorTakes(UINT message);
     std::vector<int> SelectedRecords();
     void SetupColumns();
     void SetupColumn(int c);
@@ -150,6 +165,7 @@ private:
     bool timerSet_ = false;
     bool ownRowChange_ = false;  // the view puts the rows of its own record changes
     bool setUp_ = false;
+    RecordCopies undeleteStore_;  // the records of the last Delete
 };
 
 }  // namespace tw
