@@ -65,6 +65,9 @@ public:
     // Appends a copy (before < 0 or past the end) or inserts it before `before`.
     CTimeRec* InsertRecordCopy(const CTimeRec& record, int before = -1);
     void RemoveRecord(int position);
+    // Removes the records at `positions` (any order, repeats and bad positions ignored) in one
+    // pass, stopping the active one first; the view and the totals are told once.
+    void RemoveRecords(const std::vector<int>& positions);
     bool IsRecordRunning(int row) const;
     // The Edit Time dialog's values for the record of `row`. False when nothing was changed.
     bool SetRecordValues(int row, const TimeRecValues& values);

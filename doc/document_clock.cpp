@@ -108,6 +108,37 @@ void CWorkmetrDoc::RemoveRecord(int position) {
     }
 }
 
+void CWorkmetrDoc::RemoveRecords(const std::vector<int>& positions) {
+    std::vector<bool> doomed(content_.records.size(), false);
+    int last = -1;
+    for (int position : positions) {
+        if (GetRecord(position) == nullptr) continue;
+        doomed[static_cast<size_t>(position)] = true;
+        last = position;
+    }
+    if (last < 0) return;
+    if (active_ >= 0 && doomed[static_cast<size_t>(active_)]) {
+        StopActiveRecord();
+        if (active_ >= 0 && doomed[static_cast<size_t>(active_)]) ClearActive();
+    }
+    content_.templateRecord = *content_.records[static_cast<size_t>(last)];
+    size_t kept = 0;
+    int activeAfter = -1;
+    for (size_t i = 0; i < content_.records.size(); ++i) {
+        if (doomed[i]) continue;
+        if (static_cast<int>(i) == active_) activeAfter = static_cast<int>(kept);
+        content_.records[kept++] = std::move(content_.records[i]);
+    }
+    content_.records.resize(kept);
+    if (active_ >= 0) active_ = activeAfter;
+    lastActive_ = -1;
+    Changed();
+    if (view_ != nullptr) {
+        view_->RowsChanged();
+        view_->TotalsChanged();
+    }
+}
+
 bool CWorkmetrDoc::IsRecordRunning(int row) const {
     const CTimeRec* record = GetRecord(row);
     return record != nullptr && record->IsRunning();

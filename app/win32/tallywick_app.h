@@ -92,6 +92,8 @@ public:
         SetGeneralAdjust(target);
         SetAutoAdjust(autoAdjust);
     }
+    RecordCopies* CopiedRecords() override { return &copiedRecords_; }
+    bool ConfirmsDelete() const override { return general_.confirmDelete; }
 
 private:
     void RegisterAppCommands();
@@ -122,6 +124,7 @@ private:
     SystemMenuBlocks blocks_;
     std::map<unsigned, CFormDlg*> viewsByBlock_;
     bool firstViewSized_ = false;
+    RecordCopies copiedRecords_;  // the records of the last Copy, for Paste in any document
 };
 
 // The application of this process, or null.

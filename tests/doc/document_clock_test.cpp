@@ -93,6 +93,25 @@ TEST_F(DocumentClockTest, RemovingTheRunningRecordStopsItAndKeepsACopyAsTemplate
     EXPECT_EQ(doc.GetRecordCount(), 1);
 }
 
+TEST_F(DocumentClockTest, RemovingSeveralRecordsStopsTheActiveOneAndTellsTheViewOnce) {
+    for (const char* notes : {"a", "b", "c", "d"}) doc.AddRecord()->SetNotes(notes);
+    doc.StartNewRecord()->SetNotes("running");
+    doc.RemoveRecords({1, 3, 1, 99, -1});
+    EXPECT_EQ(doc.GetRecordCount(), 3);
+    EXPECT_EQ(doc.GetRecord(1)->GetNotes(), "c");
+    EXPECT_EQ(doc.GetActiveRecord(), 2);  // followed its record down
+    EXPECT_EQ(view.rowRebuilds, 5 + 1);
+    EXPECT_EQ(doc.GetTemplateRecord().GetNotes(), "b");  // the last one named
+
+    clock.Advance(60);
+    doc.RemoveRecords({0, 2});
+    ExpectIdle();
+    ASSERT_EQ(doc.GetRecordCount(), 1);
+    EXPECT_EQ(doc.GetRecord(0)->GetNotes(), "c");
+    EXPECT_EQ(doc.GetTemplateRecord().GetElapsed(), 60);
+    EXPECT_FALSE(doc.GetTemplateRecord().IsRunning());
+}
+
 TEST_F(DocumentClockTest, InsertingBeforeTheActiveRecordKeepsItActive) {
     doc.AddRecord()->SetNotes("first");
     CTimeRec* running = doc.StartNewRecord();

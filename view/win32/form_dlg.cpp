@@ -31,6 +31,7 @@ CFormDlg::CFormDlg() : CFormView(IDD_TIME_TABLE_FORM) {
     RegisterEditTimeCommands();
     RegisterMarkingCommands();
     RegisterSortingCommands();
+    RegisterClipboardCommands();
 }
 
 CFormDlg::~CFormDlg() { RemoveMenuBlock(); }

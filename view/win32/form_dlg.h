@@ -15,6 +15,7 @@
 #include "view/clock_texts.h"
 #include "view/grid_interface.h"
 #include "view/time_table_row.h"
+#include "view/record_copies.h"
 #include "view/win32/grid_wrapper.h"
 
 namespace tw {
@@ -99,6 +100,14 @@ public:
     void ApplySortSettings();
     void SuspendSorting(bool on);
 
+    // Clipboard and deletion (form_clipboard.cpp): each acts on an open cell editor instead.
+    void CopyRows();
+    void CutRows();
+    void PasteRows();
+    void DeleteRows();
+    void UndeleteRows();
+    const RecordCopies& UndeleteStore() const { return undeleteStore_; }
+
     // IDocumentView
     void RecordChanged(int position) override;
     void RowsChanged() override;
@@ -126,6 +135,12 @@ private:
     void RegisterMarkingCommands();
     void RegisterSortingCommands();
     class MarkingBatch;
+    void RegisterClipboardCommands();
+    size_t CopySelection(const std::vector<int>& selected);
+    void RemoveRecords(const std::vector<int>& keys);
+    size_t InsertCopies(const RecordCopies& source);
+    bool AppendCopyRow(int position);
+    bool EditorTakes(UINT message);
     std::vector<int> SelectedRecords();
     void SetupColumns();
     void SetupColumn(int c);
@@ -172,6 +187,7 @@ private:
     bool batchRows_ = false;               // rows of a batch are put without scrolling
     MoneyTextMemo* batchMoney_ = nullptr;  // money texts kept for the rows of a batch
     int sortingSuspended_ = 0;             // depth of SuspendSorting(true)
+    RecordCopies undeleteStore_;           // the records of the last Delete
 };
 
 }  // namespace tw

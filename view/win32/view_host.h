@@ -8,6 +8,7 @@
 #include <string>
 
 #include "doc/time_adjust.h"
+#include "view/record_copies.h"
 #include "view/clock_texts.h"
 
 namespace tw {
@@ -45,6 +46,10 @@ public:
     virtual RecalcTarget EditTimeTarget() const = 0;
     virtual bool EditTimeAutoAdjust() const = 0;
     virtual void RememberEditTimeChoices(RecalcTarget target, bool autoAdjust) = 0;
+    // The records of the last Copy, shared by every view (null: no clipboard of records).
+    virtual RecordCopies* CopiedRecords() { return nullptr; }
+    // Whether Delete asks before it deletes the selected rows.
+    virtual bool ConfirmsDelete() const { return true; }
 };
 
 // The document window of the view.
