@@ -1,8 +1,12 @@
-// tallyw_dialog_scenes.exe SCENE: the program on a copy of the sample document with one of its dialogs
-// open, for the screenshots (scripts/screenshots.d). It runs until it is ended from outside.
+// tallyw_dialog_scenes.exe SCENE: the program on a copy of the sample document with one of its
+// dialogs open, for the screenshots (scripts/screenshots.d). It runs until it is ended from
+// outside.
 //   edit-time: the Edit Time dialog on the third row's record.
+//   general-prefs N, doc-prefs N: the General or Document Preferences sheet on its page N.
 #include <windows.h>
+#include <prsht.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -42,6 +46,31 @@ void OpenEditTime(HWND main) {
     ::PostMessageA(main, WM_COMMAND, ID_EDIT_TIME_ROW, 0);
 }
 
+// The page a preferences scene shows; the sheet is looked for until it is open.
+int g_scenePage = 0;
+
+BOOL CALLBACK FindSheet(HWND w, LPARAM found) {
+    char text[128] = {};
+    ::GetWindowTextA(w, text, sizeof text);
+    if (std::strstr(text, "Preferences") == nullptr || !::IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+
+void CALLBACK TurnToScenePage(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND sheet = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, reinterpret_cast<LPARAM>(&sheet));
+    if (sheet == nullptr) return;
+    ::KillTimer(nullptr, timer);
+    ::SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(g_scenePage), 0);
+}
+
+void OpenPreferences(HWND main, unsigned command, const char* page) {
+    g_scenePage = std::atoi(page);
+    ::SetTimer(nullptr, 0, 100, TurnToScenePage);
+    ::PostMessageA(main, WM_COMMAND, command, 0);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
@@ -49,6 +78,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     app.SetCommandLine(tw::ParseCommandLine({SampleCopy()}));
     if (!app.InitInstance()) return 1;
     if (std::strstr(commandLine, "edit-time") != nullptr) OpenEditTime(app.MainWindow());
+    if (const char* at = std::strstr(commandLine, "general-prefs "))
+        OpenPreferences(app.MainWindow(), ID_GENERAL_PREFERENCES, at + 14);
+    if (const char* at = std::strstr(commandLine, "doc-prefs "))
+        OpenPreferences(app.MainWindow(), ID_DOCUMENT_PREFERENCES, at + 10);
     while (app.PumpMessage()) {}
     return app.ExitInstance();
 }
