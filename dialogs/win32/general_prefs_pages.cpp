@@ -29,7 +29,7 @@ AdjustChoices ChoicesOf(const GeneralSettings& s) {
 }  // namespace
 
 CPrefAutoSave::CPrefAutoSave(GeneralSettings& settings)
-    : CPropertyPage(IDD_PREF_MISC), settings_(settings) {}
+    : CGeneralPrefsPage(IDD_PREF_MISC, settings) {}
 
 void CPrefAutoSave::DoDataExchange(CDataExchange& dx) {
     dx.Check(IDC_AUTO_SAVE, settings_.autoSave);
@@ -40,7 +40,7 @@ void CPrefAutoSave::DoDataExchange(CDataExchange& dx) {
 }
 
 CPrefCompact::CPrefCompact(GeneralSettings& settings)
-    : CPropertyPage(IDD_PREF_COMPACT), settings_(settings) {}
+    : CGeneralPrefsPage(IDD_PREF_COMPACT, settings) {}
 
 void CPrefCompact::DoDataExchange(CDataExchange& dx) {
     dx.Check(IDC_HIDE_TOOLBAR, settings_.hideToolBar);
@@ -48,7 +48,7 @@ void CPrefCompact::DoDataExchange(CDataExchange& dx) {
 }
 
 CPrefStartup::CPrefStartup(GeneralSettings& settings)
-    : CPropertyPage(IDD_PREF_STARTUP), settings_(settings) {}
+    : CGeneralPrefsPage(IDD_PREF_STARTUP, settings) {}
 
 void CPrefStartup::DoDataExchange(CDataExchange& dx) {
     int choice = static_cast<int>(settings_.startup);
@@ -58,7 +58,7 @@ void CPrefStartup::DoDataExchange(CDataExchange& dx) {
 }
 
 CPrefAdjust::CPrefAdjust(GeneralSettings& settings)
-    : CPropertyPage(IDD_PREF_TIME_ADJUST), settings_(settings) {}
+    : CGeneralPrefsPage(IDD_PREF_TIME_ADJUST, settings) {}
 
 bool CPrefAdjust::OnInitDialog() {
     if (!FillLists()) {

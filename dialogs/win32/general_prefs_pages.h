@@ -8,44 +8,45 @@
 
 namespace tw {
 
+// A page of the sheet: its template over the working copy.
+class CGeneralPrefsPage : public CPropertyPage {
+public:
+    CGeneralPrefsPage(UINT templateId, GeneralSettings& settings)
+        : CPropertyPage(templateId), settings_(settings) {}
+
+protected:
+    GeneralSettings& settings_;
+};
+
 // "Misc": auto-save and its minutes, the delete confirmation.
-class CPrefAutoSave : public CPropertyPage {
+class CPrefAutoSave : public CGeneralPrefsPage {
 public:
     explicit CPrefAutoSave(GeneralSettings& settings);
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
-
-private:
-    GeneralSettings& settings_;
 };
 
 // "Compact": the bars hidden while the document windows are compacted.
-class CPrefCompact : public CPropertyPage {
+class CPrefCompact : public CGeneralPrefsPage {
 public:
     explicit CPrefCompact(GeneralSettings& settings);
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
-
-private:
-    GeneralSettings& settings_;
 };
 
 // "Startup": what opens when no document was named.
-class CPrefStartup : public CPropertyPage {
+class CPrefStartup : public CGeneralPrefsPage {
 public:
     explicit CPrefStartup(GeneralSettings& settings);
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
-
-private:
-    GeneralSettings& settings_;
 };
 
 // "Time Adjust": the value adjusted after each kind of time cell edit.
-class CPrefAdjust : public CPropertyPage {
+class CPrefAdjust : public CGeneralPrefsPage {
 public:
     explicit CPrefAdjust(GeneralSettings& settings);
 
@@ -57,8 +58,6 @@ protected:
 private:
     bool FillLists();
     void SelectChoices(const AdjustChoices& choices);
-
-    GeneralSettings& settings_;
 };
 
 }  // namespace tw
