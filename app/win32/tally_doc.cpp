@@ -2,6 +2,7 @@
 
 #include "app/res/resource.h"
 #include "app/win32/tallywick_app.h"
+#include "dialogs/win32/doc_prefs_sheet.h"
 #include "dialogs/win32/export_command.h"
 #include "framework/prompt.h"
 #include "framework/win32/window.h"
@@ -18,6 +19,7 @@ void CTallyDoc::RegisterCommands() {
     TotalsModeCommand(ID_TOTAL_ALL, 1);
     TotalsModeCommand(ID_TOTAL_MARKED, 2);
     OnCommand(ID_EXPORT, [this] { RunExportCommand(*this); });
+    OnCommand(ID_DOCUMENT_PREFERENCES, [this] { RunDocumentPreferences(*this); });
 }
 
 void CTallyDoc::TotalsModeCommand(unsigned id, int mode) {

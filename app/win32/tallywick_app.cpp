@@ -4,12 +4,14 @@
 #include <cstdlib>
 
 #include "app/frame_geometry.h"
+#include "app/general_prefs_store.h"
 #include "app/res/resource.h"
 #include "app/win32/child_frame.h"
 #include "app/win32/help_window.h"
 #include "app/win32/main_frame.h"
 #include "app/win32/tally_doc.h"
 #include "app/win32/tarn_controls.h"
+#include "dialogs/win32/general_prefs_sheet.h"
 #include "doc/locale_formats.h"
 #include "framework/command_ids.h"
 #include "framework/locale_formatter.h"
@@ -79,6 +81,7 @@ void CTallywickApp::RegisterAppCommands() {
     OnCommand(kCmdHelpContents, [this] { ShowHelp(); });
     OnCommand(ID_HELP_CONTENTS_TABLE, [this] { ShowHelp(); });
     OnCommand(kCmdAppAbout, [this] { ShowAbout(); });
+    OnCommand(ID_GENERAL_PREFERENCES, [this] { RunGeneralPreferences(*this); });
 }
 
 bool CTallywickApp::InitInstance() {
@@ -233,6 +236,12 @@ void CTallywickApp::UpdateAutoSaveTimer() {
     if (!general_.AutoSaveActive()) return;
     ResetAutoSaveClock();
     ::SetTimer(main, kAutoSaveTimer, kAutoSavePeriod, nullptr);
+}
+
+void CTallywickApp::TakeGeneralPreferences(const GeneralSettings& chosen) {
+    AutoSaveTimerAction timer = AutoSaveTimerAction::kNone;
+    StoreGeneralPreferences(Settings(), general_, chosen, timer);
+    if (timer != AutoSaveTimerAction::kNone) UpdateAutoSaveTimer();
 }
 
 void CTallywickApp::AutoSaveDocuments() {

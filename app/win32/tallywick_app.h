@@ -50,6 +50,8 @@ public:
     void UpdateAutoSaveTimer();
     // Auto-save: every open document that has a path is saved to it.
     void AutoSaveDocuments();
+    // The general preferences chosen on their sheet: stored, and the auto-save timer follows.
+    void TakeGeneralPreferences(const GeneralSettings& chosen);
 
     // Reopen recording while the main window closes.
     void BeginReopenRecording();

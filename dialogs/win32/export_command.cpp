@@ -9,6 +9,7 @@
 #include "dialogs/export_file.h"
 #include "dialogs/export_file_names.h"
 #include "dialogs/export_writer.h"
+#include "dialogs/win32/document_view.h"
 #include "dialogs/win32/export_prefs_dlg.h"
 #include "framework/file_replace.h"
 #include "framework/win32/app.h"
@@ -52,12 +53,6 @@ std::optional<std::string> AskExportPath(const CTallyDoc& doc) {
     return AskSaveFileName(Owner(), options);
 }
 
-CFormDlg* TableView(const CTallyDoc& doc) {
-    for (CView* view : doc.Views())
-        if (auto* form = dynamic_cast<CFormDlg*>(view)) return form;
-    return nullptr;
-}
-
 // The record of each table row in row order; the grid's current cell is put back after.
 std::vector<int> RowsOfView(CFormDlg& view) {
     CGridCtrl& grid = view.Grid();
@@ -85,7 +80,7 @@ FileErrorCause WriteExportOf(CTallyDoc& doc, const std::string& path) {
     CWaitCursor wait;
     if (const FileErrorCause refused = ExistingFileRefusal(path); refused != FileErrorCause::None)
         return refused;
-    CFormDlg* view = TableView(doc);
+    CFormDlg* view = TableViewOf(doc);
     const ExportTable table = ExportTableOf(
         doc, view != nullptr ? RowsOfView(*view) : TableRowOrder(doc), doc.GetTitle());
     return WriteExportFile(

@@ -2,6 +2,7 @@
 
 #include "app/res/resource.h"
 #include "dialogs/item_choices.h"
+#include "dialogs/win32/combo_entries.h"
 #include "doc/document.h"
 
 namespace tw {
@@ -17,12 +18,10 @@ CItemCombos::FillResult FillList(HWND list, const CWorkmetrDoc& doc, int type) {
     if (list == nullptr) return CItemCombos::FillResult::kFailed;
     ::SendMessageA(list, CB_RESETCONTENT, 0, 0);
     for (const ItemChoice& choice : ItemChoices(doc, type)) {
-        const LRESULT at =
-            ::SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.text.c_str()));
-        if (at == CB_ERRSPACE) return CItemCombos::FillResult::kNoSpace;
-        if (at < 0 || ::SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(at),
-                                     static_cast<LPARAM>(choice.index)) == CB_ERR) {
-            return CItemCombos::FillResult::kFailed;
+        switch (AddComboEntry(list, choice.text, static_cast<LPARAM>(choice.index))) {
+            case ComboFill::kDone: break;
+            case ComboFill::kNoSpace: return CItemCombos::FillResult::kNoSpace;
+            case ComboFill::kFailed: return CItemCombos::FillResult::kFailed;
         }
     }
     return CItemCombos::FillResult::kDone;
@@ -51,24 +50,13 @@ UINT CItemCombos::FailureMessageId(FillResult result) {
 HWND CItemCombos::List(int type) const { return IsListType(type) ? lists_[type] : nullptr; }
 
 void CItemCombos::Select(int type, int index) {
-    HWND list = List(type);
-    if (list == nullptr) return;
-    const LRESULT count = ::SendMessageA(list, CB_GETCOUNT, 0, 0);
-    for (LRESULT entry = 0; entry < count; ++entry) {
-        if (::SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(entry), 0) == index) {
-            ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-            return;
-        }
-    }
-    ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    if (HWND list = List(type)) SelectComboData(list, index);
 }
 
 int CItemCombos::Chosen(int type) const {
     HWND list = List(type);
     if (list == nullptr) return -1;
-    const LRESULT entry = ::SendMessageA(list, CB_GETCURSEL, 0, 0);
-    if (entry < 0) return -1;
-    const LRESULT slot = ::SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(entry), 0);
+    const LPARAM slot = SelectedComboData(list, -1);
     return slot >= 0 ? static_cast<int>(slot) : -1;
 }
 

@@ -4,8 +4,11 @@
 //   edit-time: the Edit Time dialog on the third row's record.
 //   mark-special: the Mark Special dialog.
 //   sort: the Sort dialog over a table sorted by start date, then project.
+//   general-prefs N, doc-prefs N: the General or Document Preferences sheet on its page N.
 #include <windows.h>
+#include <prsht.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -66,6 +69,31 @@ void OpenSort(tw::CTallywickApp& app) {
     ::PostMessageA(app.MainWindow(), WM_COMMAND, ID_SORT, 0);
 }
 
+// The page a preferences scene shows; the sheet is looked for until it is open.
+int g_scenePage = 0;
+
+BOOL CALLBACK FindSheet(HWND w, LPARAM found) {
+    char text[128] = {};
+    ::GetWindowTextA(w, text, sizeof text);
+    if (std::strstr(text, "Preferences") == nullptr || !::IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+
+void CALLBACK TurnToScenePage(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND sheet = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, reinterpret_cast<LPARAM>(&sheet));
+    if (sheet == nullptr) return;
+    ::KillTimer(nullptr, timer);
+    ::SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(g_scenePage), 0);
+}
+
+void OpenPreferences(HWND main, unsigned command, const char* page) {
+    g_scenePage = std::atoi(page);
+    ::SetTimer(nullptr, 0, 100, TurnToScenePage);
+    ::PostMessageA(main, WM_COMMAND, command, 0);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
@@ -76,6 +104,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     if (std::strstr(commandLine, "mark-special") != nullptr)
         ::PostMessageA(app.MainWindow(), WM_COMMAND, ID_MARK_SPECIAL, 0);
     if (std::strstr(commandLine, "sort") != nullptr) OpenSort(app);
+    if (const char* at = std::strstr(commandLine, "general-prefs "))
+        OpenPreferences(app.MainWindow(), ID_GENERAL_PREFERENCES, at + 14);
+    if (const char* at = std::strstr(commandLine, "doc-prefs "))
+        OpenPreferences(app.MainWindow(), ID_DOCUMENT_PREFERENCES, at + 10);
     while (app.PumpMessage()) {}
     return app.ExitInstance();
 }
