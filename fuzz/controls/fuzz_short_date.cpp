@@ -55,7 +55,7 @@ void CheckDayArithmetic(int month, int day, int year, int delta) {
     if (!tw::IsRealDate(month, day, year)) return;
     const tw::DayDate back = tw::DateFromDayNumber(tw::DayNumber(month, day, year));
     if (back.month != month || back.day != day || back.year != year) std::abort();
-    const int weekday = tw::DayOfWeek(month, day, year);
+    const int weekday = tw::WeekdayOf(month, day, year);
     if (weekday < 0 || weekday > 6) std::abort();
     const int stepped = tw::StepDayInMonth(month, day, year, delta);
     if (!tw::IsRealDate(month, stepped, year)) std::abort();
