@@ -8,6 +8,9 @@ namespace grid {
 
 void RowStore::Reset(int recordSize, int keyOffset) {
     recordSize_ = recordSize > 0 ? recordSize : 0;
+    constexpr size_t kPageBytes = size_t(1) << 20;
+    pageSlots_ = static_cast<uint32_t>(
+        std::clamp<size_t>(kPageBytes / size_t(std::max(recordSize_, 1)), 1, 1024));
     keyOffset_ = (keyOffset >= 0 && keyOffset + 4 <= recordSize_) ? keyOffset : -1;
     Clear();
 }
@@ -42,8 +45,8 @@ uint32_t RowStore::NewSlot() {
         // Grow by the step, or geometrically once the store is larger than the step.
         attributes_.reserve(slots + std::max(size_t(growStep_), slots));
     }
-    if (slots == pages_.size() * kPageSlots) {
-        pages_.push_back(std::make_unique<char[]>(size_t(kPageSlots) * size_t(recordSize_)));
+    if (slots == pages_.size() * pageSlots_) {
+        pages_.push_back(std::make_unique<char[]>(size_t(pageSlots_) * size_t(recordSize_)));
     }
     attributes_.emplace_back();
     rowOfSlot_.push_back(-1);

@@ -59,12 +59,11 @@ public:
     bool SetSelected(int row, bool on);
 
 private:
-    static constexpr uint32_t kPageSlots = 1024;
     const char* SlotRecord(uint32_t slot) const {
-        return pages_[slot / kPageSlots].get() + size_t(slot % kPageSlots) * recordSize_;
+        return pages_[slot / pageSlots_].get() + size_t(slot % pageSlots_) * recordSize_;
     }
     char* SlotRecord(uint32_t slot) {
-        return pages_[slot / kPageSlots].get() + size_t(slot % kPageSlots) * recordSize_;
+        return pages_[slot / pageSlots_].get() + size_t(slot % pageSlots_) * recordSize_;
     }
     int32_t SlotKey(uint32_t slot) const;
     uint32_t NewSlot();
@@ -75,8 +74,9 @@ private:
     int recordSize_ = 0;
     int keyOffset_ = -1;
     int growStep_ = 256;
+    uint32_t pageSlots_ = 1;  // records to a page: about a megabyte, at least one record
     int selectedCount_ = 0;
-    std::vector<std::unique_ptr<char[]>> pages_;  // slot records, kPageSlots to a page
+    std::vector<std::unique_ptr<char[]>> pages_;  // slot records, pageSlots_ to a page
     std::vector<RowAttributes> attributes_;       // by slot
     std::vector<uint32_t> order_;                 // row index -> slot
     std::vector<uint32_t> freeSlots_;

@@ -31,6 +31,29 @@ std::vector<int> Keys(const RowStore& rows) {
     return keys;
 }
 
+// Records are kept in pages of about a megabyte: small records many to a page, records larger
+// than a page one to a page; every record keeps its bytes across the page boundaries.
+TEST(RowStore, RecordsKeepTheirBytesAcrossPages) {
+    for (int size : {8, 3000, (1 << 20) + 16}) {
+        RowStore rows;
+        rows.Reset(size, 0);
+        const int count = size > 4096 ? 3 : 2500;
+        std::vector<char> record(static_cast<size_t>(size));
+        for (int k = 0; k < count; ++k) {
+            std::memcpy(record.data(), &k, sizeof k);
+            record.back() = static_cast<char>(k);
+            ASSERT_EQ(rows.Insert(rows.Count(), record.data()), k) << size;
+        }
+        for (int k = 0; k < count; ++k) {
+            int32_t key;
+            std::memcpy(&key, rows.Record(k), sizeof key);
+            EXPECT_EQ(key, k) << size;
+            EXPECT_EQ(rows.Record(k)[size - 1], static_cast<char>(k)) << size;
+        }
+        EXPECT_EQ(rows.FindKey(count - 1), count - 1) << size;
+    }
+}
+
 TEST(RowStore, InsertEraseMoveKeepOrderAndKeyIndex) {
     RowStore rows;
     rows.Reset(sizeof(Rec), 0);
