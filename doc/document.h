@@ -137,7 +137,7 @@ public:
     void SetSettings(const DocumentSettings& settings);  // marks modified
     // The three sort levels (document_marks.cpp); `modified` marks the document modified.
     void SetSortLevels(const std::array<SortLevel, 3>& levels, bool modified);
-    std::string GetColumnHeaderText(int column) const;   // the custom text; empty when none
+    std::string GetColumnHeaderText(int column) const;  // the custom text; empty when none
     const CTimeRec& GetTemplateRecord() const { return content_.templateRecord; }
     int GetFileVersion() const { return content_.versionIndex; }
 

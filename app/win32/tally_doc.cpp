@@ -31,8 +31,8 @@ void CTallyDoc::TotalsModeCommand(unsigned id, int mode) {
 }
 
 void CTallyDoc::ReportOpenFailure(const std::string& path, const std::string& reason) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         CAppDocument::ReportOpenFailure(path, reason);
         return;

@@ -67,11 +67,14 @@ void ProgramTest::Close() {
 
 HWND ProgramTest::Main() const { return app_ ? app_->MainWindow() : nullptr; }
 
-HWND ProgramTest::MdiClient() const { return ::FindWindowExA(Main(), nullptr, "MDIClient", nullptr); }
+HWND ProgramTest::MdiClient() const {
+    return ::FindWindowExA(Main(), nullptr, "MDIClient", nullptr);
+}
 
 std::vector<HWND> ProgramTest::DocumentWindows() const {
     std::vector<HWND> windows;
-    for (HWND w = ::GetWindow(MdiClient(), GW_CHILD); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    for (HWND w = ::GetWindow(MdiClient(), GW_CHILD); w != nullptr;
+         w = ::GetWindow(w, GW_HWNDNEXT)) {
         if (::GetWindow(w, GW_OWNER) == nullptr) windows.push_back(w);
     }
     return windows;
