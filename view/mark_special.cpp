@@ -23,17 +23,17 @@ CalTime EndOfDay(CalTime t) { return AtTimeOfDay(t, 23, 59, 59); }
 
 DateRange WholeDays(CalTime first, CalTime last) { return {BeginOfDay(first), EndOfDay(last)}; }
 
-bool MatchesSpecification(const CTimeRec& record, const MarkSpecification& spec) {
+bool MatchesCriteria(const CTimeRec& record, const MarkCriteria& criteria) {
     for (int type = 0; type < 3; ++type) {
-        if (!spec.any[type] && record.GetItemIndex(type) != spec.chosen[type]) return false;
+        if (!criteria.any[type] && record.GetItemIndex(type) != criteria.chosen[type]) return false;
     }
-    return (spec.anyStart || spec.start.Contains(record.GetStart())) &&
-           (spec.anyStop || spec.stop.Contains(record.GetStop()));
+    return (criteria.anyStart || criteria.start.Contains(record.GetStart())) &&
+           (criteria.anyStop || criteria.stop.Contains(record.GetStop()));
 }
 
-int MarkBySpecification(const CTimeRec& record, const MarkSpecification& spec) {
-    if (MatchesSpecification(record, spec)) return 1;
-    return spec.unmarkOthers ? 0 : record.GetMark();
+int MarkByCriteria(const CTimeRec& record, const MarkCriteria& criteria) {
+    if (MatchesCriteria(record, criteria)) return 1;
+    return criteria.unmarkOthers ? 0 : record.GetMark();
 }
 
 }  // namespace tw

@@ -16,7 +16,7 @@ struct DateRange {
     bool Contains(CalTime t) const { return begin <= t && t <= end; }
 };
 
-struct MarkSpecification {
+struct MarkCriteria {
     bool any[3] = {true, true, true};  // projects, categories, clients
     int chosen[3] = {0, 0, 0};         // slot of each list, when not "any"
     bool anyStart = true;
@@ -32,10 +32,10 @@ CalTime EndOfDay(CalTime t);
 // The whole local days from the day of `first` to the day of `last`.
 DateRange WholeDays(CalTime first, CalTime last);
 
-bool MatchesSpecification(const CTimeRec& record, const MarkSpecification& spec);
+bool MatchesCriteria(const CTimeRec& record, const MarkCriteria& criteria);
 
 // The mark the record gets: 1 when it matches, 0 when it does not and others are unmarked,
 // otherwise its own mark.
-int MarkBySpecification(const CTimeRec& record, const MarkSpecification& spec);
+int MarkByCriteria(const CTimeRec& record, const MarkCriteria& criteria);
 
 }  // namespace tw

@@ -17,8 +17,8 @@ constexpr int kAnyItemBoxes[3] = {IDC_ANY_PROJECT, IDC_ANY_CATEGORY, IDC_ANY_CLI
 CMarkSpecialDlg::CMarkSpecialDlg(const CWorkmetrDoc& doc, HWND parent)
     : CDialog(IDD_MARK_SPECIAL, parent), doc_(doc) {
     const CalTime now = Platform().clock->Now();
-    spec_.start = WholeDays(now, now);
-    spec_.stop = spec_.start;
+    criteria_.start = WholeDays(now, now);
+    criteria_.stop = criteria_.start;
 }
 
 bool CMarkSpecialDlg::OnInitDialog() {
@@ -51,16 +51,16 @@ void CMarkSpecialDlg::SetCalendarNames() {
 }
 
 void CMarkSpecialDlg::DoDataExchange(CDataExchange& dx) {
-    for (int type = 0; type < 3; ++type) dx.Check(kAnyItemBoxes[type], spec_.any[type]);
-    dx.Check(IDC_ANY_START_DATE, spec_.anyStart);
-    dx.Check(IDC_ANY_STOP_DATE, spec_.anyStop);
-    dx.Check(IDC_UNMARK_OTHERS, spec_.unmarkOthers);
-    ExchangeRange(dx, beginStart_, endStart_, spec_.start);
-    ExchangeRange(dx, beginStop_, endStop_, spec_.stop);
+    for (int type = 0; type < 3; ++type) dx.Check(kAnyItemBoxes[type], criteria_.any[type]);
+    dx.Check(IDC_ANY_START_DATE, criteria_.anyStart);
+    dx.Check(IDC_ANY_STOP_DATE, criteria_.anyStop);
+    dx.Check(IDC_UNMARK_OTHERS, criteria_.unmarkOthers);
+    ExchangeRange(dx, beginStart_, endStart_, criteria_.start);
+    ExchangeRange(dx, beginStop_, endStop_, criteria_.stop);
     if (!dx.Saving()) return;
     for (int type = 0; type < 3; ++type) {
         const int chosen = itemLists_.Chosen(type);
-        spec_.chosen[type] = chosen >= 0 ? chosen : 0;
+        criteria_.chosen[type] = chosen >= 0 ? chosen : 0;
     }
 }
 

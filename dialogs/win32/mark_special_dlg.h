@@ -2,7 +2,7 @@
 // CMarkSpecialDlg: the Mark Special dialog (template 173). It chooses which records to mark:
 // a project, category and client (or any), a start and a stop date range (or any) and whether
 // the records that do not match lose their mark. Every "Any" box starts checked, both ranges
-// start as today. Specification() gives the choice after OK.
+// start as today. Criteria() gives the choice after OK.
 
 #include <windows.h>
 
@@ -19,7 +19,7 @@ class CMarkSpecialDlg : public CDialog {
 public:
     CMarkSpecialDlg(const CWorkmetrDoc& doc, HWND parent);
 
-    const MarkSpecification& Specification() const { return spec_; }
+    const MarkCriteria& Criteria() const { return criteria_; }
 
 protected:
     bool OnInitDialog() override;
@@ -34,7 +34,7 @@ private:
     void ExchangeRange(CDataExchange& dx, CDateEdit& first, CDateEdit& last, DateRange& range);
 
     const CWorkmetrDoc& doc_;
-    MarkSpecification spec_;
+    MarkCriteria criteria_;
     CItemCombos itemLists_;
     CDateEdit beginStart_, endStart_, beginStop_, endStop_;
 };

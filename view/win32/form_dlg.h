@@ -24,7 +24,7 @@ class CTimeRec;
 class CWorkmetrDoc;
 class IViewFrame;
 class IViewHost;
-struct MarkSpecification;
+struct MarkCriteria;
 
 class CFormDlg : public CFormView, public IDocumentView {
 public:
@@ -92,7 +92,7 @@ public:
     void MarkEveryRecord(int mark);
     void SelectMarkedRows();
     void RunMarkSpecial();
-    void MarkBySpecification(const MarkSpecification& spec);
+    void MarkByCriteria(const MarkCriteria& criteria);
 
     // Sorting (form_sorting.cpp): the document's levels to the grid (levels the grid refuses
     // leave the document); sorting held off (nested) while a batch rewrites rows.

@@ -104,15 +104,15 @@ void CFormDlg::RunMarkSpecial() {
     if (grid_.IsEditing()) grid_.CommitEditor();
     CMarkSpecialDlg dialog(*doc, Handle());
     if (dialog.DoModal() != IDOK) return;
-    MarkBySpecification(dialog.Specification());
+    MarkByCriteria(dialog.Criteria());
 }
 
-void CFormDlg::MarkBySpecification(const MarkSpecification& spec) {
+void CFormDlg::MarkByCriteria(const MarkCriteria& criteria) {
     CWorkmetrDoc* doc = Document();
     if (doc == nullptr) return;
     MarkingBatch batch(*this);
     for (int position = 0; position < doc->GetRecordCount(); ++position) {
-        doc->SetRecordMark(position, tw::MarkBySpecification(*doc->GetRecord(position), spec));
+        doc->SetRecordMark(position, tw::MarkByCriteria(*doc->GetRecord(position), criteria));
     }
 }
 
