@@ -2,6 +2,7 @@
 # Renders the windows of the programs listed in scripts/screenshots.d/*.list under a virtual
 # display and saves one PNG per line in $BUILD/screenshots/. A line reads:
 #   <program path relative to $BUILD/win> <png name> [arguments...]
+# SHOTS=<list name> (for example SHOTS=preferences) renders that list alone.
 set -euo pipefail
 . "$(dirname "$0")/wine-session.sh"
 build=$(realpath "${BUILD:-build}")
@@ -17,6 +18,7 @@ wine_session_start
 shots=0
 for list in "$(dirname "$0")"/screenshots.d/*.list; do
   [[ -f "$list" ]] || continue
+  [[ -n "${SHOTS:-}" && "$(basename "$list" .list)" != "$SHOTS" ]] && continue
   while read -r program name args; do
     [[ -z "$program" || "$program" == \#* ]] && continue
     exe="$build/win/$program"
