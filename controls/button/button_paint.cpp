@@ -7,6 +7,7 @@
 #include "controls/button/picture_drawing.h"
 #include "controls/button/tarn32_button.h"
 #include "controls/colors.h"
+#include "controls/common/buffered_paint.h"
 
 namespace tw {
 namespace {
@@ -179,24 +180,7 @@ void DrawButton(const ButtonState& s, HDC dc, const RECT& client) {
 }  // namespace
 
 LRESULT BTN_Paint(ButtonState& s) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(s.self, &ps);
-    RECT client;
-    GetClientRect(s.self, &client);
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    if (buffer && bitmap) {
-        HGDIOBJ old = SelectObject(buffer, bitmap);
-        DrawButton(s, buffer, client);
-        BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-        SelectObject(buffer, old);
-    } else {
-        DrawButton(s, dc, client);  // no memory for the buffer: draw directly
-    }
-    if (bitmap) DeleteObject(bitmap);
-    if (buffer) DeleteDC(buffer);
-    EndPaint(s.self, &ps);
-    return 0;
+    return PaintBuffered(s.self, [&](HDC dc, const RECT& client) { DrawButton(s, dc, client); });
 }
 
 LRESULT BTN_PrintClient(ButtonState& s, HDC dc) {

@@ -6,6 +6,7 @@
 
 #include "controls/calendar/calendar_layout.h"
 #include "controls/calendar/tarn32_calendar.h"
+#include "controls/common/buffered_paint.h"
 #include "controls/common/day_number.h"
 
 namespace tw {
@@ -129,26 +130,7 @@ void DrawCalendar(const CalendarState& s, HDC dc, const RECT& client) {
 }  // namespace
 
 LRESULT CAL_Paint(const CalendarState& s) {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(s.self, &ps);
-    RECT client;
-    GetClientRect(s.self, &client);
-    if (client.right > 0 && client.bottom > 0) {
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-        if (memory && bitmap) {
-            HGDIOBJ old = SelectObject(memory, bitmap);
-            DrawCalendar(s, memory, client);
-            BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
-        } else {
-            DrawCalendar(s, screen, client);  // no memory for the buffer: draw directly
-        }
-        if (bitmap) DeleteObject(bitmap);
-        if (memory) DeleteDC(memory);
-    }
-    EndPaint(s.self, &ps);
-    return 0;
+    return PaintBuffered(s.self, [&](HDC dc, const RECT& client) { DrawCalendar(s, dc, client); });
 }
 
 LRESULT CAL_PrintClient(const CalendarState& s, HDC dc) {

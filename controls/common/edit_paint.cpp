@@ -6,6 +6,7 @@
 
 #include "controls/borders.h"
 #include "controls/colors.h"
+#include "controls/common/buffered_paint.h"
 #include "controls/common/digit_strips.h"
 #include "controls/common/edit_geometry.h"
 
@@ -141,26 +142,11 @@ void PaintEditBody(EditCore& core, HDC dc, const RECT& client) {
 }
 
 void PaintDoubleBuffered(EditCore& core, HDC target, ClientPainter draw) {
-    RECT client;
-    GetClientRect(core.hwnd, &client);
-    const int width = std::max<int>(client.right, 1);
-    const int height = std::max<int>(client.bottom, 1);
-    HDC memory = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    draw(core, memory, client);
-    BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    DrawBuffered(core.hwnd, target, [&](HDC dc, const RECT& client) { draw(core, dc, client); });
 }
 
 LRESULT EDIT_Paint(EditCore& core, ClientPainter draw) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(core.hwnd, &ps);
-    PaintDoubleBuffered(core, dc, draw);
-    EndPaint(core.hwnd, &ps);
-    return 0;
+    return PaintClient(core.hwnd, [&](HDC dc) { PaintDoubleBuffered(core, dc, draw); });
 }
 
 LRESULT EDIT_PrintClient(EditCore& core, HDC dc, ClientPainter draw) {
