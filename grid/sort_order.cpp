@@ -85,38 +85,69 @@ int CompareRecords(const ColumnSet& columns, const std::vector<SortLevel>& level
 
 namespace {
 
-// The first level's value of one row, as bytes that compare like the value (texts folded when
-// the level ignores case), so that most comparisons of a sort never touch the row records.
+// The levels' values of one row, one after the other, as bytes that compare like the values
+// (texts folded when the level ignores case and closed by a 0, descending levels inverted), so
+// that most comparisons of a sort never touch the row records. Each level's bytes end where its
+// value ends, so comparing the bytes compares level by level.
 struct SortKey {
-    static constexpr size_t kPrefix = 24;
+    static constexpr size_t kPrefix = 27;
     unsigned char prefix[kPrefix];
-    bool complete;  // the prefix holds the whole value
+    bool complete;  // the prefix holds every level's whole value
     int row;
 };
 
-SortKey MakeSortKey(const Column& column, const SortLevel& level, const char* record, int row) {
+class SortKeyWriter {
+public:
+    explicit SortKeyWriter(SortKey& key) : key_(key) {}
+
+    // Appends one level's value; false when it did not fit whole.
+    bool Append(const Column& column, const SortLevel& level, const char* record) {
+        invert_ = level.ascending ? 0 : 0xFF;
+        const char* field = record + column.offset;
+        if (column.type == kTypeKey || column.type == kTypeMark) {
+            int32_t value;
+            std::memcpy(&value, field, sizeof value);
+            const uint32_t biased = static_cast<uint32_t>(value) ^ 0x80000000u;
+            for (int i = 0; i < 4; ++i)
+                if (!Put(static_cast<unsigned char>(biased >> (24 - 8 * i)))) return false;
+            return true;
+        }
+        if (column.type == kTypeDate || column.type == kTypeTime) {
+            uint16_t value;
+            std::memcpy(&value, field, sizeof value);
+            return Put(static_cast<unsigned char>(value >> 8)) &&
+                   Put(static_cast<unsigned char>(value));
+        }
+        for (size_t i = 0;; ++i) {
+            const unsigned char c = static_cast<unsigned char>(field[i]);
+            if (!Put((level.noCase && c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c)) return false;
+            if (c == 0) return true;
+        }
+    }
+
+private:
+    bool Put(unsigned char byte) {
+        if (used_ == SortKey::kPrefix) return false;
+        key_.prefix[used_++] = byte ^ invert_;
+        return true;
+    }
+
+    SortKey& key_;
+    size_t used_ = 0;
+    unsigned char invert_ = 0;
+};
+
+SortKey MakeSortKey(const ColumnSet& columns, const std::vector<SortLevel>& levels,
+                    const char* record, int row) {
     SortKey key = {};
     key.row = row;
     key.complete = true;
-    const char* field = record + column.offset;
-    if (column.type == kTypeKey || column.type == kTypeMark) {
-        int32_t value;
-        std::memcpy(&value, field, sizeof value);
-        const uint32_t biased = static_cast<uint32_t>(value) ^ 0x80000000u;
-        for (int i = 0; i < 4; ++i)
-            key.prefix[i] = static_cast<unsigned char>(biased >> (24 - 8 * i));
-    } else if (column.type == kTypeDate || column.type == kTypeTime) {
-        uint16_t value;
-        std::memcpy(&value, field, sizeof value);
-        key.prefix[0] = static_cast<unsigned char>(value >> 8);
-        key.prefix[1] = static_cast<unsigned char>(value);
-    } else {
-        size_t i = 0;
-        for (; i < SortKey::kPrefix && field[i] != '\0'; ++i) {
-            const unsigned char c = static_cast<unsigned char>(field[i]);
-            key.prefix[i] = (level.noCase && c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c;
+    SortKeyWriter writer(key);
+    for (const SortLevel& level : levels) {
+        if (!writer.Append(columns.At(level.column), level, record)) {
+            key.complete = false;
+            break;
         }
-        key.complete = i < SortKey::kPrefix;
     }
     return key;
 }
@@ -128,18 +159,13 @@ std::vector<int> SortRows(RowStore& rows, const ColumnSet& columns,
     std::vector<int> order(size_t(rows.Count()));
     for (int i = 0; i < rows.Count(); ++i) order[size_t(i)] = i;
     if (levels.empty()) return order;
-    const Column& first = columns.At(levels[0].column);
     std::vector<SortKey> keys(order.size());
     for (int i = 0; i < rows.Count(); ++i)
-        keys[size_t(i)] = MakeSortKey(first, levels[0], rows.Record(i), i);
-    const std::vector<SortLevel> rest(levels.begin() + 1, levels.end());
+        keys[size_t(i)] = MakeSortKey(columns, levels, rows.Record(i), i);
     std::stable_sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
         const int order = std::memcmp(a.prefix, b.prefix, SortKey::kPrefix);
-        if (order != 0) return levels[0].ascending ? order < 0 : order > 0;
-        if (a.complete && b.complete) {
-            return !rest.empty() &&
-                   CompareRecords(columns, rest, rows.Record(a.row), rows.Record(b.row)) < 0;
-        }
+        if (order != 0) return order < 0;
+        if (a.complete && b.complete) return false;
         return CompareRecords(columns, levels, rows.Record(a.row), rows.Record(b.row)) < 0;
     });
     for (size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].row;

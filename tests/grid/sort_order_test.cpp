@@ -1,11 +1,15 @@
 // Sort levels over a column set: comparisons by type, stability, sorted placement.
+#include <algorithm>
 #include <cstring>
+#include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "grid/grid_model.h"
 #include "grid/dtbl32.h"
+#include "grid/sort_order.h"
 
 namespace tw {
 namespace grid {
@@ -93,6 +97,50 @@ TEST(SortLongTexts, TextsThatShareALongBeginningStillSortByTheirWholeText) {
     EXPECT_EQ(keys(), (std::vector<int>{2, 0, 1, 3}));
     model.Sort().SetNoCase(1, false);
     EXPECT_EQ(keys(), (std::vector<int>{1, 2, 0, 3})) << "lower case after upper case";
+}
+
+// Random rows over a text of shared beginnings, a date and a key, under random levels: the sort
+// must give the stable order of the level-by-level comparison, also where the sort's byte keys
+// run out (long texts) or tie.
+TEST(SortRowsModel, OrderEqualsTheStableSortOfTheLevelComparison) {
+    ColumnSet columns;
+    columns.Resize(3);
+    columns.SetMaxLength(0, 40);
+    columns.SetType(1, kTypeDate);
+    columns.SetType(2, kTypeKey);
+    const int size = columns.RecordSize();
+    std::mt19937 random(7);
+    const char* beginnings[] = {"",        "b",       "B",
+                                "Project", "project", "Project Alpha Omega Beta Gamma"};
+    const char* endings[] = {"", "a", "A", " x", "z"};
+    for (int round = 0; round < 200; ++round) {
+        RowStore rows;
+        rows.Reset(size, -1);
+        std::vector<char> record(size_t(size), 0);
+        for (int i = 0; i < 60; ++i) {
+            std::fill(record.begin(), record.end(), 0);
+            std::string text = std::string(beginnings[random() % 6]) + endings[random() % 5];
+            std::strcpy(&record[size_t(columns.At(0).offset)], text.c_str());
+            const uint16_t date = static_cast<uint16_t>(random() % 3 * 40000);
+            std::memcpy(&record[size_t(columns.At(1).offset)], &date, 2);
+            const int32_t key = static_cast<int32_t>(random() % 5) - 2;
+            std::memcpy(&record[size_t(columns.At(2).offset)], &key, 4);
+            rows.Insert(rows.Count(), record.data());
+        }
+        std::vector<SortLevel> levels;
+        for (int l = 0, n = 1 + int(random() % 3); l < n; ++l)
+            levels.push_back(SortLevel{int(random() % 3), random() % 2 == 0, random() % 2 == 0});
+        std::vector<std::vector<char>> before;
+        for (int i = 0; i < rows.Count(); ++i)
+            before.emplace_back(rows.Record(i), rows.Record(i) + size);
+        std::vector<int> expected(before.size());
+        for (size_t i = 0; i < expected.size(); ++i) expected[i] = int(i);
+        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+            return CompareRecords(columns, levels, before[size_t(a)].data(),
+                                  before[size_t(b)].data()) < 0;
+        });
+        ASSERT_EQ(SortRows(rows, columns, levels), expected) << "round " << round;
+    }
 }
 
 TEST_F(SortModel, SortedPlaceAndCurrentRowFollowTheRecord) {
