@@ -16,8 +16,8 @@ constexpr unsigned kGridOptions = 0x33;
 constexpr int kTabWidth = 4;
 constexpr int kSelectorWidth = 10;
 constexpr int kTextLength = 64;  // bytes a name or rate cell holds, terminator included
-constexpr int kNameWidth = 215;
-constexpr int kRateWidth = 95;
+constexpr int kMinNameWidth = 120;
+constexpr int kRateWidth = 100;
 
 struct ColumnDefinition {
     int column;
@@ -31,19 +31,30 @@ struct ColumnDefinition {
 constexpr ColumnDefinition kColumns[] = {
     {grid::kRateColPosition, grid::kTypeKey, grid::kFlagHidden, 0, IDS_TITLE_POSITION,
      IDS_COLUMN_POSITION},
-    {grid::kRateColName, grid::kTypeText, grid::kFlagEditable, kNameWidth, IDS_TITLE_NAME,
+    {grid::kRateColName, grid::kTypeText, grid::kFlagEditable, kMinNameWidth, IDS_TITLE_NAME,
      IDS_COLUMN_NAME},
     {grid::kRateColRate, grid::kTypeText,
      grid::kFlagEditable | grid::kFlagDataRight | grid::kFlagHeaderCenter, kRateWidth,
      IDS_TITLE_HOURLY_RATE, IDS_COLUMN_HOURLY_RATE},
 };
 
+// The name column takes the width the rate column and a vertical scroll bar leave.
+int NameWidth(const CGridCtrl& grid) {
+    RECT client{};
+    ::GetClientRect(grid.GetHwnd(), &client);
+    const int rest = client.right - kSelectorWidth - kRateWidth - ::GetSystemMetrics(SM_CXVSCROLL);
+    return rest > kMinNameWidth ? rest : kMinNameWidth;
+}
+
 bool DefineColumn(CGridCtrl& grid, const ColumnDefinition& c) {
     if (grid.SetColumnType(c.column, c.type) < 0 || grid.SetColumnFlags(c.column, c.flags) < 0)
         return false;
     if (c.type == grid::kTypeKey) grid.SetNullText(c.column, "-1");
     if (c.type == grid::kTypeText) grid.SetMaxLength(c.column, kTextLength);
-    if (c.width > 0) grid.SetColumnWidth(c.column, c.width);
+    if (c.column == grid::kRateColName)
+        grid.SetColumnWidth(c.column, NameWidth(grid));
+    else if (c.width > 0)
+        grid.SetColumnWidth(c.column, c.width);
     grid.SetTitle(c.column, LoadResourceString(c.title).c_str());
     grid.SetName(c.column, LoadResourceString(c.name).c_str());
     return true;
