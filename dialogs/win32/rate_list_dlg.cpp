@@ -7,6 +7,7 @@
 #include "dialogs/rate_list_file.h"
 #include "dialogs/win32/combo_entries.h"
 #include "dialogs/win32/rate_list_grid.h"
+#include "dialogs/win32/text_file_dialog.h"
 #include "framework/file_replace.h"
 #include "framework/win32/common_dialogs.h"
 #include "framework/win32/message_box.h"
@@ -19,17 +20,6 @@ namespace {
 
 constexpr int kListRadios[kItemListCount] = {IDC_PROJECT, IDC_CATEGORY, IDC_CLIENT};
 constexpr const char* kRatesFromEntries[kItemListCount] = {"Project", "Category", "Client"};
-
-// The options shared by the list file's open and save dialogs.
-FileDialogOptions ListFileOptions(UINT title) {
-    FileDialogOptions options;
-    options.filter = LoadResourceString(IDS_TEXT_FILTER);
-    for (char& c : options.filter)
-        if (c == '\n') c = '|';
-    options.defaultExtension = LoadResourceString(IDS_TEXT_EXTENSION);
-    options.title = LoadResourceString(title);
-    return options;
-}
 
 }  // namespace
 
@@ -180,7 +170,8 @@ void CRateListDlg::OnSort() {
 
 void CRateListDlg::OnImport() {
     if (grid_.IsEditing()) grid_.CommitEditor();
-    const std::optional<std::string> path = AskOpenFileName(hwnd_, ListFileOptions(IDS_IMPORT));
+    const std::optional<std::string> path =
+        AskOpenFileName(hwnd_, TextFileDialogOptions(IDS_IMPORT));
     if (!path) return;
     RateListImport result;
     {
@@ -196,7 +187,7 @@ void CRateListDlg::OnImport() {
 
 void CRateListDlg::OnExport() {
     if (grid_.IsEditing()) grid_.CommitEditor();
-    FileDialogOptions options = ListFileOptions(IDS_EXPORT_AS);
+    FileDialogOptions options = TextFileDialogOptions(IDS_EXPORT_AS);
     options.initialFolder = ExportInitialFolder(doc_.GetPathName());
     options.flags |= OFN_OVERWRITEPROMPT;
     const std::optional<std::string> path = AskSaveFileName(hwnd_, options);
