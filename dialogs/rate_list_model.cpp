@@ -1,5 +1,6 @@
 #include "dialogs/rate_list_model.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <new>
@@ -65,19 +66,21 @@ std::string RateListModel::RateText(const CProjectCost& item) const {
 
 int RateListModel::Add(const CProjectCost& item) {
     ItemList& list = lists_[current_];
+    size_t& free = firstFree_[current_];  // empty slots never appear before Apply
     try {
         if (list.empty()) list.push_back(std::make_unique<CProjectCost>());  // slot 0: no item
         auto copy = std::make_unique<CProjectCost>(item);
-        for (size_t i = 1; i < list.size(); ++i) {
-            if (list[i] == nullptr) {
-                list[i] = std::move(copy);
-                return static_cast<int>(i);
+        for (free = std::max<size_t>(free, 1); free < list.size(); ++free) {
+            if (list[free] == nullptr) {
+                list[free] = std::move(copy);
+                return static_cast<int>(free);
             }
         }
         list.push_back(std::move(copy));
     } catch (const std::bad_alloc&) {
         return -1;
     }
+    free = list.size();
     return static_cast<int>(list.size() - 1);
 }
 
@@ -105,9 +108,16 @@ bool RateListModel::SetRateText(int index, const std::string& text) {
 }
 
 std::vector<int> RateListModel::UnusedIndices() const {
+    const std::vector<int> shown = ShownIndices();
+    if (shown.empty()) return shown;
+    std::vector<bool> used(static_cast<size_t>(shown.back()) + 1, false);
+    for (int i = 0; i < doc_.GetRecordCount(); ++i) {
+        const int index = IndexIn(*doc_.GetRecord(i), current_);
+        if (index >= 0 && index < static_cast<int>(used.size())) used[size_t(index)] = true;
+    }
     std::vector<int> unused;
-    for (int index : ShownIndices())
-        if (!doc_.IsItemUsed(current_, index)) unused.push_back(index);
+    for (int index : shown)
+        if (!used[static_cast<size_t>(index)]) unused.push_back(index);
     return unused;
 }
 

@@ -73,6 +73,7 @@ private:
 
     const CWorkmetrDoc& doc_;
     ItemList lists_[kItemListCount];
+    size_t firstFree_[kItemListCount] = {1, 1, 1};  // no empty slot before these
     RateListOptions options_;
     int current_ = kProjectList;
 };
