@@ -215,7 +215,7 @@ TEST_F(RateListTest, DeleteThenAddTakesANewSlotAndCancelLeavesTheDocument) {
     // Add takes the first empty slot after the deleted one, or a new one at the end.
     const int newSlot =
         static_cast<int>(std::find(before.begin() + 2, before.end(), "<empty>") - before.begin());
-    bool editingNewName = false;
+    bool editingNewName = false, editReopened = false;
     std::vector<Row> afterAdd;
     driver.Then([&](HWND d) {
         EXPECT_TRUE(IsChecked(d, IDC_PROJECT));
@@ -229,12 +229,16 @@ TEST_F(RateListTest, DeleteThenAddTakesANewSlotAndCancelLeavesTheDocument) {
             ::SendMessageA(GridOf(d), grid::kEditing, grid::kEditQuery, 0) != 0 &&
             ::SendMessageA(GridOf(d), grid::kGetCurrentColumn, 0, 0) == grid::kRateColName;
         ::SendMessageA(GridOf(d), grid::kEditing, grid::kEditCommit, 0);
+        Click(d, IDC_EDIT_ITEM);  // on the name cell Add left current
+        editReopened = ::SendMessageA(GridOf(d), grid::kEditing, grid::kEditQuery, 0) != 0;
+        ::SendMessageA(GridOf(d), grid::kEditing, grid::kEditCommit, 0);
         afterAdd = RowsOf(d);
         Click(d, IDCANCEL);
     });
     Command(ID_EDIT_PROJECTS);
     EXPECT_EQ(driver.Opened(), 1);
     EXPECT_TRUE(editingNewName) << "Add starts editing the new name";
+    EXPECT_TRUE(editReopened);
     ASSERT_FALSE(afterAdd.empty());
     EXPECT_EQ(afterAdd.back().index, newSlot) << "not the deleted slot 1";
     EXPECT_EQ(afterAdd.back().name, "Project Name");
@@ -302,6 +306,48 @@ TEST_F(RateListTest, SelectingDuplicatesUnusedAndAllFromTheHeading) {
     for (int index : unused) EXPECT_FALSE(Doc().IsItemUsed(kCategoryList, index)) << index;
     EXPECT_EQ(afterFirstClick, allRows);
     EXPECT_EQ(afterSecondClick, 0);
+}
+
+std::vector<std::string> NamesShown(HWND dialog) {
+    std::vector<std::string> names;
+    for (const Row& row : RowsOf(dialog)) names.push_back(row.name);
+    return names;
+}
+
+bool SortedIgnoringCase(const std::vector<std::string>& names) {
+    return std::is_sorted(names.begin(), names.end(),
+                          [](const std::string& a, const std::string& b) {
+                              return lstrcmpiA(a.c_str(), b.c_str()) < 0;
+                          });
+}
+
+TEST_F(RateListTest, SortOnceThenAlwaysSortAndTheOptionsTakenOnOk) {
+    Doc().AddItem(kProjectList, CProjectCost("aardvark", 1.0f));
+    std::vector<std::string> once, added, always;
+    driver.Then([&](HWND d) {
+        EXPECT_FALSE(IsChecked(d, IDC_ALWAYS_SORT));
+        Click(d, IDC_SORT_ITEMS);
+        once = NamesShown(d);
+        Click(d, IDC_ADD_ITEM);
+        ::SendMessageA(GridOf(d), grid::kEditing, grid::kEditCommit, 0);
+        added = NamesShown(d);
+        Click(d, IDC_ALWAYS_SORT);
+        always = NamesShown(d);
+        ::SendDlgItemMessageA(d, IDC_RATES_FROM, CB_SETCURSEL, 2, 0);
+        Click(d, IDC_INCLUDE_RATES);
+        Click(d, IDOK);
+    });
+    const bool included = Doc().Settings().rates.includeRatesInMenu;
+    Command(ID_EDIT_PROJECTS);
+    EXPECT_TRUE(SortedIgnoringCase(once));
+    ASSERT_EQ(added.size(), once.size() + 1);
+    EXPECT_EQ(added.back(), "Project Name") << "Sort does not keep the rows sorted";
+    EXPECT_FALSE(SortedIgnoringCase(added));
+    EXPECT_TRUE(SortedIgnoringCase(always));
+    const RateSettings& rates = Doc().Settings().rates;
+    EXPECT_TRUE(rates.alwaysSortItems);
+    EXPECT_EQ(rates.rateSource, kClientList);
+    EXPECT_NE(rates.includeRatesInMenu, included);
 }
 
 TEST_F(RateListTest, ExportedRatesImportBackAndBadLinesAreSkipped) {
