@@ -4,6 +4,7 @@
 #include "app/win32/tallywick_app.h"
 #include "dialogs/win32/doc_prefs_sheet.h"
 #include "dialogs/win32/export_command.h"
+#include "dialogs/win32/rate_list_command.h"
 #include "framework/prompt.h"
 #include "framework/win32/window.h"
 
@@ -20,6 +21,15 @@ void CTallyDoc::RegisterCommands() {
     TotalsModeCommand(ID_TOTAL_MARKED, 2);
     OnCommand(ID_EXPORT, [this] { RunExportCommand(*this); });
     OnCommand(ID_DOCUMENT_PREFERENCES, [this] { RunDocumentPreferences(*this); });
+    ListEditorCommand(ID_EDIT_PROJECTS, kProjectList);
+    ListEditorCommand(ID_EDIT_CATEGORIES, kCategoryList);
+    ListEditorCommand(ID_EDIT_CLIENTS, kClientList);
+}
+
+void CTallyDoc::ListEditorCommand(unsigned id, int list) {
+    OnCommand(id, [this, list] {
+        RunRateListEditor(*this, list, TheApp() != nullptr ? TheApp()->MainWindow() : nullptr);
+    });
 }
 
 void CTallyDoc::TotalsModeCommand(unsigned id, int mode) {

@@ -1,7 +1,8 @@
 #pragma once
 // The program's document: a time document (CWorkmetrDoc) that is also a framework document
-// (CAppDocument), sharing one path, title and modified flag. It answers the totals-mode
-// commands and takes the closing steps of the time document before the framework closes it.
+// (CAppDocument), sharing one path, title and modified flag. It answers the totals-mode and
+// item list commands and takes the closing steps of the time document before the framework
+// closes it.
 
 #include "doc/document.h"
 #include "framework/win32/document.h"
@@ -26,6 +27,7 @@ protected:
 private:
     void RegisterCommands();
     void TotalsModeCommand(unsigned id, int mode);
+    void ListEditorCommand(unsigned id, int list);
 };
 
 }  // namespace tw

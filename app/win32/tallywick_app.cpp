@@ -11,7 +11,9 @@
 #include "app/win32/main_frame.h"
 #include "app/win32/tally_doc.h"
 #include "app/win32/tarn_controls.h"
+#include "dialogs/win32/edit_time_dlg.h"
 #include "dialogs/win32/general_prefs_sheet.h"
+#include "dialogs/win32/rate_list_command.h"
 #include "doc/locale_formats.h"
 #include "framework/command_ids.h"
 #include "framework/locale_formatter.h"
@@ -90,6 +92,7 @@ bool CTallywickApp::InitInstance() {
     static PromptMessageBox promptMessages;
     Platform().messages = &promptMessages;
     SetViewHost(this);
+    CEditTimeDlg::SetListEditor(RunRateListEditor);
     LoadPictures();
     gridLibrary_ = LoadLibraryOrSay(gridLibraryName_);
     tarnLibrary_ = LoadLibraryOrSay(tarnLibraryName_);

@@ -11,6 +11,7 @@
 #include "dialogs/export_writer.h"
 #include "dialogs/win32/document_view.h"
 #include "dialogs/win32/export_prefs_dlg.h"
+#include "dialogs/win32/text_file_dialog.h"
 #include "framework/file_replace.h"
 #include "framework/win32/app.h"
 #include "framework/win32/common_dialogs.h"
@@ -40,12 +41,7 @@ bool AskExportPreferences(CTallyDoc& doc) {
 }
 
 std::optional<std::string> AskExportPath(const CTallyDoc& doc) {
-    FileDialogOptions options;
-    options.filter = LoadResourceString(IDS_TEXT_FILTER);
-    for (char& c : options.filter)
-        if (c == '\n') c = '|';
-    options.defaultExtension = LoadResourceString(IDS_TEXT_EXTENSION);
-    options.title = LoadResourceString(IDS_EXPORT_AS);
+    FileDialogOptions options = TextFileDialogOptions(IDS_EXPORT_AS);
     options.fileName = ProposedExportName(doc.GetTitle());
     options.initialFolder = ExportInitialFolder(doc.GetPathName());
     options.flags = OFN_HIDEREADONLY;

@@ -5,6 +5,7 @@
 //   mark-special: the Mark Special dialog.
 //   sort: the Sort dialog over a table sorted by start date, then project.
 //   export-prefs: the Export Preferences dialog that Export opens.
+//   rate-list: the rate list editor on the projects.
 //   general-prefs N, doc-prefs N: the General or Document Preferences sheet on its page N.
 #include <windows.h>
 #include <prsht.h>
@@ -107,6 +108,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     if (std::strstr(commandLine, "sort") != nullptr) OpenSort(app);
     if (std::strstr(commandLine, "export-prefs") != nullptr)
         ::PostMessageA(app.MainWindow(), WM_COMMAND, ID_EXPORT, 0);
+    if (std::strstr(commandLine, "rate-list") != nullptr)
+        ::PostMessageA(app.MainWindow(), WM_COMMAND, ID_EDIT_PROJECTS, 0);
     if (const char* at = std::strstr(commandLine, "general-prefs "))
         OpenPreferences(app.MainWindow(), ID_GENERAL_PREFERENCES, at + 14);
     if (const char* at = std::strstr(commandLine, "doc-prefs "))
