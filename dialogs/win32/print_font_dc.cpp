@@ -37,7 +37,7 @@ int PrintFontOnDC::WrappedHeight(const std::string& text, int width) {
     if (text.empty()) return 0;
     RECT box{0, 0, width, 0};
     return ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &box,
-                       DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+                       DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
 }
 
 }  // namespace tw

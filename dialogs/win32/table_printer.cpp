@@ -18,7 +18,7 @@ void Draw(HDC dc, const PrintDrawOp& op) {
         return;
     }
     RECT box{op.x, op.y, op.right, op.bottom};
-    ::DrawTextA(dc, op.text.c_str(), length, &box, DT_WORDBREAK | DT_NOPREFIX);
+    ::DrawTextA(dc, op.text.c_str(), length, &box, DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
 }
 
 PrintTexts TextsFromStringTable() {

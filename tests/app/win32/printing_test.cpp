@@ -43,13 +43,14 @@ protected:
         Doc().SetSettings(s);
         Doc().SetModifiedFlag(false);
     }
-    // A page of few columns that fit the line, in 20 points so the sample needs pages.
-    static void FewColumnsLargeFont(DocumentSettings& s) {
+    // Few columns, which fit the line in 12 points, and blank lines, so the sample takes pages.
+    static void FewColumnsSpaced(DocumentSettings& s) {
         for (ColumnSetting& c : s.columns) c.printed = false;
         for (int c :
              {kColStartDate, kColStartTime, kColElapsed, kColCharge, kColProject, kColNotes})
             s.columns[size_t(c)].printed = true;
-        s.printing.fontHeight = 200;
+        s.printing.fontHeight = 120;
+        s.printing.blankLineBetween = true;
     }
     int Shown(const std::string& text) const {
         int count = 0;
@@ -153,7 +154,7 @@ TEST_F(PrintingTest, TheSamplePrintsOnAPostScriptPrinter) {
     std::string why;
     ASSERT_TRUE(printer.Install(output, why)) << why;
     ASSERT_TRUE(Open());
-    Change(FewColumnsLargeFont);
+    Change(FewColumnsSpaced);
     HDC dc = printer.CreateDC();
     ASSERT_NE(dc, nullptr);
     CPrintInfo info;
