@@ -1,11 +1,12 @@
 #include "dialogs/print_choices.h"
 
+#include "dialogs/column_flags.h"
+
 namespace tw {
 
 PrintChoices PrintChoicesOf(const DocumentSettings& settings) {
     PrintChoices choices;
-    for (size_t c = 0; c < choices.columns.size(); ++c)
-        choices.columns[c] = settings.columns[c].printed;
+    choices.columns = ColumnFlagsOf(settings, &ColumnSetting::printed);
     choices.options = settings.printing;
     return choices;
 }
@@ -16,8 +17,7 @@ PrintChoices StoredPrintChoices(PrintChoices choices) {
 }
 
 void TakePrintChoices(DocumentSettings& settings, const PrintChoices& choices) {
-    for (size_t c = 0; c < choices.columns.size(); ++c)
-        settings.columns[c].printed = choices.columns[c];
+    SetColumnFlags(settings, &ColumnSetting::printed, choices.columns);
     settings.printing = choices.options;
 }
 

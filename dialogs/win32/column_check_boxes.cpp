@@ -25,4 +25,8 @@ void ShowColumnTitles(HWND dialog, const ColumnTitles& titles) {
     }
 }
 
+void ExchangeColumnChecks(CDataExchange& dx, std::array<bool, kColumnCount>& checked) {
+    for (size_t c = 0; c < checked.size(); ++c) dx.Check(ColumnCheckBoxIds()[c], checked[c]);
+}
+
 }  // namespace tw

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "doc/document_settings.h"
+#include "framework/win32/data_exchange.h"
 
 namespace tw {
 
@@ -21,5 +22,8 @@ ColumnTitles CustomColumnTitles(const DocumentSettings& settings);
 
 // Gives each box whose column has an own header text that text as its caption.
 void ShowColumnTitles(HWND dialog, const ColumnTitles& titles);
+
+// Exchanges the fourteen boxes with `checked`, table column order.
+void ExchangeColumnChecks(CDataExchange& dx, std::array<bool, kColumnCount>& checked);
 
 }  // namespace tw

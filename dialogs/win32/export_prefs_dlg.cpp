@@ -16,8 +16,7 @@ bool CExportPrefsDlg::OnInitDialog() {
 }
 
 void CExportPrefsDlg::DoDataExchange(CDataExchange& dx) {
-    for (size_t c = 0; c < choices_.columns.size(); ++c)
-        dx.Check(ColumnCheckBoxIds()[c], choices_.columns[c]);
+    ExchangeColumnChecks(dx, choices_.columns);
     ExportSettings& options = choices_.options;
     int file = options.newFile ? 0 : 1;
     dx.Radio({IDC_EXPORT_NEW_FILE, IDC_EXPORT_APPEND}, file);

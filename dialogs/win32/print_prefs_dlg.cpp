@@ -41,8 +41,7 @@ bool CPrintPrefsDlg::OnInitDialog() {
 }
 
 void CPrintPrefsDlg::DoDataExchange(CDataExchange& dx) {
-    for (size_t c = 0; c < choices_.columns.size(); ++c)
-        dx.Check(ColumnCheckBoxIds()[c], choices_.columns[c]);
+    ExchangeColumnChecks(dx, choices_.columns);
     PrintSettings& options = choices_.options;
     int records = options.allRecords ? 0 : 1;
     dx.Radio({IDC_PRINT_ALL_RECORDS, IDC_PRINT_MARKED_RECORDS}, records);

@@ -13,9 +13,7 @@ namespace {
 class PrintPageLayoutTest : public testing::ExportDocumentTest {
 protected:
     PrintPageLayoutTest() {
-        table.titles = {"Start Date",   "Start Time",  "Stop Date", "Stop Time", "Elapsed Time",
-                        "Paused  Time", "Hourly Rate", "Charge",    "Project",   "Category",
-                        "Client",       "Expense",     "X",         "Notes"};
+        table.titles = testing::kDefaultTitles;
         table.documentTitle = "week.tw";
     }
 
