@@ -21,7 +21,8 @@
 namespace tw::test {
 namespace {
 
-// The Font dialog's size box.
+// The Font dialog's style and size boxes.
+constexpr int kFontStyleBox = 0x471;
 constexpr int kFontSizeBox = 0x472;
 
 class PrintingTest : public ProgramTest {
@@ -111,24 +112,35 @@ TEST_F(PrintingTest, TheDialogShowsTheSettingsAndOkStoresThem) {
     EXPECT_TRUE(Doc().IsModified());
 }
 
-TEST_F(PrintingTest, ChangeFontTakesTheChosenSize) {
+// Picks `entry` in a combo box of the Font dialog, as a click in its list does.
+void PickFontEntry(HWND font, int box, const char* entry) {
+    HWND combo = ::GetDlgItem(font, box);
+    ::SendMessageA(combo, CB_SELECTSTRING, WPARAM(-1), LPARAM(entry));
+    ::SendMessageA(font, WM_COMMAND, MAKEWPARAM(box, CBN_SELCHANGE), LPARAM(combo));
+}
+
+TEST_F(PrintingTest, ChangeFontTakesTheChosenSizeAndStyle) {
     ASSERT_TRUE(Open());
     fontDriver.Then([](HWND font) {
-        HWND sizes = ::GetDlgItem(font, kFontSizeBox);
-        ::SendMessageA(sizes, CB_SELECTSTRING, WPARAM(-1), LPARAM("14"));
-        ::SendMessageA(font, WM_COMMAND, MAKEWPARAM(kFontSizeBox, CBN_SELCHANGE), LPARAM(sizes));
+        PickFontEntry(font, kFontSizeBox, "14");
+        Click(font, IDOK);
+    });
+    fontDriver.Then([](HWND font) {
+        PickFontEntry(font, kFontStyleBox, "Bold");
         Click(font, IDOK);
     });
     driver.Then([](HWND dialog) {
         Click(dialog, IDC_CHANGE_FONT);
         EXPECT_EQ(ItemText(dialog, IDC_FONT_DESCRIPTION), "Regular, 14 point");
+        Click(dialog, IDC_CHANGE_FONT);
+        EXPECT_EQ(ItemText(dialog, IDC_FONT_DESCRIPTION), "Bold, 14 point");
         Click(dialog, IDOK);
     });
     CPrintInfo info;
     EXPECT_TRUE(View().OnPreparePrinting(info));
-    EXPECT_EQ(fontDriver.Opened(), 1);
+    EXPECT_EQ(fontDriver.Opened(), 2);
     EXPECT_EQ(Doc().Settings().printing.fontHeight, 140);
-    EXPECT_EQ(Doc().Settings().printing.fontWeight, 400);
+    EXPECT_EQ(Doc().Settings().printing.fontWeight, 700);
 }
 
 // Where the printed PostScript goes: TW_PRINT_OUTPUT (the page check renders it), else a
