@@ -22,9 +22,12 @@ public:
     int WrappedHeight(const std::string& text, int width) override;
 
 private:
+    bool FitsOnOneLine(const std::string& text, int width) const;
+
     HDC dc_;
     HFONT font_ = nullptr;
     HGDIOBJ previous_ = nullptr;
+    TEXTMETRICA metrics_{};  // of the print font on the device
 };
 
 }  // namespace tw
