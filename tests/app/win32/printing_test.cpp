@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/res/resource.h"
+#include "dialogs/win32/print_font_dc.h"
 #include "doc/document.h"
 #include "framework/win32/mdi_frame.h"
 #include "framework/win32/print_preview.h"
@@ -180,6 +181,24 @@ TEST_F(PrintingTest, TheSamplePrintsOnAPostScriptPrinter) {
     const std::string postScript{std::istreambuf_iterator<char>(file), {}};
     EXPECT_EQ(CountPages(postScript), info.maxPage);
     EXPECT_TRUE(prompter_.shown.empty());
+}
+
+// Notes that fit one line are measured without wrapping; the result is what wrapping gives.
+TEST(PrintFontOnDCTest, OneLineNotesMeasureAsWrappedOnes) {
+    HDC screen = ::GetDC(nullptr);
+    {
+        PrintFontOnDC font(screen, PrintSettings{});
+        const std::string notes = "Kick-off call, agreed on scope";
+        RECT box{0, 0, 10000, 0};
+        const int line = ::DrawTextA(screen, notes.c_str(), -1, &box,
+                                     DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+        EXPECT_EQ(font.WrappedHeight(notes, 10000), line);
+        EXPECT_EQ(font.WrappedHeight(notes, box.right), line);
+        EXPECT_EQ(font.WrappedHeight(notes, box.right * 2 / 3), 2 * line);
+        EXPECT_EQ(font.WrappedHeight("one\r\ntwo", 10000), 2 * line);
+        EXPECT_EQ(font.WrappedHeight("", 10000), 0);
+    }
+    ::ReleaseDC(nullptr, screen);
 }
 
 TEST_F(PrintingTest, NothingSelectedIsToldAfterEachPageAlsoInPreview) {
