@@ -1,5 +1,7 @@
 #include "dialogs/export_choices.h"
 
+#include "dialogs/column_flags.h"
+
 namespace tw {
 
 bool ExportChoices::operator==(const ExportChoices& other) const {
@@ -12,8 +14,7 @@ bool ExportChoices::operator==(const ExportChoices& other) const {
 
 ExportChoices ExportChoicesOf(const DocumentSettings& settings) {
     ExportChoices choices;
-    for (size_t c = 0; c < choices.columns.size(); ++c)
-        choices.columns[c] = settings.columns[c].exported;
+    choices.columns = ColumnFlagsOf(settings, &ColumnSetting::exported);
     choices.options = settings.exporting;
     return choices;
 }
@@ -28,8 +29,7 @@ ExportChoices StoredExportChoices(ExportChoices choices) {
 }
 
 void TakeExportChoices(DocumentSettings& settings, const ExportChoices& choices) {
-    for (size_t c = 0; c < choices.columns.size(); ++c)
-        settings.columns[c].exported = choices.columns[c];
+    SetColumnFlags(settings, &ColumnSetting::exported, choices.columns);
     settings.exporting = choices.options;
 }
 

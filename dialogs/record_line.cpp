@@ -1,5 +1,7 @@
 #include "dialogs/record_line.h"
 
+#include "dialogs/column_flags.h"
+
 #include "doc/document.h"
 #include "doc/time_rec.h"
 
@@ -26,10 +28,7 @@ std::string MoneyField(const CWorkmetrDoc& doc, const CTimeRec& record, int colu
 }  // namespace
 
 std::array<bool, kColumnCount> ExportedColumns(const CWorkmetrDoc& doc) {
-    std::array<bool, kColumnCount> columns{};
-    for (int c = 0; c < kColumnCount; ++c)
-        columns[size_t(c)] = doc.Settings().columns[size_t(c)].exported;
-    return columns;
+    return ColumnFlagsOf(doc.Settings(), &ColumnSetting::exported);
 }
 
 std::string RecordFieldText(const CWorkmetrDoc& doc, const CTimeRec& record, int column,

@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   make cmake g++ clang libclang-rt-14-dev llvm-14 googletest libbenchmark-dev
   g++-mingw-w64-i686 mingw-w64-tools
-  wine wine32:i386 fonts-wine
-  xvfb xauth imagemagick
+  wine wine32:i386 fonts-wine fonts-dejavu-core
+  xvfb xauth imagemagick ghostscript
 )
 
 missing=()

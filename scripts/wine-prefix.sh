@@ -7,10 +7,19 @@ set -euo pipefail
 dir=$(realpath -m "$1")
 driver=${2:-null}
 marker="$dir/.tallywick-ready"
-[[ -f "$marker" ]] && exit 0
+fonts_marker="$dir/.tallywick-fonts"
+[[ -f "$marker" && -f "$fonts_marker" ]] && exit 0
 
 mkdir -p "$dir"
 wine_use_prefix "$dir"
+# Courier New, the default print font, is drawn with DejaVu Sans Mono, a font of the same fixed
+# pitch, so printed columns line up (also for prefixes made before this step).
+if [[ ! -f "$fonts_marker" ]]; then
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'DejaVu Sans Mono' \
+    /f >/dev/null 2>&1
+  touch "$fonts_marker"
+fi
+[[ -f "$marker" ]] && exit 0
 echo "wine: creating prefix $dir ($driver driver)"
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w

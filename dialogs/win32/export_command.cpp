@@ -49,18 +49,6 @@ std::optional<std::string> AskExportPath(const CTallyDoc& doc) {
     return AskSaveFileName(Owner(), options);
 }
 
-// The record of each table row in row order; the grid's current cell is put back after.
-std::vector<int> RowsOfView(CFormDlg& view) {
-    CGridCtrl& grid = view.Grid();
-    const long current = grid.GetCurrentRow(), column = grid.GetCurrentColumn();
-    std::vector<int> rows;
-    const long count = grid.GetRowCount();
-    for (int row = 0; row < count; ++row) rows.push_back(view.RecordOfRow(row));
-    if (current >= 0 && column >= 0)
-        grid.SetCurrentCellQuiet(static_cast<int>(column), static_cast<int>(current));
-    return rows;
-}
-
 // The cause that keeps an existing file from being written, or None (also when there is no
 // file yet).
 FileErrorCause ExistingFileRefusal(const std::string& path) {

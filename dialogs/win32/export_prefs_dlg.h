@@ -21,9 +21,6 @@ public:
     // The choices after OK, forced as stored for the v1.x layout.
     ExportChoices Choices() const { return StoredExportChoices(choices_); }
 
-    // The check box of each column, table column order.
-    static const std::array<int, kColumnCount>& ColumnBoxIds();
-
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange& dx) override;
@@ -34,7 +31,7 @@ private:
     void EnableForcedControls(bool enable);
 
     ExportChoices choices_;
-    std::array<std::string, kColumnCount> customTitles_;
+    std::array<std::string, kColumnCount> customTitles_;  // the document's own header texts
 };
 
 }  // namespace tw

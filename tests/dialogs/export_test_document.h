@@ -2,6 +2,7 @@
 // A small document for the export tests: two projects, a category and a client, and records
 // on 2026-11-02 built from local times, so the expected texts hold in any time zone.
 
+#include <array>
 #include <string>
 
 #include "doc/document.h"
@@ -11,6 +12,12 @@
 #include "tests/doc/document_test_support.h"
 
 namespace tw::testing {
+
+// The default column header texts, table column order.
+inline const std::array<std::string, kColumnCount> kDefaultTitles = {
+    "Start Date",   "Start Time",  "Stop Date", "Stop Time", "Elapsed Time",
+    "Paused  Time", "Hourly Rate", "Charge",    "Project",   "Category",
+    "Client",       "Expense",     "X",         "Notes"};
 
 class ExportDocumentTest : public DocumentTest {
 protected:

@@ -23,9 +23,7 @@ public:
 class ExportWriterTest : public testing::ExportDocumentTest {
 protected:
     ExportWriterTest() {
-        table.titles = {"Start Date",   "Start Time",  "Stop Date", "Stop Time", "Elapsed Time",
-                        "Paused  Time", "Hourly Rate", "Charge",    "Project",   "Category",
-                        "Client",       "Expense",     "X",         "Notes"};
+        table.titles = testing::kDefaultTitles;
         table.documentTitle = "week.tw";
     }
     // The export with only the given columns on.

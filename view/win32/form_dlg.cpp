@@ -32,6 +32,7 @@ CFormDlg::CFormDlg() : CFormView(IDD_TIME_TABLE_FORM) {
     RegisterMarkingCommands();
     RegisterSortingCommands();
     RegisterClipboardCommands();
+    RegisterPrintCommands();
 }
 
 CFormDlg::~CFormDlg() { RemoveMenuBlock(); }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/win32/table_printer.h"
 #include "doc/document_observer.h"
 #include "framework/win32/form_view.h"
 #include "view/clock_texts.h"
@@ -108,6 +109,12 @@ public:
     void UndeleteRows();
     const RecordCopies& UndeleteStore() const { return undeleteStore_; }
 
+    // Printing (form_print.cpp): the Print Preferences dialog first, then the table's pages.
+    bool OnPreparePrinting(CPrintInfo& info) override;
+    void OnBeginPrinting(HDC dc, CPrintInfo& info) override;
+    void OnPrint(HDC dc, CPrintInfo& info) override;
+    void OnEndPrinting(HDC dc, CPrintInfo& info) override;
+
     // IDocumentView
     void RecordChanged(int position) override;
     void RowsChanged() override;
@@ -136,6 +143,7 @@ private:
     void RegisterSortingCommands();
     class MarkingBatch;
     void RegisterClipboardCommands();
+    void RegisterPrintCommands();
     size_t CopySelection(const std::vector<int>& selected);
     void RemoveRecords(const std::vector<int>& keys);
     size_t InsertCopies(const RecordCopies& source);
@@ -188,6 +196,7 @@ private:
     MoneyTextMemo* batchMoney_ = nullptr;  // money texts kept for the rows of a batch
     int sortingSuspended_ = 0;             // depth of SuspendSorting(true)
     RecordCopies undeleteStore_;           // the records of the last Delete
+    CTablePrinter printer_;                // pages and line counts while printing
 };
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include "tests/app/win32/dialog_driver.h"
 
+#include <algorithm>
+
 #include "controls/tarn32.h"
 
 namespace tw::test {
@@ -10,7 +12,7 @@ constexpr UINT kRunScript = WM_APP + 1;   // wp: the dialog
 constexpr UINT kCheckEnded = WM_APP + 2;  // wp: the dialog
 constexpr char kDriverClass[] = "TwTestDialogDriver";
 
-DialogDriver* g_driver = nullptr;  // one driver at a time, on the test's thread
+std::vector<DialogDriver*> g_drivers;  // the drivers of the test's thread, one per caption
 
 }  // namespace
 
@@ -22,7 +24,7 @@ DialogDriver::DialogDriver(std::string caption) : caption_(std::move(caption)) {
     ::RegisterClassA(&wc);  // fails harmlessly when already registered
     window_ = ::CreateWindowExA(0, kDriverClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 wc.hInstance, nullptr);
-    g_driver = this;
+    g_drivers.push_back(this);
     hook_ = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &DialogDriver::ShowHook, nullptr,
                                 ::GetCurrentThreadId());
 }
@@ -30,25 +32,27 @@ DialogDriver::DialogDriver(std::string caption) : caption_(std::move(caption)) {
 DialogDriver::~DialogDriver() {
     if (hook_ != nullptr) ::UnhookWindowsHookEx(hook_);
     if (window_ != nullptr) ::DestroyWindow(window_);
-    g_driver = nullptr;
+    g_drivers.erase(std::find(g_drivers.begin(), g_drivers.end(), this));
 }
 
 LRESULT CALLBACK DialogDriver::ShowHook(int code, WPARAM wp, LPARAM lp) {
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lp);
-    if (code == HC_ACTION && g_driver != nullptr && call->message == WM_SHOWWINDOW &&
-        call->wParam != FALSE) {
-        g_driver->OnShown(call->hwnd);
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam != FALSE) {
+        for (DialogDriver* driver : g_drivers) driver->OnShown(call->hwnd);
     }
     return ::CallNextHookEx(nullptr, code, wp, lp);
 }
 
 LRESULT CALLBACK DialogDriver::DriverProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (g_driver != nullptr && msg == kRunScript) {
-        g_driver->Run(reinterpret_cast<HWND>(wp));
+    DialogDriver* driver = nullptr;
+    for (DialogDriver* d : g_drivers)
+        if (d->window_ == hwnd) driver = d;
+    if (driver != nullptr && msg == kRunScript) {
+        driver->Run(reinterpret_cast<HWND>(wp));
         return 0;
     }
-    if (g_driver != nullptr && msg == kCheckEnded) {
-        g_driver->CheckEnded(reinterpret_cast<HWND>(wp));
+    if (driver != nullptr && msg == kCheckEnded) {
+        driver->CheckEnded(reinterpret_cast<HWND>(wp));
         return 0;
     }
     return ::DefWindowProcA(hwnd, msg, wp, lp);

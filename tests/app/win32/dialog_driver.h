@@ -1,8 +1,9 @@
 #pragma once
-// Drives the modal dialogs a test opens, with no person at the keyboard. Each dialog of this
-// thread whose caption matches is handed, when it first shows, to the next script of
-// the queue; the script runs inside the dialog's own modal loop (from a message posted to a
-// window of the driver), fills the controls and ends the dialog with a button. A dialog the
+// Drives the modal dialogs a test opens, with no person at the keyboard (a test may keep one
+// driver per caption, for a dialog opened from another's script). Each dialog of this thread
+// whose caption matches is handed, when it first shows, to the next script of the queue; the
+// script runs inside the dialog's own modal loop (from a message posted to a window of the
+// driver), fills the controls and ends the dialog with a button. A dialog the
 // script leaves open, and a dialog without a script, is cancelled and recorded as a problem,
 // so no test can hang in a modal loop.
 

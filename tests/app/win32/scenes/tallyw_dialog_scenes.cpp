@@ -7,6 +7,8 @@
 //   export-prefs: the Export Preferences dialog that Export opens.
 //   rate-list: the rate list editor on the projects.
 //   general-prefs N, doc-prefs N: the General or Document Preferences sheet on its page N.
+//   print-prefs: the Print Preferences dialog before a preview.
+//   print-preview: the preview of the table printed with six columns.
 #include <windows.h>
 #include <prsht.h>
 
@@ -96,6 +98,28 @@ void OpenPreferences(HWND main, unsigned command, const char* page) {
     ::PostMessageA(main, WM_COMMAND, command, 0);
 }
 
+// Print Preview asks for the print preferences first; the preview scene answers OK.
+void CALLBACK AcceptPrintPreferences(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = ::FindWindowA("#32770", "Print Preferences");
+    if (dialog == nullptr) return;
+    ::KillTimer(nullptr, timer);
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void OpenPrintPreview(tw::CTallywickApp& app, bool accept) {
+    auto* view = dynamic_cast<tw::CFormDlg*>(app.MainFrame()->ActiveView());
+    if (accept && view != nullptr && view->Document() != nullptr) {
+        tw::DocumentSettings s = view->Document()->Settings();
+        for (tw::ColumnSetting& c : s.columns) c.printed = false;
+        for (int c : {tw::kColStartDate, tw::kColStartTime, tw::kColElapsed, tw::kColCharge,
+                      tw::kColProject, tw::kColNotes})
+            s.columns[size_t(c)].printed = true;
+        view->Document()->SetSettings(s);
+        ::SetTimer(nullptr, 0, 100, AcceptPrintPreferences);
+    }
+    ::PostMessageA(app.MainWindow(), WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
@@ -114,6 +138,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         OpenPreferences(app.MainWindow(), ID_GENERAL_PREFERENCES, at + 14);
     if (const char* at = std::strstr(commandLine, "doc-prefs "))
         OpenPreferences(app.MainWindow(), ID_DOCUMENT_PREFERENCES, at + 10);
+    if (std::strstr(commandLine, "print-prefs") != nullptr) OpenPrintPreview(app, false);
+    if (std::strstr(commandLine, "print-preview") != nullptr) OpenPrintPreview(app, true);
     while (app.PumpMessage()) {}
     return app.ExitInstance();
 }
