@@ -1,5 +1,5 @@
 // The Export command in the real program: the Export Preferences dialog and the save dialog
-// driven by a script that a thread timer plays while the modal loops run, and the written file.
+// driven from their own modal loops, and the written file.
 #include <windows.h>
 
 #include <fstream>
@@ -12,54 +12,14 @@
 #include "app/res/resource.h"
 #include "doc/document.h"
 #include "framework/win32/mdi_frame.h"
+#include "tests/app/win32/dialog_driver.h"
 #include "tests/app/win32/program_fixture.h"
 #include "view/win32/form_dlg.h"
 
 namespace tw::test {
 namespace {
 
-// Steps played on the dialogs of this thread, one per dialog title. A dialog that no step
-// waits for, or a step that waits too long, is cancelled and counted as unexpected, so no
-// modal loop of a failing test can hang.
-struct DialogScript {
-    struct Step {
-        std::string title;
-        std::function<void(HWND)> act;
-    };
-    std::vector<Step> steps;
-    size_t next = 0;
-    int waited = 0;
-    int unexpected = 0;
-};
-DialogScript* script = nullptr;
-
-BOOL CALLBACK CancelThreadDialog(HWND window, LPARAM) {
-    char name[16] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == "#32770" && ::IsWindowEnabled(window)) {
-        ++script->unexpected;
-        ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    }
-    return TRUE;
-}
-
-void CALLBACK PlayScript(HWND, UINT, UINT_PTR, DWORD) {
-    if (script->next < script->steps.size()) {
-        const DialogScript::Step& step = script->steps[script->next];
-        HWND dialog = ::FindWindowA("#32770", step.title.c_str());
-        if (dialog != nullptr && ::IsWindowEnabled(dialog)) {
-            ++script->next;
-            script->waited = 0;
-            step.act(dialog);
-            return;
-        }
-        if (++script->waited < 200) return;
-    }
-    ::EnumThreadWindows(::GetCurrentThreadId(), CancelThreadDialog, 0);
-}
-
 void Press(HWND dialog, int id) { ::PostMessageA(dialog, WM_COMMAND, id, 0); }
-void Click(HWND dialog, int id) { ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
 bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE; }
 
 class ExportTest : public ProgramTest {
@@ -73,16 +33,19 @@ protected:
     CWorkmetrDoc& Doc() {
         return *dynamic_cast<CFormDlg*>(App().MainFrame()->ActiveView())->Document();
     }
-    // Runs Export (Ctrl+E's command) with the steps played on its dialogs.
-    void Export(std::vector<DialogScript::Step> steps) {
-        DialogScript played{std::move(steps)};
-        script = &played;
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &PlayScript);
+    // Runs Export (Ctrl+E's command) with a script for the Export Preferences dialog and, when
+    // given, one for the save dialog that follows it.
+    void Export(DialogDriver::Script preferences, DialogDriver::Script save = nullptr) {
+        DialogDriver preferencesDriver{"Export Preferences"};
+        DialogDriver saveDriver{"EXPORT AS"};
+        const bool saves = save != nullptr;
+        preferencesDriver.Then(std::move(preferences));
+        if (saves) saveDriver.Then(std::move(save));
         Command(ID_EXPORT);
-        ::KillTimer(nullptr, timer);
-        script = nullptr;
-        EXPECT_EQ(played.next, played.steps.size());
-        EXPECT_EQ(played.unexpected, 0);
+        EXPECT_EQ(preferencesDriver.Opened(), 1);
+        EXPECT_EQ(saveDriver.Opened(), saves ? 1 : 0);
+        EXPECT_TRUE(preferencesDriver.Problems().empty());
+        EXPECT_TRUE(saveDriver.Problems().empty());
     }
     std::string Written() {
         std::ifstream in(path_, std::ios::binary);
@@ -103,20 +66,19 @@ TEST_F(ExportTest, ReportsLayoutDisablesOnClickAndForcesTheStoredFlags) {
         s.exporting.headerRow = true;
     });
     bool openedEnabled = false, disabledOnCheck = false, enabledOnUncheck = false;
-    Export({{"Export Preferences",
-             [&](HWND d) {
-                 openedEnabled = Enabled(d, IDC_START_DATE) && Enabled(d, IDC_EXPORT_HEADER_ROW);
-                 Click(d, IDC_EXPORT_V1_LAYOUT);
-                 disabledOnCheck = !Enabled(d, IDC_NOTES) && !Enabled(d, IDC_EXPORT_REMOVE_CR) &&
-                                   !Enabled(d, IDC_EXPORT_TOTALS_ROW) &&
-                                   Enabled(d, IDC_EXPORT_APPEND);
-                 Click(d, IDC_EXPORT_V1_LAYOUT);
-                 enabledOnUncheck = Enabled(d, IDC_NOTES) && Enabled(d, IDC_EXPORT_HEADER_ROW);
-                 Click(d, IDC_EXPORT_V1_LAYOUT);
-                 Click(d, IDC_EXPORT_MARKED_RECORDS);
-                 Press(d, IDOK);
-             }},
-            {"EXPORT AS", [](HWND d) { Press(d, IDOK); }}});
+    Export(
+        [&](HWND d) {
+            openedEnabled = Enabled(d, IDC_START_DATE) && Enabled(d, IDC_EXPORT_HEADER_ROW);
+            Click(d, IDC_EXPORT_V1_LAYOUT);
+            disabledOnCheck = !Enabled(d, IDC_NOTES) && !Enabled(d, IDC_EXPORT_REMOVE_CR) &&
+                              !Enabled(d, IDC_EXPORT_TOTALS_ROW) && Enabled(d, IDC_EXPORT_APPEND);
+            Click(d, IDC_EXPORT_V1_LAYOUT);
+            enabledOnUncheck = Enabled(d, IDC_NOTES) && Enabled(d, IDC_EXPORT_HEADER_ROW);
+            Click(d, IDC_EXPORT_V1_LAYOUT);
+            Click(d, IDC_EXPORT_MARKED_RECORDS);
+            Press(d, IDOK);
+        },
+        [](HWND d) { Press(d, IDOK); });
     EXPECT_TRUE(openedEnabled);
     EXPECT_TRUE(disabledOnCheck);
     EXPECT_TRUE(enabledOnUncheck);
@@ -146,17 +108,17 @@ TEST_F(ExportTest, ReportsLayoutDisablesOnClickAndForcesTheStoredFlags) {
 
 TEST_F(ExportTest, CancelInEitherDialogWritesNothing) {
     const DocumentSettings before = Doc().Settings();
-    Export({{"Export Preferences", [](HWND d) {
-                 Click(d, IDC_EXPORT_V1_LAYOUT);
-                 Press(d, IDCANCEL);
-             }}});
+    Export([](HWND d) {
+        Click(d, IDC_EXPORT_V1_LAYOUT);
+        Press(d, IDCANCEL);
+    });
     EXPECT_FALSE(Doc().Settings().exporting.reportsLayout);
-    Export({{"Export Preferences",
-             [](HWND d) {
-                 Click(d, IDC_EXPORT_TOTALS_ROW);
-                 Press(d, IDOK);
-             }},
-            {"EXPORT AS", [](HWND d) { Press(d, IDCANCEL); }}});
+    Export(
+        [](HWND d) {
+            Click(d, IDC_EXPORT_TOTALS_ROW);
+            Press(d, IDOK);
+        },
+        [](HWND d) { Press(d, IDCANCEL); });
     EXPECT_NE(Doc().Settings().exporting.totalsRow, before.exporting.totalsRow);  // kept by OK
     EXPECT_EQ(::GetFileAttributesA(path_.c_str()), INVALID_FILE_ATTRIBUTES);
 }
@@ -170,16 +132,12 @@ TEST_F(ExportTest, AppendsWithoutAskingAndReportsAFileItCannotWrite) {
     });
     std::ofstream(path_, std::ios::binary) << "old\r\n";
     std::string caption;
-    const std::vector<DialogScript::Step> steps = {{"Export Preferences",
-                                                    [&](HWND d) {
-                                                        char text[64] = "";
-                                                        ::GetDlgItemTextA(d, IDC_NOTES, text,
-                                                                          sizeof text);
-                                                        caption = text;
-                                                        Press(d, IDOK);
-                                                    }},
-                                                   {"EXPORT AS", [](HWND d) { Press(d, IDOK); }}};
-    Export(steps);
+    const DialogDriver::Script preferences = [&](HWND d) {
+        caption = ItemText(d, IDC_NOTES);
+        Press(d, IDOK);
+    };
+    const DialogDriver::Script save = [](HWND d) { Press(d, IDOK); };
+    Export(preferences, save);
     EXPECT_EQ(caption, "What");
     const std::string once = Written();
     EXPECT_EQ(once.rfind("old\r\nWhat\r\n", 0), 0u) << once.substr(0, 40);
@@ -189,7 +147,7 @@ TEST_F(ExportTest, AppendsWithoutAskingAndReportsAFileItCannotWrite) {
     HANDLE held = ::CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    Export(steps);
+    Export(preferences, save);
     ::CloseHandle(held);
     ASSERT_EQ(prompter_.shown.size(), 1u);
     EXPECT_EQ(prompter_.shown[0], "A sharing violation occurred while accessing " + path_ + ".");
