@@ -87,52 +87,6 @@ void TypeInto(HWND dialog, int index, int column, const std::string& text) {
     ::SendMessageA(grid, grid::kEditing, grid::kEditCommit, 0);
 }
 
-// Answers the nested dialog titled `title` (a file dialog, or the editor over Edit Time) with
-// `act` while `call` runs: a thread timer looks for it in the nested modal loop.
-struct NestedAnswer {
-    std::string title;
-    std::function<void(HWND)> act;
-    HWND outer = ::GetActiveWindow();
-    bool answered = false;
-    int ticks = 0;
-    int cancelled = 0;
-};
-NestedAnswer* nested = nullptr;
-
-// A dialog that is not the awaited one, or one that stays open after its answer, is cancelled
-// after a while so that no test can hang in a nested modal loop.
-constexpr int kPatience = 250;  // timer ticks
-
-void CALLBACK LookForNested(HWND, UINT, UINT_PTR, DWORD) {
-    if (nested == nullptr) return;
-    HWND dialog = ::FindWindowA("#32770", nested->title.c_str());
-    if (!nested->answered && dialog != nullptr && ::IsWindowEnabled(dialog)) {
-        nested->answered = true;
-        nested->ticks = 0;
-        nested->act(dialog);
-        return;
-    }
-    if (++nested->ticks < kPatience) return;
-    nested->ticks = 0;
-    HWND active = ::GetActiveWindow();
-    if (active != nullptr && active != nested->outer) {
-        ++nested->cancelled;
-        ::PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
-    }
-}
-
-bool Answering(const std::string& title, std::function<void(HWND)> act,
-               const std::function<void()>& call) {
-    NestedAnswer answer{title, std::move(act)};
-    nested = &answer;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &LookForNested);
-    call();
-    ::KillTimer(nullptr, timer);
-    nested = nullptr;
-    EXPECT_EQ(answer.cancelled, 0) << title << ": a dialog stayed open";
-    return answer.answered;
-}
-
 // Picks `path` in a file dialog.
 std::function<void(HWND)> Choose(const std::string& path) {
     return [path](HWND dialog) {
@@ -358,21 +312,26 @@ TEST_F(RateListTest, ExportedRatesImportBackAndBadLinesAreSkipped) {
     std::ofstream(mixed, std::ios::binary) << "No tab\r\n\t5\r\nEmpty rate\t\r\nGood\t12.5\r\n";
     std::ofstream(locked, std::ios::binary) << "Locked\t1\r\n";
     const size_t projects = ItemCount(kProjectList), clients = ItemCount(kClientList);
-    bool exportAsked = false, importAsked = false, mixedAsked = false, lockedAsked = false;
+    DialogDriver exportAsked{"EXPORT AS"}, importAsked{"IMPORT"};
+    exportAsked.Then(Choose(exported));
+    for (const std::string& file : {exported, mixed, locked}) importAsked.Then(Choose(file));
+    HANDLE held = nullptr;
     driver.Then([&](HWND d) {
-        exportAsked = Answering("EXPORT AS", Choose(exported), [&] { Click(d, IDC_EXPORT_LIST); });
+        Click(d, IDC_EXPORT_LIST);
         Click(d, IDC_CLIENT);
-        importAsked = Answering("IMPORT", Choose(exported), [&] { Click(d, IDC_IMPORT_LIST); });
-        mixedAsked = Answering("IMPORT", Choose(mixed), [&] { Click(d, IDC_IMPORT_LIST); });
+        Click(d, IDC_IMPORT_LIST);
+        Click(d, IDC_IMPORT_LIST);
         // A file another program holds without sharing cannot be opened.
-        HANDLE held = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-        lockedAsked = Answering("IMPORT", Choose(locked), [&] { Click(d, IDC_IMPORT_LIST); });
+        held = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        Click(d, IDC_IMPORT_LIST);
         ::CloseHandle(held);
         Click(d, IDOK);
     });
     Command(ID_EDIT_PROJECTS);
-    ASSERT_TRUE(exportAsked && importAsked && mixedAsked && lockedAsked);
+    ASSERT_EQ(exportAsked.Opened(), 1);
+    ASSERT_EQ(importAsked.Opened(), 3);
+    EXPECT_TRUE(exportAsked.Problems().empty() && importAsked.Problems().empty());
     const std::string text = ReadFile(exported);
     EXPECT_NE(text.find("Big\t$1,234.50\r\n"), std::string::npos) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::ptrdiff_t(projects));
@@ -415,26 +374,26 @@ TEST_F(RateListTest, DeleteStopsWhenTheGridRefusesOrKeepsTheRow) {
 TEST_F(RateListFromEditTime, TheCategoryButtonEditsTheCategoriesAndRefillsTheChoices) {
     ::SendMessageA(Grid(), grid::kSelectAll, 0, 0);
     ::SendMessageA(Grid(), grid::kSelectRow, 1, 0);
-    bool opened = false, onCategories = false, offered = false;
+    bool onCategories = false, offered = false;
+    DialogDriver editor{kCaption};
+    editor.Then([&](HWND list) {
+        onCategories = IsChecked(list, IDC_CATEGORY);
+        Click(list, IDC_ADD_ITEM);
+        TypeInto(list, static_cast<int>(Doc().GetItemList(kCategoryList)->size()),
+                 grid::kRateColName, "Fresh Category");
+        Click(list, IDOK);
+    });
     driver.Then([&](HWND d) {
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(d, IDC_CATEGORY_BUTTON)));
-        opened = Answering(
-            kCaption,
-            [&](HWND editor) {
-                onCategories = IsChecked(editor, IDC_CATEGORY);
-                Click(editor, IDC_ADD_ITEM);
-                TypeInto(editor, static_cast<int>(Doc().GetItemList(kCategoryList)->size()),
-                         grid::kRateColName, "Fresh Category");
-                Click(editor, IDOK);
-            },
-            [&] { Click(d, IDC_CATEGORY_BUTTON); });
+        Click(d, IDC_CATEGORY_BUTTON);
         for (int id : {IDC_CATEGORY_SORTED, IDC_CATEGORY_UNSORTED})
             offered |= ::SendDlgItemMessageA(d, id, CB_FINDSTRINGEXACT, WPARAM(-1),
                                              LPARAM("Fresh Category")) != CB_ERR;
         Click(d, IDCANCEL);
     });
     Command(ID_EDIT_TIME_ROW);
-    EXPECT_TRUE(opened);
+    EXPECT_EQ(editor.Opened(), 1);
+    EXPECT_TRUE(editor.Problems().empty());
     EXPECT_TRUE(onCategories);
     EXPECT_TRUE(offered) << "the Edit Time dialog offers the new category";
     EXPECT_GE(Doc().FindItemByName(kCategoryList, "Fresh Category"), 1);

@@ -100,8 +100,9 @@ bool SendPortTo(const std::string& unixPath) {
 
 std::string UnixPathOf(const std::string& windowsPath) {
     using ToUnix = char*(CDECL*)(const WCHAR*);
-    auto toUnix = reinterpret_cast<ToUnix>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+    // Through a generic function pointer: the export's real type is not FARPROC's.
+    auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (toUnix == nullptr) return std::string();
     std::vector<WCHAR> wide(windowsPath.size() + 1);
     ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide.data(),
