@@ -13,6 +13,7 @@ constexpr UINT kCheckEnded = WM_APP + 2;  // wp: the dialog
 constexpr char kDriverClass[] = "TwTestDialogDriver";
 
 std::vector<DialogDriver*> g_drivers;  // the drivers of the test's thread, one per caption
+HHOOK g_showHook = nullptr;            // one hook serves every driver
 
 }  // namespace
 
@@ -25,14 +26,18 @@ DialogDriver::DialogDriver(std::string caption) : caption_(std::move(caption)) {
     window_ = ::CreateWindowExA(0, kDriverClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 wc.hInstance, nullptr);
     g_drivers.push_back(this);
-    hook_ = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &DialogDriver::ShowHook, nullptr,
-                                ::GetCurrentThreadId());
+    if (g_showHook == nullptr)
+        g_showHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &DialogDriver::ShowHook, nullptr,
+                                         ::GetCurrentThreadId());
 }
 
 DialogDriver::~DialogDriver() {
-    if (hook_ != nullptr) ::UnhookWindowsHookEx(hook_);
     if (window_ != nullptr) ::DestroyWindow(window_);
     g_drivers.erase(std::find(g_drivers.begin(), g_drivers.end(), this));
+    if (g_drivers.empty() && g_showHook != nullptr) {
+        ::UnhookWindowsHookEx(g_showHook);
+        g_showHook = nullptr;
+    }
 }
 
 LRESULT CALLBACK DialogDriver::ShowHook(int code, WPARAM wp, LPARAM lp) {

@@ -41,7 +41,6 @@ private:
 
     std::string caption_;
     HWND window_ = nullptr;  // message-only window that receives the driver's messages
-    HHOOK hook_ = nullptr;
     std::deque<Script> scripts_;
     std::vector<HWND> seen_;
     int opened_ = 0;
