@@ -12,24 +12,7 @@ namespace {
 constexpr const char* kNewItemNames[kItemListCount] = {"Project Name", "Category Name",
                                                        "Client Name"};
 
-int IndexIn(const CTimeRec& record, int type) {
-    if (type == kProjectList) return record.GetProjectIndex();
-    if (type == kCategoryList) return record.GetCategoryIndex();
-    return record.GetClientIndex();
-}
-
-int DefaultIndex(const RecordDefaults& d, int type) {
-    if (type == kProjectList) return d.project;
-    if (type == kCategoryList) return d.category;
-    return d.client;
-}
-
 }  // namespace
-
-bool IsItemReferenced(const CWorkmetrDoc& doc, int type, int index) {
-    return doc.IsItemUsed(type, index) || IndexIn(doc.GetTemplateRecord(), type) == index ||
-           DefaultIndex(doc.Settings().defaults, type) == index;
-}
 
 RateListModel::RateListModel(const CWorkmetrDoc& doc, int list) : doc_(doc) {
     for (int type = 0; type < kItemListCount; ++type)
@@ -112,7 +95,7 @@ std::vector<int> RateListModel::UnusedIndices() const {
     if (shown.empty()) return shown;
     std::vector<bool> used(static_cast<size_t>(shown.back()) + 1, false);
     for (int i = 0; i < doc_.GetRecordCount(); ++i) {
-        const int index = IndexIn(*doc_.GetRecord(i), current_);
+        const int index = doc_.GetRecord(i)->GetItemIndex(current_);
         if (index >= 0 && index < static_cast<int>(used.size())) used[size_t(index)] = true;
     }
     std::vector<int> unused;
@@ -147,8 +130,7 @@ void RateListModel::ApplyTo(CWorkmetrDoc& doc) {
     for (int type = 0; type < kItemListCount; ++type) {
         doc.SetItemList(type, lists_[type]);
         for (int i = 1; i < static_cast<int>(lists_[type].size()); ++i)
-            if (lists_[type][static_cast<size_t>(i)] == nullptr && IsItemReferenced(doc, type, i))
-                doc.ClearItemReferences(type, i);
+            if (lists_[type][static_cast<size_t>(i)] == nullptr) doc.ClearItemReferences(type, i);
     }
 }
 

@@ -78,8 +78,4 @@ private:
     int current_ = kProjectList;
 };
 
-// Whether any record, the new-record defaults or the remembered record of `doc` refer to
-// `index` of the list `type`.
-bool IsItemReferenced(const CWorkmetrDoc& doc, int type, int index);
-
 }  // namespace tw

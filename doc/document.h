@@ -103,6 +103,9 @@ public:
     int FindItemByName(int type, const std::string& name) const;
     int AddItem(int type, const CProjectCost& item);
     bool IsItemUsed(int type, int index) const;
+    // Books every record, the remembered record and the new-record default that refer to
+    // `index` of the list `type` to no item; the document is marked modified and the view told
+    // only when something referred to it.
     void ClearItemReferences(int type, int index);
     // Takes back a list edited on a copy (the rate list editor after OK).
     bool SetItemList(int type, const ItemList& edited);

@@ -12,22 +12,6 @@ namespace {
 
 bool IsListType(int type) { return type >= 0 && type < kItemListCount; }
 
-// The record's index in the list of `type` (0 projects, 1 categories, 2 clients).
-int IndexIn(const CTimeRec& record, int type) {
-    if (type == kProjectList) return record.GetProjectIndex();
-    if (type == kCategoryList) return record.GetCategoryIndex();
-    return record.GetClientIndex();
-}
-
-void Book(CTimeRec& record, int type, int index) {
-    if (type == kProjectList)
-        record.SetProjectIndex(index);
-    else if (type == kCategoryList)
-        record.SetCategoryIndex(index);
-    else
-        record.SetClientIndex(index);
-}
-
 }  // namespace
 
 const ItemList* CWorkmetrDoc::GetItemList(int type) const {
@@ -87,20 +71,29 @@ int CWorkmetrDoc::AddItem(int type, const CProjectCost& item) {
 bool CWorkmetrDoc::IsItemUsed(int type, int index) const {
     if (!IsListType(type)) return false;
     for (const auto& record : content_.records)
-        if (IndexIn(*record, type) == index) return true;
+        if (record->GetItemIndex(type) == index) return true;
     return false;
 }
 
 void CWorkmetrDoc::ClearItemReferences(int type, int index) {
     if (!IsListType(type)) return;
-    for (const auto& record : content_.records)
-        if (IndexIn(*record, type) == index) Book(*record, type, 0);
-    if (IndexIn(content_.templateRecord, type) == index) Book(content_.templateRecord, type, 0);
+    bool changed = false;
+    auto clear = [&](CTimeRec& record) {
+        if (record.GetItemIndex(type) != index) return;
+        record.SetItemIndex(type, 0);
+        changed = true;
+    };
+    for (const auto& record : content_.records) clear(*record);
+    clear(content_.templateRecord);
     RecordDefaults& d = content_.settings.defaults;
-    int* defaultIndex = type == kProjectList    ? &d.project
-                        : type == kCategoryList ? &d.category
-                                                : &d.client;
-    if (*defaultIndex == index) *defaultIndex = 0;
+    int& defaultIndex = type == kProjectList    ? d.project
+                        : type == kCategoryList ? d.category
+                                                : d.client;
+    if (defaultIndex == index) {
+        defaultIndex = 0;
+        changed = true;
+    }
+    if (!changed) return;
     Changed();
     if (view_ != nullptr) view_->RowsChanged();
 }
@@ -135,7 +128,7 @@ bool CWorkmetrDoc::BookRecordByName(int row, int type, const std::string& text) 
     std::string shown;
     for (int i = 0; i < static_cast<int>(content_.lists[type].size()); ++i) {
         if (GetItemDisplayText(type, i, shown) && shown == text) {
-            Book(*record, type, i);
+            record->SetItemIndex(type, i);
             RecordEdited(row);
             return true;
         }
@@ -145,7 +138,7 @@ bool CWorkmetrDoc::BookRecordByName(int row, int type, const std::string& text) 
         if (view_ != nullptr) view_->RecordChanged(row);
         return false;
     }
-    Book(*record, type, added);
+    record->SetItemIndex(type, added);
     if (view_ != nullptr) view_->ItemListsChanged();
     RecordEdited(row);
     return true;

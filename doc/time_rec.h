@@ -92,6 +92,12 @@ public:
     int SetProjectIndex(int index);
     int SetCategoryIndex(int index);
     int SetClientIndex(int index);
+    // Sets the index into item list `type`, read back by GetItemIndex(type).
+    int SetItemIndex(int type, int index) {
+        return type == 0   ? SetProjectIndex(index)
+               : type == 1 ? SetCategoryIndex(index)
+                           : SetClientIndex(index);
+    }
     int SetMark(int mark);
 
     // Time setters: the edited value replaces the record's own, then the matching

@@ -10,22 +10,6 @@ namespace tw {
 
 namespace {
 
-int ItemIndex(const CTimeRec& record, int type) {
-    switch (type) {
-        case kProjectList: return record.GetProjectIndex();
-        case kCategoryList: return record.GetCategoryIndex();
-        default: return record.GetClientIndex();
-    }
-}
-
-void SetItemIndex(CTimeRec& record, int type, int index) {
-    switch (type) {
-        case kProjectList: record.SetProjectIndex(index); break;
-        case kCategoryList: record.SetCategoryIndex(index); break;
-        default: record.SetClientIndex(index); break;
-    }
-}
-
 // The target index of the copied item `index` of `type`, or -1.
 int TranslateItem(int type, int index, const RecordCopies& source, CWorkmetrDoc& doc) {
     const ItemList& list = source.List(type);
@@ -40,9 +24,9 @@ int TranslateItem(int type, int index, const RecordCopies& source, CWorkmetrDoc&
 
 bool TranslateItems(CTimeRec& copy, const RecordCopies& source, CWorkmetrDoc& doc) {
     for (int type : {kProjectList, kCategoryList, kClientList}) {
-        const int index = TranslateItem(type, ItemIndex(copy, type), source, doc);
+        const int index = TranslateItem(type, copy.GetItemIndex(type), source, doc);
         if (index < 0) return false;
-        SetItemIndex(copy, type, index);
+        copy.SetItemIndex(type, index);
     }
     return true;
 }
