@@ -1,5 +1,6 @@
 #include "dialogs/print_font.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -41,7 +42,9 @@ int PrintFontHeight(int heightTenths, int pixelsPerInchY) {
 }
 
 int ChooserFontHeight(int heightTenths, int pixelsPerInchY) {
-    return -(heightTenths * pixelsPerInchY / 72) / 10;
+    // In 64 bits: a stored size from a damaged file must not overflow the product.
+    const int64_t height = -(int64_t(heightTenths) * pixelsPerInchY / 72) / 10;
+    return int(std::clamp<int64_t>(height, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace tw
