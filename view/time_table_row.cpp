@@ -11,18 +11,10 @@ namespace tw {
 
 namespace {
 
-int ItemIndexOf(const CTimeRec& record, int type) {
-    switch (type) {
-        case kProjectList: return record.GetProjectIndex();
-        case kCategoryList: return record.GetCategoryIndex();
-        default: return record.GetClientIndex();
-    }
-}
-
 // The item's display text, or an empty field when the record's index is not valid.
 void PutItemText(char (&field)[64], const CWorkmetrDoc& doc, const CTimeRec& record, int type) {
     std::string text;
-    if (doc.GetItemDisplayText(type, ItemIndexOf(record, type), text)) {
+    if (doc.GetItemDisplayText(type, record.GetItemIndex(type), text)) {
         grid::SetRowText(field, text.c_str());
     } else {
         grid::SetRowText(field, "");
